@@ -1,0 +1,130 @@
+#include "engine/Database.h"
+
+#include <sqlite3.h>
+
+namespace engine {
+
+namespace {
+
+constexpr int kBusyTimeoutMs = 15000;
+
+QVariant columnValue(sqlite3_stmt* stmt, int col) {
+    switch (sqlite3_column_type(stmt, col)) {
+        case SQLITE_INTEGER:
+            return QVariant(static_cast<qlonglong>(sqlite3_column_int64(stmt, col)));
+        case SQLITE_FLOAT:
+            return QVariant(sqlite3_column_double(stmt, col));
+        case SQLITE_NULL:
+            return QVariant();
+        case SQLITE_BLOB: {
+            const auto* data = static_cast<const char*>(sqlite3_column_blob(stmt, col));
+            return QVariant(QByteArray(data, sqlite3_column_bytes(stmt, col)));
+        }
+        default: {
+            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, col));
+            return QVariant(QString::fromUtf8(text, sqlite3_column_bytes(stmt, col)));
+        }
+    }
+}
+
+}  // namespace
+
+Database::Database() : clock_([] { return QDateTime::currentDateTime(); }) {}
+
+Database::~Database() { close(); }
+
+void Database::open(const QString& path) {
+    close();
+    sqlite3* db = nullptr;
+    const QByteArray file = path.toUtf8();
+    int rc = sqlite3_open_v2(file.constData(), &db,
+                             SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
+                             nullptr);
+    if (rc != SQLITE_OK) {
+        QString msg = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("out of memory");
+        sqlite3_close(db);
+        throw EngineError(rc, QStringLiteral("cannot open database %1: %2").arg(path, msg));
+    }
+    db_ = db;
+    sqlite3_busy_timeout(db_, kBusyTimeoutMs);
+    sqlite3_extended_result_codes(db_, 1);
+    try {
+        runNative(QStringLiteral("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;"));
+    } catch (...) {
+        close();
+        throw;
+    }
+}
+
+void Database::close() {
+    if (db_) {
+        sqlite3_close_v2(db_);
+        db_ = nullptr;
+    }
+}
+
+void Database::begin() { runNative(QStringLiteral("BEGIN IMMEDIATE")); }
+
+void Database::commit() { runNative(QStringLiteral("COMMIT")); }
+
+void Database::rollback() {
+    if (db_ && !sqlite3_get_autocommit(db_)) {
+        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    }
+}
+
+bool Database::inTransaction() const { return db_ && !sqlite3_get_autocommit(db_); }
+
+QList<Outcome> Database::execute(const QString& sql) { return runNative(sql); }
+
+void Database::setClock(std::function<QDateTime()> clock) { clock_ = std::move(clock); }
+
+QDateTime Database::now() const { return clock_(); }
+
+QList<Outcome> Database::runNative(const QString& sql) {
+    if (!db_) {
+        throw EngineError(SQLITE_MISUSE, QStringLiteral("the database is not open"));
+    }
+    QList<Outcome> outcomes;
+    const QByteArray text = sql.toUtf8();
+    const char* tail = text.constData();
+    const char* end = tail + text.size();
+    while (tail < end) {
+        sqlite3_stmt* stmt = nullptr;
+        int rc = sqlite3_prepare_v2(db_, tail, static_cast<int>(end - tail), &stmt, &tail);
+        if (rc != SQLITE_OK) {
+            throw EngineError(rc, QString::fromUtf8(sqlite3_errmsg(db_)));
+        }
+        if (!stmt) {
+            continue;  // blank or comment only
+        }
+        Outcome out;
+        const sqlite3_int64 changesBefore = sqlite3_total_changes64(db_);
+        const int cols = sqlite3_column_count(stmt);
+        out.hasResult = cols > 0;
+        for (int c = 0; c < cols; ++c) {
+            out.result.columns << QString::fromUtf8(sqlite3_column_name(stmt, c));
+        }
+        while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+            QVariantList row;
+            row.reserve(cols);
+            for (int c = 0; c < cols; ++c) {
+                row << columnValue(stmt, c);
+            }
+            out.result.rows << row;
+        }
+        if (rc != SQLITE_DONE) {
+            QString msg = QString::fromUtf8(sqlite3_errmsg(db_));
+            sqlite3_finalize(stmt);
+            throw EngineError(rc, msg);
+        }
+        if (!sqlite3_stmt_readonly(stmt) && cols == 0) {
+            out.rowsAffected = sqlite3_total_changes64(db_) - changesBefore;
+        }
+        sqlite3_finalize(stmt);
+        outcomes << out;
+    }
+    return outcomes;
+}
+
+}  // namespace engine

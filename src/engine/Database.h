@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <functional>
+
+#include "engine/EngineError.h"
+
+struct sqlite3;
+
+namespace engine {
+
+// A fully fetched result: column names and rows. A null QVariant is SQL NULL;
+// numbers arrive as qlonglong or double, text as QString.
+struct Result {
+    QStringList columns;
+    QList<QVariantList> rows;
+};
+
+// What one statement of a batch produced.
+struct Outcome {
+    bool hasResult = false;   // the statement returned rows (possibly none)
+    Result result;
+    qint64 rowsAffected = -1; // rows changed by INSERT/UPDATE/DELETE, else -1
+};
+
+// One connection to an embedded database file. Several terminal processes may
+// share the file: WAL journal, a busy time-out, write transactions begun IMMEDIATE.
+class Database {
+public:
+    Database();
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    void open(const QString& path);  // throws EngineError
+    void close();
+    bool isOpen() const { return db_ != nullptr; }
+
+    void begin();     // BEGIN IMMEDIATE
+    void commit();
+    void rollback();  // never throws
+    bool inTransaction() const;
+
+    // Runs a batch of one or more statements and returns what each produced.
+    QList<Outcome> execute(const QString& sql);
+
+    // The engine's clock, used for GETDATE(); tests set it.
+    void setClock(std::function<QDateTime()> clock);
+    QDateTime now() const;
+
+    sqlite3* handle() const { return db_; }
+
+private:
+    QList<Outcome> runNative(const QString& sql);
+
+    sqlite3* db_ = nullptr;
+    std::function<QDateTime()> clock_;
+};
+
+}  // namespace engine

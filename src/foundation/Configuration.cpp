@@ -1,0 +1,64 @@
+#include "foundation/Configuration.h"
+
+#include <QDir>
+
+#include "foundation/AppPaths.h"
+#include "foundation/BuildInfo.h"
+#include "foundation/IniFile.h"
+
+namespace mes {
+
+namespace {
+
+const QString kDb = QStringLiteral("DB_SETTING");
+const QString kFtp = QStringLiteral("FTP_SETTING");
+const QString kWork = QStringLiteral("WORK_INFO");
+
+QString readKey(const IniFile& ini, const QString& section, const QString& key, const QString& def) {
+    // 255 blanks in, NULs out, blanks trimmed: a value keeps at most 254 characters.
+    QString v = ini.readString(section, key, def, 255);
+    v.remove(QChar(0));
+    return v.trimmed();
+}
+
+}  // namespace
+
+Configuration& gvConfig() {
+    static Configuration config;
+    return config;
+}
+
+QString gfINI_PATH() { return QDir(AppPaths::configDir()).filePath(QStringLiteral("conf.ini")); }
+
+QString gfDEFAULT_DB_ADDRESS() { return QString::fromUtf8(build::kDefaultDbHost) + ",1433"; }
+
+QString gfDEFAULT_FTP_ADDRESS() { return QString::fromUtf8(build::kDefaultFtpHost) + ",13579"; }
+
+void gsINI_DEFAULT() {
+    const IniFile ini(gfINI_PATH());
+    ini.writeString(kDb, QStringLiteral("DBNAME"), QStringLiteral("MES_ORVEL"));
+    ini.writeString(kDb, QStringLiteral("DBUSER"), QStringLiteral("sa"));
+    ini.writeString(kDb, QStringLiteral("DBPWD"), QStringLiteral("!417#parvek"));
+    ini.writeString(kDb, QStringLiteral("IMIP"), gfDEFAULT_DB_ADDRESS());
+    ini.writeString(kFtp, QStringLiteral("FTPServer"), gfDEFAULT_FTP_ADDRESS());
+    ini.writeString(kFtp, QStringLiteral("FTPPort"), QStringLiteral("21"));
+    ini.writeString(kFtp, QStringLiteral("FTPUser"), QString::fromUtf8(build::kFtpUser));
+    ini.writeString(kFtp, QStringLiteral("FTPPass"), QStringLiteral("wxqz"));
+}
+
+void gsINI_LOAD() {
+    const IniFile ini(gfINI_PATH());
+    Configuration& c = gvConfig();
+    c.DBNAME = readKey(ini, kDb, QStringLiteral("DBNAME"), QStringLiteral("None"));
+    c.DBUSER = readKey(ini, kDb, QStringLiteral("DBUSER"), QStringLiteral("None"));
+    c.DBPWD = readKey(ini, kDb, QStringLiteral("DBPWD"), QString());
+    c.COMGB = readKey(ini, kDb, QStringLiteral("COMGB"), QString());
+    c.WorkCd = readKey(ini, kWork, QStringLiteral("WorkCd"), QString());
+    c.IMIP = readKey(ini, kDb, QStringLiteral("IMIP"), QString());
+    c.FTPServer = readKey(ini, kFtp, QStringLiteral("FTPServer"), QString());
+    c.FTPPort = readKey(ini, kFtp, QStringLiteral("FTPPort"), QString()).toInt();
+    c.FTPUser = readKey(ini, kFtp, QStringLiteral("FTPUser"), QString());
+    c.FTPPass = readKey(ini, kFtp, QStringLiteral("FTPPass"), QString());
+}
+
+}  // namespace mes

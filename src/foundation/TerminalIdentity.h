@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <functional>
+
+namespace mes {
+
+// What the resolver gives for the host's own name.
+struct HostLookup {
+    bool hostNameOk = true;      // false: the host name could not be read
+    int lastError = 0;           // the sockets library's error code then
+    QString hostName;
+    QList<QByteArray> addresses; // IPv4 addresses, network byte order, resolver order
+};
+
+using HostResolver = std::function<HostLookup()>;
+
+// The terminal's IP address: the last IPv4 address the resolver lists for the
+// host's own name, looked up on every call; "" after a failure (with its message).
+QString gfGET_IP();
+
+// Tests replace the resolver; an empty function restores the system one.
+void gsSET_RESOLVER(HostResolver resolver);
+// The system resolver (gethostname + getaddrinfo for IPv4).
+HostLookup gfSYSTEM_LOOKUP();
+
+}  // namespace mes
