@@ -27,6 +27,16 @@ QVariant columnValue(sqlite3_stmt* stmt, int col) {
     }
 }
 
+// SQL Server's default text comparison: case-insensitive, trailing blanks ignored.
+int compareCiAs(void*, int lenA, const void* a, int lenB, const void* b) {
+    auto trimmed = [](const char* p, int n) {
+        while (n > 0 && p[n - 1] == ' ') --n;
+        return QString::fromUtf8(p, n);
+    };
+    return QString::compare(trimmed(static_cast<const char*>(a), lenA),
+                            trimmed(static_cast<const char*>(b), lenB), Qt::CaseInsensitive);
+}
+
 }  // namespace
 
 Database::Database() : clock_([] { return QDateTime::currentDateTime(); }) {}
@@ -48,6 +58,7 @@ void Database::open(const QString& path) {
     db_ = db;
     sqlite3_busy_timeout(db_, kBusyTimeoutMs);
     sqlite3_extended_result_codes(db_, 1);
+    sqlite3_create_collation_v2(db_, "CI_AS", SQLITE_UTF8, nullptr, &compareCiAs, nullptr);
     try {
         runNative(QStringLiteral("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;"));
     } catch (...) {
