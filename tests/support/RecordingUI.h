@@ -10,7 +10,7 @@ namespace testsupport {
 // Records every box and question the foundation shows; answers questions from
 // a queue (Retry when true). Installed for its lifetime.
 class RecordingUI : public mes::UserInterface {
-public:
+  public:
     struct Shown {
         QString title;
         QString text;

@@ -1,5 +1,5 @@
-#include <QApplication>
 #include <gtest/gtest.h>
+#include <QApplication>
 
 // One main for every test binary: headless Qt, one application object.
 int main(int argc, char** argv) {
