@@ -6,7 +6,7 @@ namespace mes {
 
 // Where the terminal keeps conf.ini, the month error files and the version file.
 class AppPaths {
-public:
+  public:
     // The program's own folder (beside the executable).
     static QString programDir();
     // Folder of conf.ini and the error files: the program folder when writable,

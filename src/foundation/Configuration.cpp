@@ -14,7 +14,8 @@ const QString kDb = QStringLiteral("DB_SETTING");
 const QString kFtp = QStringLiteral("FTP_SETTING");
 const QString kWork = QStringLiteral("WORK_INFO");
 
-QString readKey(const IniFile& ini, const QString& section, const QString& key, const QString& def) {
+QString readKey(const IniFile& ini, const QString& section, const QString& key,
+                const QString& def) {
     // 255 blanks in, NULs out, blanks trimmed: a value keeps at most 254 characters.
     QString v = ini.readString(section, key, def, 255);
     v.remove(QChar(0));

@@ -10,7 +10,7 @@ namespace mes {
 // One connection to the plant database: ODBC to SQL Server, or the embedded
 // engine. The Session owns one and replaces it on every connect.
 class DbEngine {
-public:
+  public:
     virtual ~DbEngine() = default;
 
     virtual QString name() const = 0;  // "odbc" or "embedded"

@@ -9,7 +9,7 @@ namespace mes {
 
 // The Session's engine on an embedded database file (SQLite plus the T-SQL layer).
 class EmbeddedEngine : public DbEngine {
-public:
+  public:
     explicit EmbeddedEngine(QString path);
 
     QString name() const override { return QStringLiteral("embedded"); }
@@ -25,7 +25,7 @@ public:
 
     engine::Database& database() { return db_; }
 
-private:
+  private:
     QString path_;
     engine::Database db_;
 };

@@ -16,8 +16,7 @@ QString ErrorLog::formatRecord(const DbError& err, const QString& message, const
     const QString crlf = QStringLiteral("\r\n");
     QString record;
     if (err.number != 0) {
-        record += QLatin1Char('[') +
-                  when.toString(QStringLiteral("yyyy년MM월dd일 HH시mm분ss초")) +
+        record += QLatin1Char('[') + when.toString(QStringLiteral("yyyy년MM월dd일 HH시mm분ss초")) +
                   QLatin1Char(']') + crlf + QStringLiteral("ERR NO(") +
                   QString::number(err.number) + QStringLiteral(") : ") + err.description +
                   QStringLiteral("     ");

@@ -9,7 +9,7 @@ namespace mes {
 
 // The month error file: formatting and appending of one record.
 class ErrorLog {
-public:
+  public:
     // The record text (CR LF line ends) for an error, a location and a message.
     static QString formatRecord(const DbError& err, const QString& message, const QString& location,
                                 const QDateTime& when);

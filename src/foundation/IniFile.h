@@ -9,7 +9,7 @@ namespace mes {
 // compare case-insensitively, a read returns at most capacity-1 characters.
 // (QSettings rewrites and escapes the whole file, which administrators dislike.)
 class IniFile {
-public:
+  public:
     explicit IniFile(QString path) : path_(std::move(path)) {}
 
     // Returns false when the file cannot be written; never throws.
@@ -20,7 +20,7 @@ public:
 
     const QString& path() const { return path_; }
 
-private:
+  private:
     QString path_;
 };
 

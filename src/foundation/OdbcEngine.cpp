@@ -59,7 +59,8 @@ bool OdbcEngine::open(DbError* err) {
                           ? QSqlDatabase::database(connectionName_, false)
                           : QSqlDatabase::addDatabase(QStringLiteral("QODBC"), connectionName_);
     if (!db.isValid()) {
-        if (err) *err = DbError{DbError::kConnectionLost, QStringLiteral("QODBC driver not loaded")};
+        if (err)
+            *err = DbError{DbError::kConnectionLost, QStringLiteral("QODBC driver not loaded")};
         return false;
     }
     db.setDatabaseName(connectString_);

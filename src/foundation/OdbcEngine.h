@@ -9,7 +9,7 @@ namespace mes {
 // The Session's engine on an ODBC data source (SQL Server in a plant) through
 // Qt's QODBC driver. Statements go to the server unchanged.
 class OdbcEngine : public DbEngine {
-public:
+  public:
     // useTemplate: statement that makes a database the default ("USE [%1]" for
     // SQL Server); empty skips the step (drivers without catalogs).
     OdbcEngine(QString connectString, QString useTemplate = QStringLiteral("USE [%1]"));
@@ -30,7 +30,7 @@ public:
     bool exec(const QString& sql, qint64* rowsAffected, DbError* err) override;
     bool query(const QString& sql, RecordData* out, DbError* err) override;
 
-private:
+  private:
     bool fail(const class QSqlError& e, DbError* err);
 
     QString connectString_;

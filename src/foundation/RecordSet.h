@@ -16,7 +16,7 @@ struct RecordData {
 // until eof, fields read by column name (case-insensitive) or position.
 // Nulls stay null QVariants.
 class RecordSet {
-public:
+  public:
     bool isOpen() const { return open_; }
     void open(RecordData data);
     void close();
@@ -41,7 +41,7 @@ public:
 
     const RecordData& data() const { return data_; }
 
-private:
+  private:
     RecordData data_;
     int pos_ = 0;
     bool open_ = false;

@@ -16,7 +16,7 @@ const DbError kClosed{3704, QStringLiteral("Operation is not allowed when the ob
 
 // The hourglass for the length of one helper.
 class BusyPointer {
-public:
+  public:
     BusyPointer() { gvUI().setBusy(true); }
     ~BusyPointer() { gvUI().setBusy(false); }
 };
@@ -74,10 +74,10 @@ bool Session::connect() {
         return true;
     }
     if (!engine) err.description = QStringLiteral("no database engine");
-    gvUI().showMessage(gfPRODUCT_NAME(),
-                       QStringLiteral("데이타베이스를 OPEN 할수 없습니다.\nCAUSE - ") +
-                           err.description,
-                       UserInterface::Icon::Warning);
+    gvUI().showMessage(
+        gfPRODUCT_NAME(),
+        QStringLiteral("데이타베이스를 OPEN 할수 없습니다.\nCAUSE - ") + err.description,
+        UserInterface::Icon::Warning);
     gvUI().setBusy(false);
     return false;
 }

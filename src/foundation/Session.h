@@ -22,7 +22,7 @@ struct TraceEvent {
 // helpers through which every screen runs SQL. Nothing here throws: failures go
 // through gsERR_LOG and come back as false or an empty result.
 class Session {
-public:
+  public:
     using EngineFactory = std::function<std::unique_ptr<DbEngine>()>;
     using TraceHook = std::function<void(const TraceEvent&)>;
 
@@ -37,20 +37,20 @@ public:
     bool isOpen() const { return conn_ && conn_->isOpen(); }
     RecordSet& rs() { return rs_; }  // gvRS
 
-    bool connect();                                                        // gfDB_CONNECT
-    void reconnect();                                                      // gsDB_RECONNECT
-    bool exec(const QString& sql, const QString& location);                // gfDB_EXEC
-    bool execList(const QStringList& list, const QString& location);       // gfDB_EXEC_LIST
+    bool connect();                                                   // gfDB_CONNECT
+    void reconnect();                                                 // gsDB_RECONNECT
+    bool exec(const QString& sql, const QString& location);           // gfDB_EXEC
+    bool execList(const QStringList& list, const QString& location);  // gfDB_EXEC_LIST
     bool execListCnt(const QStringList& list, const QString& location, qint16 expected);
     bool query(const QString& sql, bool closeAtOnce, const QString& location);  // gfDB_QUERY
-    QVariant value(const QString& sql, const QString& location);           // gfDB_VALUE
-    QVariantList row(const QString& sql, const QString& location);         // gfDB_ROW
-    bool rsOpen(const QString& sql, bool release);                         // gfDB_RS_OPEN
+    QVariant value(const QString& sql, const QString& location);                // gfDB_VALUE
+    QVariantList row(const QString& sql, const QString& location);              // gfDB_ROW
+    bool rsOpen(const QString& sql, bool release);                              // gfDB_RS_OPEN
 
     // Runs sql into out without touching gvRS (the grid fill uses it). No error log.
     bool fetch(const QString& sql, RecordData* out, DbError* err);
 
-private:
+  private:
     void checkOpen();
     bool runList(const QStringList& list, const QString& location, int expected);
     bool tracedExec(const QString& sql, qint64* rows, DbError* err);

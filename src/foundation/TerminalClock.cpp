@@ -1,7 +1,7 @@
 #include "foundation/TerminalClock.h"
 
-#include <ctime>
 #include <sys/time.h>
+#include <ctime>
 
 namespace mes {
 
@@ -37,8 +37,8 @@ QString TerminalClock::hhmm() { return now().toString(QStringLiteral("HH:mm")); 
 QString TerminalClock::hhmmss() { return now().toString(QStringLiteral("HHmmss")); }
 
 bool TerminalClock::setFromServer(const QString& date, const QString& time) {
-    const QDateTime server = QDateTime::fromString(date.trimmed() + QLatin1Char(' ') + time.trimmed(),
-                                                   QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    const QDateTime server = QDateTime::fromString(
+        date.trimmed() + QLatin1Char(' ') + time.trimmed(), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
     if (!server.isValid()) return false;
     if (state().fixed.isValid()) {
         state().fixed = server;

@@ -9,12 +9,12 @@ namespace mes {
 // system clock plus the difference to the database server found at start-up
 // (kept when the platform refuses to set the clock), or a fixed time in tests.
 class TerminalClock {
-public:
+  public:
     static QDateTime now();
-    static QString date();       // "yyyy-MM-dd"
-    static QString time();       // "HH:mm:ss"
-    static QString hhmm();       // "HH:mm"
-    static QString hhmmss();     // "HHmmss"
+    static QString date();    // "yyyy-MM-dd"
+    static QString time();    // "HH:mm:ss"
+    static QString hhmm();    // "HH:mm"
+    static QString hhmmss();  // "HHmmss"
 
     // Sets the clock to the server's date ("yyyy-MM-dd") and time ("HH:mm:ss").
     // Tries the platform call first; when refused, keeps the offset instead.

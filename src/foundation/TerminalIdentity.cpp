@@ -1,10 +1,10 @@
 #include "foundation/TerminalIdentity.h"
 
-#include <QStringList>
-#include <cerrno>
 #include <netdb.h>
 #include <netinet/in.h>
 #include <unistd.h>
+#include <QStringList>
+#include <cerrno>
 
 #include "foundation/UserInterface.h"
 
@@ -49,10 +49,10 @@ void gsSET_RESOLVER(HostResolver r) { resolver() = std::move(r); }
 QString gfGET_IP() {
     const HostLookup lookup = resolver() ? resolver()() : gfSYSTEM_LOOKUP();
     if (!lookup.hostNameOk) {
-        gvUI().showMessage(gfPRODUCT_NAME(),
-                           QStringLiteral("Windows Sockets Error ") +
-                               QString::number(lookup.lastError),
-                           UserInterface::Icon::None);
+        gvUI().showMessage(
+            gfPRODUCT_NAME(),
+            QStringLiteral("Windows Sockets Error ") + QString::number(lookup.lastError),
+            UserInterface::Icon::None);
         return QString();
     }
     if (lookup.addresses.isEmpty()) {

@@ -8,10 +8,10 @@ namespace mes {
 
 // What the resolver gives for the host's own name.
 struct HostLookup {
-    bool hostNameOk = true;      // false: the host name could not be read
-    int lastError = 0;           // the sockets library's error code then
+    bool hostNameOk = true;  // false: the host name could not be read
+    int lastError = 0;       // the sockets library's error code then
     QString hostName;
-    QList<QByteArray> addresses; // IPv4 addresses, network byte order, resolver order
+    QList<QByteArray> addresses;  // IPv4 addresses, network byte order, resolver order
 };
 
 using HostResolver = std::function<HostLookup()>;

@@ -7,7 +7,7 @@ namespace mes {
 namespace {
 
 class ConsoleUI : public UserInterface {
-public:
+  public:
     void showMessage(const QString& title, const QString& text, Icon) override {
         std::fprintf(stderr, "[%s] %s\n", title.toLocal8Bit().constData(),
                      text.toLocal8Bit().constData());

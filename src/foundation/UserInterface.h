@@ -8,7 +8,7 @@ namespace mes {
 // reconnect question and the hourglass. The UI layer installs the real one;
 // tests install a recording fake; without either, messages go to stderr.
 class UserInterface {
-public:
+  public:
     enum class Icon { None, Information, Warning, Critical, Question };
 
     virtual ~UserInterface() = default;
