@@ -1,5 +1,6 @@
 #include "foundation/EmbeddedEngine.h"
 
+#include <QFileInfo>
 #include <sqlite3.h>
 
 namespace mes {
@@ -37,6 +38,14 @@ bool guarded(DbError* err, F&& f) {
 EmbeddedEngine::EmbeddedEngine(QString path) : path_(std::move(path)) {}
 
 bool EmbeddedEngine::open(DbError* err) {
+    // A mistyped path must not silently become a new, empty plant database.
+    if (!QFileInfo::exists(path_)) {
+        if (err) {
+            *err = DbError{DbError::kConnectionLost,
+                           QStringLiteral("database file not found: %1").arg(path_)};
+        }
+        return false;
+    }
     return guarded(err, [&] { db_.open(path_); });
 }
 

@@ -2,6 +2,7 @@
 #include <QDir>
 #include <QFile>
 
+#include "engine/Database.h"
 #include "foundation/AppPaths.h"
 #include "foundation/EmbeddedEngine.h"
 #include "foundation/ErrorLog.h"
@@ -56,6 +57,7 @@ INSTANTIATE_TEST_SUITE_P(
 class ErrorLogTest : public ::testing::Test {
   protected:
     void SetUp() override {
+        engine::Database().open(folder.file("t.db"));  // an empty database file
         session.setEngineFactory(
             [p = folder.file("t.db")] { return std::make_unique<EmbeddedEngine>(p); });
         gsSET_SESSION(&session);

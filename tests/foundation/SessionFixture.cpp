@@ -1,5 +1,6 @@
 #include "SessionFixture.h"
 
+#include "engine/Database.h"
 #include "foundation/Configuration.h"
 #include "foundation/EmbeddedEngine.h"
 #include "foundation/OdbcEngine.h"
@@ -23,11 +24,13 @@ void SessionFixture::SetUp() {
 void SessionFixture::TearDown() { gsSET_SESSION(nullptr); }
 
 void SessionFixture::direct(const QString& sql) {
-    EmbeddedEngine e(dbPath);
-    DbError err;
-    ASSERT_TRUE(e.open(&err)) << err.description.toStdString();
-    qint64 rows = 0;
-    ASSERT_TRUE(e.exec(sql, &rows, &err)) << err.description.toStdString();
+    engine::Database db;
+    try {
+        db.open(dbPath);  // creates the file on first use
+        db.execute(sql);
+    } catch (const engine::EngineError& e) {
+        FAIL() << e.message().toStdString();
+    }
 }
 
 qint64 SessionFixture::count(const QString& table) {
