@@ -61,6 +61,12 @@ void Session::checkOpen() {
     if (!isOpen()) connect();
 }
 
+bool Session::checkedQuery(const QString& sql, RecordData* out, DbError* err) {
+    BusyPointer busy;
+    checkOpen();
+    return tracedQuery(sql, out, err);
+}
+
 bool Session::connect() {
     gvUI().setBusy(true);
     DbError err;
@@ -140,12 +146,7 @@ bool Session::runList(const QStringList& list, const QString& location, int expe
 bool Session::query(const QString& sql, bool closeAtOnce, const QString& location) {
     DbError err;
     RecordData data;
-    bool ok;
-    {
-        BusyPointer busy;
-        checkOpen();
-        ok = tracedQuery(sql, &data, &err);
-    }
+    const bool ok = checkedQuery(sql, &data, &err);
     if (!ok) {
         gsERR_LOG(err, err.description, location);
         return false;
@@ -159,12 +160,7 @@ bool Session::query(const QString& sql, bool closeAtOnce, const QString& locatio
 QVariant Session::value(const QString& sql, const QString& location) {
     DbError err;
     RecordData data;
-    bool ok;
-    {
-        BusyPointer busy;
-        checkOpen();
-        ok = tracedQuery(sql, &data, &err);
-    }
+    const bool ok = checkedQuery(sql, &data, &err);
     if (!ok) {
         if (rs_.isOpen()) rs_.close();
         gsERR_LOG(err, err.description, location);
@@ -180,12 +176,7 @@ QVariant Session::value(const QString& sql, const QString& location) {
 QVariantList Session::row(const QString& sql, const QString& location) {
     DbError err;
     RecordData data;
-    bool ok;
-    {
-        BusyPointer busy;
-        checkOpen();
-        ok = tracedQuery(sql, &data, &err);
-    }
+    const bool ok = checkedQuery(sql, &data, &err);
     if (!ok) {
         if (rs_.isOpen()) rs_.close();
         gsERR_LOG(err, err.description, location);

@@ -52,6 +52,7 @@ class Session {
 
   private:
     void checkOpen();
+    bool checkedQuery(const QString& sql, RecordData* out, DbError* err);
     bool runList(const QStringList& list, const QString& location, int expected);
     bool tracedExec(const QString& sql, qint64* rows, DbError* err);
     bool tracedQuery(const QString& sql, RecordData* out, DbError* err);
