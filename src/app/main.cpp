@@ -1,14 +1,18 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
-#include <QStandardPaths>
+#include <QFile>
 #include <cstdio>
 
-#include "foundation/Configuration.h"
 #include "foundation/DemoPlant.h"
 #include "foundation/EmbeddedEngine.h"
 #include "foundation/Session.h"
-#include "ui/MainWindowPlaceholder.h"
+#include "ui/Forms.h"
+#include "ui/FrmSplash.h"
+#include "ui/ListScreenPlaceholder.h"
+#include "ui/NavigationBar.h"
+#include "ui/Theme.h"
+#include "ui/WidgetUI.h"
 
 using namespace mes;
 
@@ -25,9 +29,10 @@ int main(int argc, char* argv[]) {
     QCommandLineOption database(QStringLiteral("database"),
                                 QStringLiteral("Open an embedded database file."),
                                 QStringLiteral("PATH"));
-    QCommandLineOption createDemo(QStringLiteral("create-demo"),
-                                  QStringLiteral("Create and seed a demo database at PATH, then exit."),
-                                  QStringLiteral("PATH"));
+    QCommandLineOption createDemo(
+        QStringLiteral("create-demo"),
+        QStringLiteral("Create and seed a demo database at PATH, then exit."),
+        QStringLiteral("PATH"));
     parser.addOptions({demo, database, createDemo});
     parser.process(app);
 
@@ -58,13 +63,19 @@ int main(int argc, char* argv[]) {
             [embeddedPath] { return std::make_unique<EmbeddedEngine>(embeddedPath); });
     }
 
-    gsINI_DEFAULT();
-    gsINI_LOAD();
-    if (!gfDB_CONNECT()) return 1;
+    Theme::apply(app);
+    gsINSTALL_WIDGET_UI();
+    // The work-order list registers itself here once it exists.
+    if (!NavigationBar::hasTarget(QStringLiteral("btnJakupJisi"))) {
+        NavigationBar::setTarget(QStringLiteral("btnJakupJisi"),
+                                 &ListScreenPlaceholder::showScreen);
+    }
 
-    MainWindowPlaceholder window(embeddedPath.isEmpty()
-                                     ? QStringLiteral("ODBC: ") + gvConfig().IMIP
-                                     : QStringLiteral("Embedded: ") + embeddedPath);
-    window.show();
-    return app.exec();
+    auto* splash = new FrmSplash();
+    QObject::connect(splash, &FrmSplash::unloaded, splash, &QObject::deleteLater);
+    if (!splash->Form_Load()) return 1;
+    splash->show();
+    const int code = app.exec();
+    Forms::unloadAll();
+    return code;
 }

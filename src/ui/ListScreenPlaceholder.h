@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QTimer;
+
+namespace mes {
+
+class NavigationBar;
+
+// The main screen until the work-order list takes its place: caption, clock
+// and the navigation row.
+class ListScreenPlaceholder : public QWidget {
+    Q_OBJECT
+  public:
+    explicit ListScreenPlaceholder(QWidget* parent = nullptr);
+
+    QLabel* lblDate = nullptr;
+    QLabel* lblTime = nullptr;
+    NavigationBar* navigation = nullptr;
+    QTimer* Timer1 = nullptr;
+
+    // Shows the list screen (registered as btnJakupJisi's target unless the
+    // real list has registered itself).
+    static void showScreen();
+
+  private:
+    void tick();
+};
+
+}  // namespace mes
