@@ -2,11 +2,14 @@
 
 #include <sqlite3.h>
 
+#include "engine/Functions.h"
+
 namespace engine {
 
 namespace {
 
 constexpr int kBusyTimeoutMs = 15000;
+constexpr int kMaxCachedBatches = 2000;
 
 QVariant columnValue(sqlite3_stmt* stmt, int col) {
     switch (sqlite3_column_type(stmt, col)) {
@@ -39,7 +42,9 @@ int compareCiAs(void*, int lenA, const void* a, int lenB, const void* b) {
 
 }  // namespace
 
-Database::Database() : clock_([] { return QDateTime::currentDateTime(); }) {}
+Database::Database()
+    : clock_([] { return QDateTime::currentDateTime(); }),
+      statementClock_([this] { return statementNow_.isValid() ? statementNow_ : clock_(); }) {}
 
 Database::~Database() { close(); }
 
@@ -47,9 +52,9 @@ void Database::open(const QString& path) {
     close();
     sqlite3* db = nullptr;
     const QByteArray file = path.toUtf8();
-    int rc = sqlite3_open_v2(file.constData(), &db,
-                             SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
-                             nullptr);
+    int rc =
+        sqlite3_open_v2(file.constData(), &db,
+                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         QString msg = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("out of memory");
         sqlite3_close(db);
@@ -59,6 +64,9 @@ void Database::open(const QString& path) {
     sqlite3_busy_timeout(db_, kBusyTimeoutMs);
     sqlite3_extended_result_codes(db_, 1);
     sqlite3_create_collation_v2(db_, "CI_AS", SQLITE_UTF8, nullptr, &compareCiAs, nullptr);
+    registerFunctions(db_, &statementClock_);
+    schemaVersion_ = -1;
+    cache_.clear();
     try {
         runNative(QStringLiteral("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;"));
     } catch (...) {
@@ -86,7 +94,84 @@ void Database::rollback() {
 
 bool Database::inTransaction() const { return db_ && !sqlite3_get_autocommit(db_); }
 
-QList<Outcome> Database::execute(const QString& sql) { return runNative(sql); }
+QList<Outcome> Database::execute(const QString& sql) {
+    const auto batch = translation(sql);
+    QList<Outcome> outcomes;
+    runSteps(batch->steps, &outcomes);
+    return outcomes;
+}
+
+void Database::refreshSchema() {
+    sqlite3_stmt* stmt = nullptr;
+    qint64 version = -1;
+    if (sqlite3_prepare_v2(db_, "PRAGMA schema_version", -1, &stmt, nullptr) == SQLITE_OK &&
+        sqlite3_step(stmt) == SQLITE_ROW)
+        version = sqlite3_column_int64(stmt, 0);
+    sqlite3_finalize(stmt);
+    if (version != schemaVersion_) {
+        // Translations depend on the declared column types.
+        schema_.load(db_);
+        cache_.clear();
+        schemaVersion_ = version;
+    }
+}
+
+std::shared_ptr<const TranslatedBatch> Database::translation(const QString& sql) {
+    if (!db_) throw EngineError(SQLITE_MISUSE, QStringLiteral("the database is not open"));
+    refreshSchema();
+    auto it = cache_.constFind(sql);
+    if (it != cache_.constEnd()) return *it;
+    auto batch = std::make_shared<const TranslatedBatch>(translateBatch(sql, schema_));
+    if (cache_.size() >= kMaxCachedBatches) cache_.clear();
+    cache_.insert(sql, batch);
+    return batch;
+}
+
+void Database::runSteps(const std::vector<BatchStep>& steps, QList<Outcome>* out) {
+    for (const BatchStep& step : steps) {
+        if (!step.isIf) {
+            *out << runStatement(step.statement);
+            continue;
+        }
+        const Outcome cond = runStatement(step.statement);
+        const bool holds =
+            !cond.result.rows.isEmpty() && cond.result.rows[0].value(0).toLongLong() == 1;
+        runSteps(holds ? step.thenSteps : step.elseSteps, out);
+    }
+}
+
+Outcome Database::runStatement(const TranslatedStatement& statement) {
+    const QByteArray text = statement.sql.toUtf8();
+    sqlite3_stmt* stmt = nullptr;
+    const char* tail = nullptr;
+    int rc = sqlite3_prepare_v2(db_, text.constData(), static_cast<int>(text.size()), &stmt, &tail);
+    if (rc != SQLITE_OK) throw EngineError(rc, QString::fromUtf8(sqlite3_errmsg(db_)));
+    if (!stmt) throw EngineError(SQLITE_ERROR, QStringLiteral("empty statement"));
+    // GETDATE() is one instant for the whole statement.
+    statementNow_ = clock_();
+    Outcome out;
+    const int cols = sqlite3_column_count(stmt);
+    out.hasResult = statement.kind == StatementKind::Select;
+    for (int c = 0; c < cols; ++c)
+        out.result.columns << QString::fromUtf8(sqlite3_column_name(stmt, c));
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+        QVariantList row;
+        row.reserve(cols);
+        for (int c = 0; c < cols; ++c) row << columnValue(stmt, c);
+        out.result.rows << row;
+    }
+    statementNow_ = QDateTime();
+    if (rc != SQLITE_DONE) {
+        const QString msg = QString::fromUtf8(sqlite3_errmsg(db_));
+        sqlite3_finalize(stmt);
+        throw EngineError(rc, msg);
+    }
+    if (statement.kind == StatementKind::Insert || statement.kind == StatementKind::Update ||
+        statement.kind == StatementKind::Delete)
+        out.rowsAffected = sqlite3_changes64(db_);
+    sqlite3_finalize(stmt);
+    return out;
+}
 
 void Database::setClock(std::function<QDateTime()> clock) { clock_ = std::move(clock); }
 

@@ -1,13 +1,17 @@
 #pragma once
 
 #include <QDateTime>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
 #include <functional>
+#include <memory>
 
+#include "engine/Batch.h"
 #include "engine/EngineError.h"
+#include "engine/SchemaInfo.h"
 
 struct sqlite3;
 
@@ -22,15 +26,16 @@ struct Result {
 
 // What one statement of a batch produced.
 struct Outcome {
-    bool hasResult = false;   // the statement returned rows (possibly none)
+    bool hasResult = false;  // the statement returned rows (possibly none)
     Result result;
-    qint64 rowsAffected = -1; // rows changed by INSERT/UPDATE/DELETE, else -1
+    qint64 rowsAffected = -1;  // rows changed by INSERT/UPDATE/DELETE, else -1
 };
 
 // One connection to an embedded database file. Several terminal processes may
 // share the file: WAL journal, a busy time-out, write transactions begun IMMEDIATE.
+// execute() takes T-SQL: each batch is translated (once per text) and run.
 class Database {
-public:
+  public:
     Database();
     ~Database();
     Database(const Database&) = delete;
@@ -40,13 +45,19 @@ public:
     void close();
     bool isOpen() const { return db_ != nullptr; }
 
-    void begin();     // BEGIN IMMEDIATE
+    void begin();  // BEGIN IMMEDIATE
     void commit();
     void rollback();  // never throws
     bool inTransaction() const;
 
-    // Runs a batch of one or more statements and returns what each produced.
+    // Runs a T-SQL batch of one or more statements and returns what each produced.
     QList<Outcome> execute(const QString& sql);
+    // Runs SQLite's own dialect unchanged (schema scripts, pragmas).
+    QList<Outcome> executeNative(const QString& sql) { return runNative(sql); }
+
+    // The translation of a batch as execute() runs it (cached by text).
+    std::shared_ptr<const TranslatedBatch> translation(const QString& sql);
+    void clearTranslations() { cache_.clear(); }
 
     // The engine's clock, used for GETDATE(); tests set it.
     void setClock(std::function<QDateTime()> clock);
@@ -54,11 +65,19 @@ public:
 
     sqlite3* handle() const { return db_; }
 
-private:
+  private:
     QList<Outcome> runNative(const QString& sql);
+    void runSteps(const std::vector<BatchStep>& steps, QList<Outcome>* out);
+    Outcome runStatement(const TranslatedStatement& statement);
+    void refreshSchema();
 
     sqlite3* db_ = nullptr;
     std::function<QDateTime()> clock_;
+    QDateTime statementNow_;
+    std::function<QDateTime()> statementClock_;
+    SchemaInfo schema_;
+    qint64 schemaVersion_ = -1;
+    QHash<QString, std::shared_ptr<const TranslatedBatch>> cache_;
 };
 
 }  // namespace engine

@@ -8,13 +8,13 @@ namespace engine {
 // Raised by the embedded engine for any failure; code is SQLite's result code
 // (or SQLITE_ERROR for a construct the T-SQL layer does not support).
 class EngineError : public std::runtime_error {
-public:
+  public:
     EngineError(int code, const QString& message)
         : std::runtime_error(message.toStdString()), code_(code), message_(message) {}
     int code() const { return code_; }
     const QString& message() const { return message_; }
 
-private:
+  private:
     int code_;
     QString message_;
 };

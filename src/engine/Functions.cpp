@@ -1,0 +1,307 @@
+#include "engine/Functions.h"
+
+#include <sqlite3.h>
+
+#include <QRegularExpression>
+
+#include "engine/DateTimeText.h"
+#include "engine/Dialect.h"
+#include "engine/EngineError.h"
+#include "engine/Value.h"
+
+namespace engine {
+
+namespace {
+
+using Args = sqlite3_value**;
+
+Value arg(Args argv, int i) { return readValue(argv[i]); }
+
+QString textOf(const Value& v) { return v.type == Value::Type::Text ? v.s : numberText(v); }
+
+template <typename F>
+void guarded(sqlite3_context* ctx, F&& f) {
+    try {
+        resultValue(ctx, f());
+    } catch (const EngineError& e) {
+        const QByteArray msg = e.message().toUtf8();
+        sqlite3_result_error(ctx, msg.constData(), static_cast<int>(msg.size()));
+    }
+}
+
+[[noreturn]] void fail(const QString& message) { throw EngineError(SQLITE_ERROR, message); }
+
+// Brings a text operand to the other operand's number type, as T-SQL's type
+// precedence does (a number beats a character type).
+Value asNumber(const Value& v, const Value& other) {
+    if (v.isNumber()) return v;
+    return textAsNumberLike(v.s, other.isNumber() ? other : Value::ofReal(0));
+}
+
+Value arithmetic(const Value& a, const Value& b, bool add) {
+    if (a.isNull() || b.isNull()) return Value::null();
+    if (a.type == Value::Type::Text && b.type == Value::Type::Text) {
+        if (add) return Value::ofText(a.s + b.s);
+        fail(QStringLiteral("Operand data type varchar is invalid for subtract operator."));
+    }
+    const Value x = asNumber(a, b);
+    const Value y = asNumber(b, a);
+    if (x.type == Value::Type::Int && y.type == Value::Type::Int) {
+        qint64 r = 0;
+        const bool overflow =
+            add ? __builtin_add_overflow(x.i, y.i, &r) : __builtin_sub_overflow(x.i, y.i, &r);
+        if (overflow)
+            fail(QStringLiteral(
+                "Arithmetic overflow error converting expression to data type bigint."));
+        return Value::ofInt(r);
+    }
+    return Value::ofReal(add ? x.number() + y.number() : x.number() - y.number());
+}
+
+void fnAdd(sqlite3_context* ctx, int, Args argv) {
+    guarded(ctx, [&] { return arithmetic(arg(argv, 0), arg(argv, 1), true); });
+}
+
+void fnSub(sqlite3_context* ctx, int, Args argv) {
+    guarded(ctx, [&] { return arithmetic(arg(argv, 0), arg(argv, 1), false); });
+}
+
+// tsql_cmp(a, op, b): a comparison where a quoted value meets a computed one.
+void fnCmp(sqlite3_context* ctx, int, Args argv) {
+    guarded(ctx, [&] {
+        const Value a = arg(argv, 0);
+        const Value b = arg(argv, 2);
+        if (a.isNull() || b.isNull()) return Value::null();
+        int c = 0;
+        if (a.type == Value::Type::Text && b.type == Value::Type::Text) {
+            c = compareText(a.s, b.s);
+        } else {
+            const double x = asNumber(a, b).number();
+            const double y = asNumber(b, a).number();
+            c = x < y ? -1 : (x > y ? 1 : 0);
+        }
+        const QString op = arg(argv, 1).s;
+        bool r = false;
+        if (op == QLatin1String("="))
+            r = c == 0;
+        else if (op == QLatin1String("<>") || op == QLatin1String("!="))
+            r = c != 0;
+        else if (op == QLatin1String("<") || op == QLatin1String("!>"))
+            r = op == QLatin1String("<") ? c < 0 : c <= 0;
+        else if (op == QLatin1String(">") || op == QLatin1String("!<"))
+            r = op == QLatin1String(">") ? c > 0 : c >= 0;
+        else if (op == QLatin1String("<="))
+            r = c <= 0;
+        else if (op == QLatin1String(">="))
+            r = c >= 0;
+        return Value::ofInt(r ? 1 : 0);
+    });
+}
+
+// tsql_to(value, 'declared type'): the conversion of a value stored into a column.
+void fnStore(sqlite3_context* ctx, int, Args argv) {
+    guarded(ctx, [&] { return storeAs(arg(argv, 0), parseTypeSpec(arg(argv, 1).s)); });
+}
+
+void fnCast(sqlite3_context* ctx, int, Args argv) {
+    guarded(ctx, [&] { return castAs(arg(argv, 0), parseTypeSpec(arg(argv, 1).s)); });
+}
+
+// tsql_convert('type', value, style, value_is_datetime)
+void fnConvert(sqlite3_context* ctx, int, Args argv) {
+    guarded(ctx, [&] {
+        const TypeSpec type = parseTypeSpec(arg(argv, 0).s);
+        const Value v = arg(argv, 1);
+        const Value style = arg(argv, 2);
+        const bool fromDatetime = arg(argv, 3).i != 0;
+        if (v.isNull()) return v;
+        if (type.isText() && fromDatetime) {
+            QDateTime dt;
+            if (!parseDatetime(textOf(v), &dt))
+                fail(QStringLiteral(
+                    "Conversion failed when converting date and/or time from character string."));
+            QString text;
+            const int s = style.isNull() ? 0 : static_cast<int>(style.number());
+            if (!formatDatetimeStyle(dt, s, &text))
+                fail(QStringLiteral("CONVERT style %1 is not supported by the embedded engine")
+                         .arg(s));
+            return castAs(Value::ofText(text), type);
+        }
+        return castAs(v, type);
+    });
+}
+
+void fnDatediff(sqlite3_context* ctx, int, Args argv) {
+    guarded(ctx, [&] {
+        const Value a = arg(argv, 1);
+        const Value b = arg(argv, 2);
+        if (a.isNull() || b.isNull()) return Value::null();
+        const TypeSpec dt = parseTypeSpec(QStringLiteral("datetime"));
+        QDateTime x, y;
+        parseDatetime(storeAs(a, dt).s, &x);
+        parseDatetime(storeAs(b, dt).s, &y);
+        return Value::ofInt(datediffBoundaries(arg(argv, 0).s, x, y));
+    });
+}
+
+void fnGetdate(sqlite3_context* ctx, int, Args) {
+    auto* clock = static_cast<std::function<QDateTime()>*>(sqlite3_user_data(ctx));
+    resultValue(ctx, Value::ofText(datetimeText((*clock)())));
+}
+
+// OBJECT_ID(name [, type]): a table (type 'U') or view ('V') of the embedded database.
+void fnObjectId(sqlite3_context* ctx, int argc, Args argv) {
+    guarded(ctx, [&] {
+        const Value nameArg = arg(argv, 0);
+        if (nameArg.isNull()) return Value::null();
+        QString name = textOf(nameArg).trimmed();
+        // "tempdb..##x", "dbo.x", "[dbo].[x]": the last part names the object.
+        name = name.mid(name.lastIndexOf(u'.') + 1);
+        name.remove(u'[').remove(u']');
+        QString kind = argc > 1 && !arg(argv, 1).isNull() ? textOf(arg(argv, 1)).trimmed().toUpper()
+                                                          : QString();
+        const char* type = kind == QLatin1String("V") ? "view" : "table";
+        if (!kind.isEmpty() && kind != QLatin1String("U") && kind != QLatin1String("V"))
+            fail(QStringLiteral("OBJECT_ID type '%1' is not supported by the embedded engine")
+                     .arg(kind));
+        sqlite3* db = sqlite3_context_db_handle(ctx);
+        sqlite3_stmt* stmt = nullptr;
+        const char* sql =
+            "SELECT rowid FROM sqlite_schema WHERE type = ?1 AND name = ?2 COLLATE NOCASE";
+        sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr);
+        const QByteArray n = name.toUtf8();
+        sqlite3_bind_text(stmt, 1, type, -1, SQLITE_STATIC);
+        sqlite3_bind_text(stmt, 2, n.constData(), static_cast<int>(n.size()), SQLITE_STATIC);
+        Value out;
+        if (sqlite3_step(stmt) == SQLITE_ROW) out = Value::ofInt(sqlite3_column_int64(stmt, 0));
+        sqlite3_finalize(stmt);
+        return out;
+    });
+}
+
+int lengthArg(const Value& v, const char* fn) {
+    if (v.isNull()) return -1;
+    const qint64 n = v.type == Value::Type::Text ? textAsNumberLike(v.s, Value::ofInt(0)).i
+                                                 : static_cast<qint64>(v.number());
+    if (n < 0)
+        fail(QStringLiteral("Invalid length parameter passed to the %1 function.")
+                 .arg(QLatin1String(fn)));
+    return static_cast<int>(qMin<qint64>(n, 1 << 30));
+}
+
+void fnLeft(sqlite3_context* ctx, int, Args argv) {
+    guarded(ctx, [&] {
+        const Value s = arg(argv, 0);
+        const int n = lengthArg(arg(argv, 1), "left");
+        if (s.isNull() || n < 0) return Value::null();
+        return Value::ofText(textOf(s).left(n));
+    });
+}
+
+void fnRight(sqlite3_context* ctx, int, Args argv) {
+    guarded(ctx, [&] {
+        const Value s = arg(argv, 0);
+        const int n = lengthArg(arg(argv, 1), "right");
+        if (s.isNull() || n < 0) return Value::null();
+        return Value::ofText(textOf(s).right(n));
+    });
+}
+
+void fnSubstring(sqlite3_context* ctx, int, Args argv) {
+    guarded(ctx, [&] {
+        const Value s = arg(argv, 0);
+        const Value startArg = arg(argv, 1);
+        const int n = lengthArg(arg(argv, 2), "substring");
+        if (s.isNull() || startArg.isNull() || n < 0) return Value::null();
+        const qint64 start = startArg.type == Value::Type::Text
+                                 ? textAsNumberLike(startArg.s, Value::ofInt(0)).i
+                                 : static_cast<qint64>(startArg.number());
+        // Characters start..start+n-1, counted from 1; positions before 1 are empty.
+        const qint64 from = qMax<qint64>(start, 1);
+        const qint64 to = start + n;  // exclusive
+        const QString text = textOf(s);
+        if (to <= from || from > text.size()) return Value::ofText(QString());
+        return Value::ofText(text.mid(static_cast<int>(from - 1), static_cast<int>(to - from)));
+    });
+}
+
+void fnIsnumeric(sqlite3_context* ctx, int, Args argv) {
+    guarded(ctx, [&] {
+        const Value v = arg(argv, 0);
+        if (v.isNull()) return Value::ofInt(0);
+        if (v.isNumber()) return Value::ofInt(1);
+        return Value::ofInt(isNumericText(v.s) ? 1 : 0);
+    });
+}
+
+// REPLACE follows the collation: case-insensitive.
+void fnReplace(sqlite3_context* ctx, int, Args argv) {
+    guarded(ctx, [&] {
+        const Value s = arg(argv, 0), from = arg(argv, 1), to = arg(argv, 2);
+        if (s.isNull() || from.isNull() || to.isNull()) return Value::null();
+        QString text = textOf(s);
+        const QString f = textOf(from);
+        if (f.isEmpty()) return Value::ofText(text);
+        return Value::ofText(text.replace(f, textOf(to), Qt::CaseInsensitive));
+    });
+}
+
+void fnLen(sqlite3_context* ctx, int, Args argv) {
+    guarded(ctx, [&] {
+        const Value v = arg(argv, 0);
+        if (v.isNull()) return v;
+        QString s = textOf(v);
+        int n = s.size();
+        while (n > 0 && s[n - 1] == u' ') --n;
+        return Value::ofInt(n);
+    });
+}
+
+// ISNULL whose first argument's type the translator could not tell: the value as it is.
+void fnIsnull(sqlite3_context* ctx, int, Args argv) {
+    guarded(ctx, [&] {
+        const Value a = arg(argv, 0);
+        return a.isNull() ? arg(argv, 1) : a;
+    });
+}
+
+struct Fn {
+    const char* name;
+    int args;
+    void (*fn)(sqlite3_context*, int, Args);
+};
+
+constexpr Fn kFunctions[] = {
+    {"tsql_add", 2, fnAdd},
+    {"tsql_sub", 2, fnSub},
+    {"tsql_cmp", 3, fnCmp},
+    {"tsql_to", 2, fnStore},
+    {"tsql_cast", 2, fnCast},
+    {"tsql_convert", 4, fnConvert},
+    {"tsql_datediff", 3, fnDatediff},
+    {"tsql_object_id", 1, fnObjectId},
+    {"tsql_object_id", 2, fnObjectId},
+    {"tsql_left", 2, fnLeft},
+    {"tsql_right", 2, fnRight},
+    {"tsql_substring", 3, fnSubstring},
+    {"tsql_isnumeric", 1, fnIsnumeric},
+    {"tsql_replace", 3, fnReplace},
+    {"tsql_len", 1, fnLen},
+    {"tsql_isnull", 2, fnIsnull},
+};
+
+}  // namespace
+
+void registerFunctions(sqlite3* db, std::function<QDateTime()>* statementTime) {
+    for (const Fn& f : kFunctions) {
+        // OBJECT_ID reads the schema, which may change between calls.
+        const bool deterministic = QLatin1String(f.name) != QLatin1String("tsql_object_id");
+        sqlite3_create_function_v2(db, f.name, f.args,
+                                   SQLITE_UTF8 | (deterministic ? SQLITE_DETERMINISTIC : 0),
+                                   nullptr, f.fn, nullptr, nullptr, nullptr);
+    }
+    sqlite3_create_function_v2(db, "tsql_getdate", 0, SQLITE_UTF8, statementTime, fnGetdate,
+                               nullptr, nullptr, nullptr);
+}
+
+}  // namespace engine

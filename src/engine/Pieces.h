@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+#include "engine/Token.h"
+
+namespace engine {
+
+// A significant token of a statement with the spacing and comments before it.
+// Pieces added by a rewrite are marked synthetic and are not rewritten again.
+struct Piece {
+    TokenKind kind;
+    QString text;
+    QString lead;
+    bool synthetic = false;
+    bool assignment = false;  // the "=" of an UPDATE's SET item
+};
+
+using Pieces = std::vector<Piece>;
+
+// Significant tokens with their trivia folded into the next piece's lead; comments
+// become a blank so that SQLite never sees T-SQL's nested comments.
+Pieces toPieces(const Tokens& tokens);
+QString joinPieces(const Pieces& pieces, int from = 0, int to = -1);
+
+Piece synth(TokenKind kind, const QString& text, const QString& lead = QString());
+
+bool isKw(const Piece& p, const char* keyword);
+bool isPunct(const Piece& p, char c);
+bool isOp(const Piece& p, const char* op);
+bool isIdentifier(const Piece& p);  // a name, not a reserved word
+bool endsOperand(const Piece& p);   // an operand can end with this piece
+
+// Index of the matching ")" for "(" at i (or the reverse), CASE and END likewise.
+int closeParen(const Pieces& s, int i);
+int openParen(const Pieces& s, int i);
+int caseEnd(const Pieces& s, int i);
+int caseStart(const Pieces& s, int i);
+
+// Operand bounds of the binary operator at i. With additive false the operand
+// stops at + and - (operands of + and -); with true it takes them in
+// (operands of a comparison).
+int operandStart(const Pieces& s, int op, bool additive);
+int operandEnd(const Pieces& s, int op, bool additive);
+
+// Top-level comma-separated ranges [first, last] between from and to (inclusive).
+std::vector<std::pair<int, int>> splitTopLevel(const Pieces& s, int from, int to);
+
+[[noreturn]] void unsupported(const QString& what);
+
+}  // namespace engine

@@ -1,0 +1,344 @@
+#include "engine/StatementTranslator.h"
+
+#include "engine/ExpressionRewriter.h"
+#include "engine/Tokenizer.h"
+
+namespace engine {
+
+namespace {
+
+int size(const Pieces& s) { return static_cast<int>(s.size()); }
+
+QString nameOf(const Piece& p) { return identifierName(Token{p.kind, p.text, 0}); }
+
+QString quoted(const QString& text) {
+    return u'\'' + QString(text).replace(u'\'', QStringLiteral("''")) + u'\'';
+}
+
+// First piece at depth 0 (relative to from) that is one of the keywords, or -1.
+// A ")" that closes the enclosing level ends the search.
+int findTop(const Pieces& s, int from, std::initializer_list<const char*> keywords,
+            int* levelEnd = nullptr) {
+    int depth = 0;
+    for (int j = from; j < size(s); ++j) {
+        if (isPunct(s[j], '(')) ++depth;
+        if (isPunct(s[j], ')') && --depth < 0) {
+            if (levelEnd) *levelEnd = j;
+            return -1;
+        }
+        if (depth == 0) {
+            for (const char* k : keywords) {
+                if (isKw(s[j], k)) return j;
+            }
+        }
+    }
+    if (levelEnd) *levelEnd = size(s);
+    return -1;
+}
+
+// End (exclusive) of the SELECT level that contains from.
+int levelEnd(const Pieces& s, int from) {
+    int end = size(s);
+    if (findTop(s, from, {"UNION", "EXCEPT", "INTERSECT"}, &end) >= 0)
+        unsupported(QStringLiteral("TOP with UNION"));
+    return end;
+}
+
+// The select list of the SELECT at k: [first, last].
+std::pair<int, int> selectList(const Pieces& s, int k) {
+    int first = k + 1;
+    while (first < size(s) && (isKw(s[first], "DISTINCT") || isKw(s[first], "ALL"))) ++first;
+    int end = size(s);
+    const int stop = findTop(s, first,
+                             {"FROM", "INTO", "WHERE", "GROUP", "HAVING", "ORDER", "UNION",
+                              "EXCEPT", "INTERSECT", "LIMIT"},
+                             &end);
+    return {first, (stop >= 0 ? stop : end) - 1};
+}
+
+// Where an item's alias begins (the AS or the alias name), or -1 when it has none.
+int aliasStart(const Pieces& s, int first, int last) {
+    if (last <= first) return -1;
+    const Piece& p = s[last];
+    if (!(isIdentifier(p) || p.kind == TokenKind::String)) return -1;
+    if (isKw(s[last - 1], "AS")) return last - 1;
+    if (isOp(s[last - 1], ".")) return -1;
+    return endsOperand(s[last - 1]) && p.kind != TokenKind::String ? last : -1;
+}
+
+bool isColumnChain(const Pieces& s, int first, int last) {
+    for (int j = first; j <= last; ++j) {
+        if (!((j - first) % 2 == 0 ? isIdentifier(s[j]) : isOp(s[j], "."))) return false;
+    }
+    return (last - first) % 2 == 0;
+}
+
+}  // namespace
+
+TranslatedStatement StatementTranslator::translate(Pieces s) const {
+    TranslatedStatement out;
+    if (s.empty()) unsupported(QStringLiteral("an empty statement"));
+    const Piece first = s[0];
+    if (isKw(first, "SELECT")) {
+        out.kind = StatementKind::Select;
+    } else if (isKw(first, "INSERT")) {
+        out.kind = StatementKind::Insert;
+    } else if (isKw(first, "UPDATE")) {
+        out.kind = StatementKind::Update;
+    } else if (isKw(first, "DELETE")) {
+        out.kind = StatementKind::Delete;
+    } else if (isKw(first, "CREATE") || isKw(first, "DROP") || isKw(first, "ALTER")) {
+        out.kind = StatementKind::Definition;
+        normalize(s);
+        out.sql = joinPieces(s);
+        return out;
+    } else {
+        unsupported(QStringLiteral("statement %1").arg(first.text.toUpper()));
+    }
+    normalize(s);
+    for (const Piece& p : s) {
+        for (const char* k :
+             {"OVER", "PIVOT", "UNPIVOT", "APPLY", "OUTPUT", "WITH", "FOR", "MERGE", "GOTO"}) {
+            if (isKw(p, k)) unsupported(QStringLiteral("%1 clause").arg(p.text.toUpper()));
+        }
+    }
+    if (out.kind == StatementKind::Select && findTop(s, 1, {"INTO"}) >= 0)
+        unsupported(QStringLiteral("SELECT ... INTO"));
+    if (out.kind == StatementKind::Insert) rewriteInsert(s);
+    if (out.kind == StatementKind::Update) rewriteUpdate(s);
+    if (out.kind == StatementKind::Delete) rewriteDelete(s);
+    if (out.kind == StatementKind::Select) nameResultColumns(s);
+    ExpressionRewriter(schema_).rewrite(s);
+    collateOrderBy(s);
+    rewriteTop(s);
+    out.sql = joinPieces(s);
+    return out;
+}
+
+void StatementTranslator::normalize(Pieces& s) const {
+    for (Piece& p : s) {
+        switch (p.kind) {
+            case TokenKind::NString:
+                p.kind = TokenKind::String;
+                p.text = p.text.mid(1);
+                break;
+            case TokenKind::TempName:
+            case TokenKind::Bracketed:
+                p.text = u'"' + nameOf(p).replace(u'"', QStringLiteral("\"\"")) + u'"';
+                p.kind = TokenKind::Quoted;
+                break;
+            case TokenKind::Variable:
+                unsupported(QStringLiteral("variable %1").arg(p.text));
+            default:
+                break;
+        }
+    }
+}
+
+void StatementTranslator::convertItems(Pieces& s, const std::vector<std::pair<int, int>>& items,
+                                       const QString& table, const QStringList& columns) const {
+    // Last item first, so that the earlier positions stay valid.
+    for (int k = static_cast<int>(items.size()) - 1; k >= 0; --k) {
+        if (k >= columns.size()) continue;
+        const QString type = schema_.declaredType(table, columns[k]);
+        if (type.isEmpty()) continue;
+        auto [first, last] = items[k];
+        wrapCall(s, first, last, QStringLiteral("tsql_to"), quoted(type));
+    }
+}
+
+void StatementTranslator::rewriteInsert(Pieces& s) const {
+    int i = 1;
+    if (!isKw(s[i], "INTO"))
+        s.insert(s.begin() + i,
+                 synth(TokenKind::Word, QStringLiteral("INTO"), QStringLiteral(" ")));
+    ++i;
+    while (i + 2 < size(s) && isOp(s[i + 1], ".")) i += 2;  // dbo.table
+    if (i >= size(s) || !isIdentifier(s[i]))
+        unsupported(QStringLiteral("INSERT without a table name"));
+    const QString table = nameOf(s[i]);
+    QStringList columns = schema_.columns(table);
+    int j = i + 1;
+    if (j < size(s) && isPunct(s[j], '(')) {
+        const int close = closeParen(s, j);
+        columns.clear();
+        for (auto [a, b] : splitTopLevel(s, j + 1, close - 1)) columns << nameOf(s[b]);
+        j = close + 1;
+    }
+    if (j >= size(s)) unsupported(QStringLiteral("INSERT without VALUES or SELECT"));
+    if (isKw(s[j], "VALUES")) {
+        // Every row: the tuples after VALUES, last first.
+        std::vector<int> opens;
+        for (int k = j + 1; k < size(s); ++k) {
+            if (isPunct(s[k], '(')) {
+                opens.push_back(k);
+                k = closeParen(s, k);
+            }
+        }
+        for (auto it = opens.rbegin(); it != opens.rend(); ++it)
+            convertItems(s, splitTopLevel(s, *it + 1, closeParen(s, *it) - 1), table, columns);
+    } else if (isKw(s[j], "SELECT")) {
+        auto [first, last] = selectList(s, j);
+        auto items = splitTopLevel(s, first, last);
+        for (auto& item : items) {
+            const int alias = aliasStart(s, item.first, item.second);
+            if (alias > item.first) item.second = alias - 1;
+            if (isOp(s[item.second], "*")) unsupported(QStringLiteral("INSERT ... SELECT *"));
+        }
+        convertItems(s, items, table, columns);
+    } else {
+        unsupported(QStringLiteral("INSERT ... %1").arg(s[j].text.toUpper()));
+    }
+}
+
+void StatementTranslator::rewriteUpdate(Pieces& s) const {
+    const int set = findTop(s, 1, {"SET"});
+    if (set < 0) unsupported(QStringLiteral("UPDATE without SET"));
+    if (set != 2 || !isIdentifier(s[1]))
+        unsupported(QStringLiteral("UPDATE target %1").arg(joinPieces(s, 1, set - 1).trimmed()));
+    QString target = nameOf(s[1]);
+    QString table = target;
+    const int from = findTop(s, set, {"FROM"});
+    int where = findTop(s, set, {"WHERE"});
+    if (from >= 0) {
+        const int fromEnd = (where >= 0 ? where : size(s)) - 1;
+        // FROM table [AS] [alias] naming the target: SQLite's UPDATE table AS alias.
+        int k = from + 1;
+        while (k + 2 <= fromEnd && isOp(s[k + 1], ".")) k += 2;
+        const QString name = nameOf(s[k]);
+        QString alias;
+        int next = k + 1;
+        if (next <= fromEnd && isKw(s[next], "AS")) ++next;
+        if (next <= fromEnd && isIdentifier(s[next])) alias = nameOf(s[next++]);
+        const bool single = next > fromEnd;
+        const bool namesTarget = alias.compare(target, Qt::CaseInsensitive) == 0 ||
+                                 name.compare(target, Qt::CaseInsensitive) == 0;
+        if (namesTarget && !single) unsupported(QStringLiteral("UPDATE ... FROM with joins"));
+        if (namesTarget) {
+            table = name;
+            Pieces newTarget{synth(TokenKind::Quoted, u'"' + name + u'"', s[1].lead)};
+            if (!alias.isEmpty()) {
+                newTarget.push_back(
+                    synth(TokenKind::Word, QStringLiteral("AS"), QStringLiteral(" ")));
+                newTarget.push_back(
+                    synth(TokenKind::Quoted, u'"' + alias + u'"', QStringLiteral(" ")));
+            }
+            s.erase(s.begin() + from, s.begin() + fromEnd + 1);
+            s.erase(s.begin() + 1);
+            s.insert(s.begin() + 1, newTarget.begin(), newTarget.end());
+        } else if (!single) {
+            unsupported(QStringLiteral("UPDATE ... FROM with joins"));
+        }
+    }
+    // The SET items: SQLite takes no alias before a column, so qualifiers go first
+    // (last item first, the earlier positions stay valid).
+    auto setItems = [&] {
+        const int at = findTop(s, 1, {"SET"});
+        const int end = findTop(s, at, {"FROM", "WHERE"});
+        return splitTopLevel(s, at + 1, (end >= 0 ? end : size(s)) - 1);
+    };
+    auto assignment = [&](int a, int b) {
+        for (int eq = a; eq <= b; ++eq) {
+            if (isOp(s[eq], "=")) return eq;
+        }
+        unsupported(QStringLiteral("SET item without ="));
+    };
+    auto items = setItems();
+    for (auto it = items.rbegin(); it != items.rend(); ++it) {
+        const int eq = assignment(it->first, it->second);
+        if (eq - 1 > it->first) {
+            s[eq - 1].lead = s[it->first].lead;
+            s.erase(s.begin() + it->first, s.begin() + eq - 1);
+        }
+    }
+    std::vector<std::pair<int, int>> values;
+    QStringList columns;
+    for (auto [a, b] : setItems()) {
+        const int eq = assignment(a, b);
+        s[eq].assignment = true;
+        columns << nameOf(s[eq - 1]);
+        values.emplace_back(eq + 1, b);
+    }
+    convertItems(s, values, table, columns);
+}
+
+void StatementTranslator::rewriteDelete(Pieces& s) const {
+    if (size(s) > 1 && isKw(s[1], "FROM")) {
+        if (findTop(s, 2, {"FROM"}) >= 0) unsupported(QStringLiteral("DELETE ... FROM ... FROM"));
+        return;
+    }
+    if (findTop(s, 1, {"FROM"}) >= 0) unsupported(QStringLiteral("DELETE alias FROM table"));
+    s.insert(s.begin() + 1, synth(TokenKind::Word, QStringLiteral("FROM"), QStringLiteral(" ")));
+}
+
+void StatementTranslator::nameResultColumns(Pieces& s) const {
+    // SQL Server names a computed column without alias "", SQLite by its text.
+    auto [first, last] = selectList(s, 0);
+    if (first < size(s) && isKw(s[first], "TOP")) {
+        first += isPunct(s[first + 1], '(') ? 4 : 2;
+    }
+    auto items = splitTopLevel(s, first, last);
+    for (auto it = items.rbegin(); it != items.rend(); ++it) {
+        auto [a, b] = *it;
+        if (aliasStart(s, a, b) >= 0 || isColumnChain(s, a, b) || isOp(s[b], "*")) continue;
+        const Pieces alias{synth(TokenKind::Word, QStringLiteral("AS"), QStringLiteral(" ")),
+                           synth(TokenKind::Quoted, QStringLiteral("\"\""), QStringLiteral(" "))};
+        s.insert(s.begin() + b + 1, alias.begin(), alias.end());
+    }
+}
+
+void StatementTranslator::collateOrderBy(Pieces& s) const {
+    for (int i = size(s) - 2; i >= 0; --i) {
+        if (!isKw(s[i], "ORDER") || !isKw(s[i + 1], "BY")) continue;
+        int end = size(s);
+        const int stop = findTop(s, i + 2, {"LIMIT", "UNION", "EXCEPT", "INTERSECT"}, &end);
+        auto terms = splitTopLevel(s, i + 2, (stop >= 0 ? stop : end) - 1);
+        for (auto it = terms.rbegin(); it != terms.rend(); ++it) {
+            auto [a, b] = *it;
+            if (isKw(s[b], "ASC") || isKw(s[b], "DESC")) --b;
+            if (a == b && s[a].kind == TokenKind::Number) continue;  // a column position
+            s.insert(s.begin() + b + 1,
+                     synth(TokenKind::Word, QStringLiteral("COLLATE CI_AS"), QStringLiteral(" ")));
+        }
+    }
+}
+
+void StatementTranslator::rewriteTop(Pieces& s) const {
+    for (int k = size(s) - 1; k >= 0; --k) {
+        if (!isKw(s[k], "SELECT")) continue;
+        int t = k + 1;
+        while (t < size(s) && (isKw(s[t], "DISTINCT") || isKw(s[t], "ALL"))) ++t;
+        if (t >= size(s) || !isKw(s[t], "TOP")) continue;
+        int last = t + 1;
+        QString count;
+        if (last < size(s) && isPunct(s[last], '(')) {
+            const int close = closeParen(s, last);
+            if (close != last + 2 || s[last + 1].kind != TokenKind::Number)
+                unsupported(QStringLiteral("TOP with an expression"));
+            count = s[last + 1].text;
+            last = close;
+        } else if (last < size(s) && s[last].kind == TokenKind::Number) {
+            count = s[last].text;
+        } else {
+            unsupported(QStringLiteral("TOP without a number"));
+        }
+        if (last + 1 < size(s) && (isKw(s[last + 1], "PERCENT") || isKw(s[last + 1], "WITH")))
+            unsupported(QStringLiteral("TOP ... %1").arg(s[last + 1].text.toUpper()));
+        // LIMIT would bind to the whole compound: refuse TOP in a UNION branch.
+        int depth = 0;
+        for (int j = k - 1; j >= 0 && depth >= 0; --j) {
+            if (isPunct(s[j], ')')) ++depth;
+            if (isPunct(s[j], '(')) --depth;
+            if (depth == 0 &&
+                (isKw(s[j], "UNION") || isKw(s[j], "EXCEPT") || isKw(s[j], "INTERSECT")))
+                unsupported(QStringLiteral("TOP with UNION"));
+        }
+        const int end = levelEnd(s, last + 1);
+        s.insert(s.begin() + end,
+                 synth(TokenKind::Word, QStringLiteral("LIMIT ") + count, QStringLiteral(" ")));
+        if (last + 1 < size(s)) s[last + 1].lead = s[t].lead + s[last + 1].lead;
+        s.erase(s.begin() + t, s.begin() + last + 1);
+    }
+}
+
+}  // namespace engine
