@@ -9,6 +9,7 @@ namespace {
 const QDateTime kNow(QDate(2026, 3, 1), QTime(0, 30, 0));
 
 struct Placeholder {
+    const char* name;
     const char* text;
     const char* expected;
 };
@@ -27,15 +28,20 @@ TEST_P(DemoPlaceholders, AreFilledRelativeToTheClock) {
 INSTANTIATE_TEST_SUITE_P(
     Seed, DemoPlaceholders,
     ::testing::Values(
-        Placeholder{"'${D}'", "'2026-03-01'"}, Placeholder{"'${D-1}'", "'2026-02-28'"},
-        Placeholder{"'${D-8}' '${D+1}'", "'2026-02-21' '2026-03-02'"},
-        Placeholder{"'${K-7}001'", "'20260222001'"}, Placeholder{"'L${L-25}-05'", "'L260204-05'"},
-        Placeholder{"'${L}/1000'", "'260301/1000'"}, Placeholder{"'${T-20}'", "'00:10'"},
-        Placeholder{"'${T-95}'", "'00:00'"},  // kept on the same day
-        Placeholder{"'${T+1440}'", "'23:59'"}, Placeholder{"'${NOW}'", "'2026-03-01 00:30:00.000'"},
-        Placeholder{"'${IP}'", "'10.0.0.7'"},
-        Placeholder{"no placeholder, $ and { alone", "no placeholder, $ and { alone"},
-        Placeholder{"'${D}선진행재고'", "'2026-03-01선진행재고'"}));
+        Placeholder{"Today", "'${D}'", "'2026-03-01'"},
+        Placeholder{"Yesterday", "'${D-1}'", "'2026-02-28'"},
+        Placeholder{"WeekBackAndTomorrow", "'${D-8}' '${D+1}'", "'2026-02-21' '2026-03-02'"},
+        Placeholder{"NumberDate", "'${K-7}001'", "'20260222001'"},
+        Placeholder{"LotDate", "'L${L-25}-05'", "'L260204-05'"},
+        Placeholder{"LotOfToday", "'${L}/1000'", "'260301/1000'"},
+        Placeholder{"TimeBefore", "'${T-20}'", "'00:10'"},
+        Placeholder{"TimeKeptOnTheDay", "'${T-95}'", "'00:00'"},  // kept on the same day
+        Placeholder{"TimeKeptBeforeMidnight", "'${T+1440}'", "'23:59'"},
+        Placeholder{"Now", "'${NOW}'", "'2026-03-01 00:30:00.000'"},
+        Placeholder{"Address", "'${IP}'", "'10.0.0.7'"},
+        Placeholder{"PlainText", "no placeholder, $ and { alone", "no placeholder, $ and { alone"},
+        Placeholder{"NextToKorean", "'${D}선진행재고'", "'2026-03-01선진행재고'"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(DemoPlaceholdersRefuse, UnknownOrMalformedOnesAndDoubleTheQuotesOfTheAddress) {
     QString out = QStringLiteral("untouched");

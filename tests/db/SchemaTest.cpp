@@ -163,7 +163,10 @@ INSTANTIATE_TEST_SUITE_P(Types, QuotedValues,
                              Conversion{"P_SANGSAN_MASTER", "last_time", "'070501'", "text"},
                              Conversion{"P_SANGSAN_MASTER", "stime", "'07:05'", "text"},
                              Conversion{"B_PROCESS", "process_code", "1000", "text"},
-                             Conversion{"Q_CHOJUNGJONGTEST_RESULT", "process_juya", "0", "text"}));
+                             Conversion{"Q_CHOJUNGJONGTEST_RESULT", "process_juya", "0", "text"}),
+                         [](const auto& info) {
+                             return std::string(info.param.table) + "_" + info.param.column;
+                         });
 
 TEST_F(EmbeddedSchema, LeavesNoBuildingFileBehind) {
     const QStringList left = QDir(folder.path()).entryList(QDir::Files);
