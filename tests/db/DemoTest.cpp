@@ -199,7 +199,8 @@ TEST_P(StockLedger, EveryBalanceIsTheRunningSumOfItsProduct) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Stores, StockLedger,
-                         ::testing::Values("S_PRODUCT_STORE", "P_PRODUCT_STORE"));
+                         ::testing::Values("S_PRODUCT_STORE", "P_PRODUCT_STORE"),
+                         [](const auto& info) { return std::string(info.param); });
 
 TEST_F(DemoPlant, TheAdvanceStockLotComesFirstAndHasStock) {
     // The first-in first-out order of the material lookup, per lot up to today.
