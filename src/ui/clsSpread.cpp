@@ -67,10 +67,8 @@ void clsSpread::Spr(QTableView* grid) {
     connect(grid, &QTableView::clicked, this, [this](const QModelIndex& i) {
         const int col = i.column() + 1;
         const int row = i.row() + 1;
-        if (model_->column(i.column()).type == SpreadCellType::Button &&
-            !model_->locked(i.row(), i.column())) {
-            emit ButtonClicked(col, row);
-        }
+        // A button is there to be pressed: the lock keeps its caption, not its event.
+        if (model_->column(i.column()).type == SpreadCellType::Button) emit ButtonClicked(col, row);
         emit Click(col, row);
     });
     connect(grid, &QTableView::doubleClicked, this,

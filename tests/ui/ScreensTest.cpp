@@ -1,0 +1,108 @@
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "foundation/TerminalClock.h"
+#include "ui/Forms.h"
+#include "ui/ListScreenPlaceholder.h"
+#include "ui/NavigationBar.h"
+#include "ui/frmImgShow.h"
+#include "ui/support/UiFixture.h"
+
+using namespace mes;
+using uitest::DialogHandle;
+
+namespace {
+
+class ScreensTest : public uitest::UiFixture {
+  protected:
+    void TearDown() override {
+        NavigationBar::clearTargets();
+        UiFixture::TearDown();
+    }
+};
+
+TEST_F(ScreensTest, NavigationRowHasTheSharedButtonsAndShowsTheirScreens) {
+    NavigationBar bar;
+    const QList<std::pair<QString, QString>> buttons = {
+        {"btnJakupJisi", "작업지시목록"},  {"btnDayReport", "생산작업현황"},
+        {"btnJakupList", "실적내역"},      {"btnBadList", "불량내역"},
+        {"btnBigadongList", "비가동내역"}, {"btnExit", "종료"}};
+    QStringList shown;
+    for (const auto& [name, caption] : buttons) {
+        auto* b = bar.findChild<QPushButton*>(name);
+        ASSERT_NE(b, nullptr) << name.toStdString();
+        EXPECT_EQ(b->text(), caption);
+        if (name != "btnExit") NavigationBar::setTarget(name, [&shown, name] { shown << name; });
+    }
+    for (const auto& [name, caption] : buttons) {
+        if (name != "btnExit") bar.findChild<QPushButton*>(name)->click();
+    }
+    EXPECT_EQ(shown, (QStringList{"btnJakupJisi", "btnDayReport", "btnJakupList", "btnBadList",
+                                  "btnBigadongList"}));
+}
+
+TEST_F(ScreensTest, ExitButtonEndsTheProgramOnlyOnExit) {
+    NavigationBar bar;
+    script.on("frm_MSG_002", [](DialogHandle& d) { d.press("Command1"); });
+    bar.btnExit->click();
+    EXPECT_FALSE(exits.ended());
+    script.on("frm_MSG_002", [](DialogHandle& d) { d.press("Command14"); });
+    bar.btnExit->click();
+    EXPECT_EQ(exits.codes, QList<int>{0});
+}
+
+TEST_F(ScreensTest, AScreenExistsOnceUntilUnloaded) {
+    ListScreenPlaceholder::showScreen();
+    ListScreenPlaceholder* first = &gfFORM<ListScreenPlaceholder>();
+    ListScreenPlaceholder::showScreen();
+    EXPECT_EQ(&gfFORM<ListScreenPlaceholder>(), first);
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_NE(first->navigation, nullptr);
+    EXPECT_EQ(first->findChildren<NavigationBar*>().size(), 1);
+    Forms::unloadAll();
+    EXPECT_FALSE(gfFORM_LOADED<ListScreenPlaceholder>());
+}
+
+TEST_F(ScreensTest, ListScreenClockFollowsTheTerminalClock) {
+    TerminalClock::setFixed(QDateTime(QDate(2026, 3, 1), QTime(7, 5, 9)));
+    ListScreenPlaceholder& list = gfFORM<ListScreenPlaceholder>();
+    EXPECT_EQ(list.Timer1->interval(), 1000);
+    EXPECT_TRUE(list.Timer1->isActive());
+    TerminalClock::setFixed(QDateTime(QDate(2026, 3, 2), QTime(23, 59, 58)));
+    QTRY_COMPARE_WITH_TIMEOUT(list.lblTime->text(), QString("23:59:58"), 2500);
+    EXPECT_EQ(list.lblDate->text(), "2026-03-02");
+}
+
+void mouse(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButtons held) {
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent e(type, QPointF(at), QPointF(w->mapToGlobal(at)), button, held, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+
+TEST_F(ScreensTest, PictureViewerShowsWithoutBlockingDragsAndClosesOnDoubleClick) {
+    QImage picture(40, 30, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    gsIMG_SHOW(picture);  // any modal would fail: the script has no step
+    frmImgShow& viewer = gfFORM<frmImgShow>();
+    ASSERT_TRUE(viewer.isVisible());
+    EXPECT_EQ(viewer.windowTitle(), "이미지보기");
+    EXPECT_EQ(viewer.size(), QSize(667, 667));
+    EXPECT_EQ(viewer.pos(), QPoint(67, 67));
+    EXPECT_EQ(viewer.img->size(), viewer.size()) << "the picture is stretched over the window";
+    EXPECT_EQ(viewer.img->pixmap().size(), QSize(40, 30));
+
+    mouse(viewer.img, QEvent::MouseButtonPress, {10, 10}, Qt::LeftButton);
+    mouse(viewer.img, QEvent::MouseMove, {30, 50}, Qt::LeftButton);
+    EXPECT_EQ(viewer.pos(), QPoint(87, 107));
+    mouse(viewer.img, QEvent::MouseButtonRelease, {30, 50}, Qt::NoButton);
+    mouse(viewer.img, QEvent::MouseMove, {60, 60}, Qt::NoButton);
+    EXPECT_EQ(viewer.pos(), QPoint(87, 107)) << "released: no more dragging";
+
+    mouse(viewer.img, QEvent::MouseButtonDblClick, {5, 5}, Qt::LeftButton);
+    EXPECT_FALSE(viewer.isVisible());
+}
+
+}  // namespace
