@@ -8,6 +8,9 @@
 #include "engine/Database.h"
 #include "support/TempFolder.h"
 
+// Readable texts in failure messages.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
 // A fresh embedded database in the test's own folder, with the engine clock
 // fixed at 2026-12-08 10:15:30.250.
 class EngineTest : public ::testing::Test {
