@@ -38,6 +38,7 @@ QPushButton* MessageDialog::addButton(const QString& name, const QString& captio
     b->setObjectName(name);
     b->setAutoDefault(false);
     b->setMinimumSize(160, Theme::kKeySize);
+    b->setProperty("dialogButton", true);
     b->setFont(Theme::font(Theme::kLargeFontPixels, true));
     buttons_->layout()->addWidget(b);
     return b;

@@ -32,14 +32,19 @@ void Theme::apply(QApplication& app) {
                  qPrintable(fontFamily()));
     }
     app.setFont(font());
-    app.setStyleSheet(QStringLiteral(
-        "QPushButton { min-height: 48px; padding: 4px 10px; border: 1px solid #7a8590;"
-        " border-radius: 6px; background: #f4f6f8; }"
-        "QPushButton:pressed { background: #c8d3de; }"
-        "QPushButton[key=\"true\"] { font-size: 28px; font-weight: bold; }"
-        "QLineEdit { font-size: 30px; padding: 6px; }"
-        "QHeaderView::section { background: #dde3ea; padding: 4px; border: 1px solid #b0b8c0; }"
-        "QTableView { gridline-color: #b0b8c0; }"));
+    app.setStyleSheet(
+        QStringLiteral(
+            "QPushButton { padding: 4px 10px; border: 1px solid #7a8590;"
+            " border-radius: 6px; background: #f4f6f8; }"
+            "QPushButton:pressed { background: #c8d3de; }"
+            "QPushButton[key=\"true\"] { font-size: 28px; font-weight: bold; padding: 0px;"
+            " min-width: %1px; min-height: %1px; }"
+            "QPushButton[dialogButton=\"true\"] { font-size: 28px; font-weight: bold; padding: 0px;"
+            " min-width: 160px; min-height: %1px; }"
+            "QLineEdit { font-size: 30px; padding: 6px; }"
+            "QHeaderView::section { background: #dde3ea; padding: 4px; border: 1px solid #b0b8c0; }"
+            "QTableView { gridline-color: #b0b8c0; }")
+            .arg(kKeySize));
 }
 
 void Theme::makeKey(QPushButton* key) {

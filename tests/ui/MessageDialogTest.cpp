@@ -1,8 +1,10 @@
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPushButton>
 #include <QScreen>
 
 #include "ui/Forms.h"
+#include "ui/Theme.h"
 #include "ui/frm_MSG_001.h"
 #include "ui/frm_MSG_002.h"
 #include "ui/frm_MSG_004.h"
@@ -40,6 +42,10 @@ TEST_F(MessageDialogTest, ExitQuestionAnswersExitOrCancelAndKeepsTheLastAnswer) 
     script.on("frm_MSG_002", [](DialogHandle& d) {
         EXPECT_EQ(d.text(), "정말로 종료하시겠습니까?");
         EXPECT_EQ(d.dialog().pos(), placeAt(0.35));
+        for (QPushButton* b : d.dialog().findChildren<QPushButton*>()) {
+            EXPECT_GE(b->height(), Theme::kKeySize) << b->objectName().toStdString();
+            EXPECT_GE(b->width(), Theme::kKeySize) << b->objectName().toStdString();
+        }
         d.press("Command1");
     });
     EXPECT_EQ(q.Show(), "Cancel");
