@@ -138,8 +138,9 @@ void FrmSplash::Timer1_Timer() {
                                      gvRS().text(QStringLiteral("STIME")));
     }
     if (gvRS().isOpen()) gvRS().close();
-    hide();
+    // The list first: the splash must never be the last window when it goes.
     if (settings_.showMainScreen) settings_.showMainScreen();
+    hide();
     emit unloaded();
 }
 

@@ -121,6 +121,20 @@ TEST_F(ModalHostTest, UnusedStepsAndWrongDialogsFailTheTest) {
         "no button \"Nope\"");
 }
 
+TEST_F(ModalHostTest, ShorthandStepsCheckTheTextTheyExpect) {
+    script.ok("저장 실패").notice("저장 완료");
+    gvUI().showMessage("Panel_Orvel", "저장 실패", UserInterface::Icon::None);
+    gsMSG("저장 완료");
+    EXPECT_EQ(script.pending(), 0);
+    EXPECT_NONFATAL_FAILURE(
+        {
+            ModalScript inner;
+            inner.notice("저장 완료");
+            gsMSG("삭제 실패");
+        },
+        "삭제 실패");
+}
+
 TEST_F(ModalHostTest, AStepMayOpenFurtherDialogs) {
     script.then([](DialogHandle& d) {
         gvUI().showMessage("알림", "inner", UserInterface::Icon::Information);

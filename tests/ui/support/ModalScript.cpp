@@ -43,9 +43,18 @@ ModalScript& ModalScript::cancelKeypad(const QString& keys) {
     });
 }
 
-ModalScript& ModalScript::notice() {
-    return on(QStringLiteral("frm_MSG_001"),
-              [](DialogHandle& d) { d.press(QStringLiteral("Command14")); });
+ModalScript& ModalScript::notice(const QString& expectedText) {
+    return on(QStringLiteral("frm_MSG_001"), [expectedText](DialogHandle& d) {
+        if (!expectedText.isEmpty()) EXPECT_EQ(d.text(), expectedText);
+        d.press(QStringLiteral("Command14"));
+    });
+}
+
+ModalScript& ModalScript::ok(const QString& expectedText) {
+    return on(QStringLiteral("MsgBox"), [expectedText](DialogHandle& d) {
+        if (!expectedText.isEmpty()) EXPECT_EQ(d.text(), expectedText);
+        d.press(QStringLiteral("OK"));
+    });
 }
 
 QStringList ModalScript::texts() const {

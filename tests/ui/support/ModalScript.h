@@ -5,6 +5,7 @@
 
 #include "ui/ModalHost.h"
 #include "ui/support/DialogHandle.h"
+#include "ui/support/QtPrint.h"
 
 namespace uitest {
 
@@ -47,8 +48,10 @@ class ModalScript : public mes::ModalDriver {
     ModalScript& keypad(const QString& keys);
     // Next dialog is a keypad: type keys, then cancel (Command14).
     ModalScript& cancelKeypad(const QString& keys = {});
-    // Next dialog is frm_MSG_001: close it.
-    ModalScript& notice();
+    // Next dialog is frm_MSG_001 (with this text, when given): close it.
+    ModalScript& notice(const QString& expectedText = {});
+    // Next dialog is a standard message box (with this text, when given): press OK.
+    ModalScript& ok(const QString& expectedText = {});
 
     const QList<Shown>& shown() const { return shown_; }
     // Texts of every dialog shown so far, in order.
