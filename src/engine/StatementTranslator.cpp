@@ -96,6 +96,12 @@ TranslatedStatement StatementTranslator::translate(Pieces s) const {
         unsupported(QStringLiteral("statement %1").arg(first.text.toUpper()));
     }
     normalize(s);
+    for (size_t j = 0; j + 1 < s.size(); ++j) {
+        // SQL Server reads [ ] in a LIKE pattern as a character class; SQLite does not.
+        if (isKw(s[j], "LIKE") && s[j + 1].kind == TokenKind::String &&
+            s[j + 1].text.contains(u'['))
+            unsupported(QStringLiteral("LIKE pattern with [ ]"));
+    }
     for (const Piece& p : s) {
         for (const char* k :
              {"OVER", "PIVOT", "UNPIVOT", "APPLY", "OUTPUT", "WITH", "FOR", "MERGE", "GOTO"}) {

@@ -159,6 +159,7 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"SELECT CAST(k AS xml) FROM T", "CAST to xml"},
         Refusal{"SELECT k FROM T UNION SELECT TOP 1 k FROM T", "TOP with UNION"},
         Refusal{"BEGIN TRAN", "BEGIN TRANSACTION"},
+        Refusal{"SELECT k FROM T WHERE k LIKE '[ab]%'", "LIKE pattern with [ ]"},
         Refusal{"SELECT LEFT('a')", "LEFT with 1 arguments"},
         Refusal{"IF 1 = 1 BEGIN SELECT 1", "BEGIN without END"}));
 
