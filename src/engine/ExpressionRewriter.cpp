@@ -32,6 +32,8 @@ QString typeText(const TypeSpec& t) {
         return t.length > 0 ? QStringLiteral("%1(%2)").arg(base).arg(t.length)
                             : base + QStringLiteral("(max)");
     }
+    // A bare NUMERIC (the embedded schema's quantities) keeps any scale.
+    if (t.base == TypeSpec::Base::Numeric && !t.scaleGiven) return QStringLiteral("numeric");
     if (t.base == TypeSpec::Base::Numeric)
         return QStringLiteral("numeric(%1,%2)").arg(t.precision).arg(t.scale);
     if (t.base == TypeSpec::Base::Int) return t.name.isEmpty() ? QStringLiteral("int") : t.name;

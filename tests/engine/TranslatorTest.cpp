@@ -93,6 +93,11 @@ TEST_F(Translator, IsnullAndCaseTakeSqlServersResultType) {
     EXPECT_EQ(
         scalar(QStringLiteral("SELECT CASE WHEN q > 100 THEN q ELSE '0' END FROM T WHERE k = 'B'")),
         QVariant(qlonglong(0)));
+    // A bare NUMERIC column keeps the scale of the value given; NUMERIC(10,2) rounds.
+    EXPECT_EQ(scalar(QStringLiteral("SELECT ISNULL(q, '2.5') FROM T WHERE k = 'c'")), QVariant(2.5));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT CASE WHEN q > 100 THEN q ELSE '0.25' END FROM T WHERE k = 'B'")),
+              QVariant(0.25));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT ISNULL(d, '2.345') FROM T WHERE k = 'c'")), QVariant(2.35));
 }
 
 TEST_F(Translator, TopBecomesLimitAtItsOwnLevel) {
