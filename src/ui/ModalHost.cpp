@@ -1,5 +1,7 @@
 #include "ui/ModalHost.h"
 
+#include <QGuiApplication>
+
 namespace mes {
 
 namespace {
@@ -13,7 +15,16 @@ int gfSHOW_MODAL(QDialog& dialog) {
     dialog.setWindowFlag(Qt::WindowStaysOnTopHint, true);
     dialog.setModal(true);
     ModalDriver* driver = installed();
-    if (!driver) return dialog.exec();
+    if (!driver) {
+        // Offscreen nobody can answer: a dialog there without a driver would hang.
+        if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
+            qCritical("modal dialog %s \"%s\" shown offscreen with no driver: rejected",
+                      qPrintable(dialog.objectName()), qPrintable(dialog.windowTitle()));
+            dialog.setResult(QDialog::Rejected);
+            return QDialog::Rejected;
+        }
+        return dialog.exec();
+    }
 
     dialog.setResult(QDialog::Rejected);
     dialog.show();

@@ -135,6 +135,15 @@ TEST_F(ModalHostTest, ShorthandStepsCheckTheTextTheyExpect) {
         "삭제 실패");
 }
 
+TEST_F(ModalHostTest, OffscreenWithoutADriverADialogIsRejectedInsteadOfHanging) {
+    gsSET_MODAL_DRIVER(nullptr);
+    QDialog dialog;
+    dialog.setObjectName("orphan");
+    EXPECT_EQ(gfSHOW_MODAL(dialog), QDialog::Rejected);
+    EXPECT_FALSE(dialog.isVisible());
+    gsSET_MODAL_DRIVER(&script);
+}
+
 TEST_F(ModalHostTest, AStepMayOpenFurtherDialogs) {
     script.then([](DialogHandle& d) {
         gvUI().showMessage("알림", "inner", UserInterface::Icon::Information);
