@@ -65,6 +65,9 @@ void Database::open(const QString& path) {
     sqlite3_extended_result_codes(db_, 1);
     sqlite3_create_collation_v2(db_, "CI_AS", SQLITE_UTF8, nullptr, &compareCiAs, nullptr);
     registerFunctions(db_, &statementClock_);
+    // "x" is always a name, as on SQL Server; SQLite would otherwise take an
+    // unknown "x" for the text 'x'.
+    sqlite3_db_config(db_, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
     schemaVersion_ = -1;
     cache_.clear();
     try {

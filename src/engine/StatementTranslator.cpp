@@ -103,8 +103,8 @@ TranslatedStatement StatementTranslator::translate(Pieces s) const {
             unsupported(QStringLiteral("LIKE pattern with [ ]"));
     }
     for (const Piece& p : s) {
-        for (const char* k :
-             {"OVER", "PIVOT", "UNPIVOT", "APPLY", "OUTPUT", "WITH", "FOR", "MERGE", "GOTO"}) {
+        for (const char* k : {"LIMIT", "GLOB", "OVER", "PIVOT", "UNPIVOT", "APPLY", "OUTPUT",
+                              "WITH", "FOR", "MERGE", "GOTO"}) {
             if (isKw(p, k)) unsupported(QStringLiteral("%1 clause").arg(p.text.toUpper()));
         }
     }

@@ -94,10 +94,13 @@ TEST_F(Translator, IsnullAndCaseTakeSqlServersResultType) {
         scalar(QStringLiteral("SELECT CASE WHEN q > 100 THEN q ELSE '0' END FROM T WHERE k = 'B'")),
         QVariant(qlonglong(0)));
     // A bare NUMERIC column keeps the scale of the value given; NUMERIC(10,2) rounds.
-    EXPECT_EQ(scalar(QStringLiteral("SELECT ISNULL(q, '2.5') FROM T WHERE k = 'c'")), QVariant(2.5));
-    EXPECT_EQ(scalar(QStringLiteral("SELECT CASE WHEN q > 100 THEN q ELSE '0.25' END FROM T WHERE k = 'B'")),
+    EXPECT_EQ(scalar(QStringLiteral("SELECT ISNULL(q, '2.5') FROM T WHERE k = 'c'")),
+              QVariant(2.5));
+    EXPECT_EQ(scalar(QStringLiteral(
+                  "SELECT CASE WHEN q > 100 THEN q ELSE '0.25' END FROM T WHERE k = 'B'")),
               QVariant(0.25));
-    EXPECT_EQ(scalar(QStringLiteral("SELECT ISNULL(d, '2.345') FROM T WHERE k = 'c'")), QVariant(2.35));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT ISNULL(d, '2.345') FROM T WHERE k = 'c'")),
+              QVariant(2.35));
 }
 
 TEST_F(Translator, TopBecomesLimitAtItsOwnLevel) {
@@ -126,6 +129,13 @@ TEST_F(Translator, TranslationsAreCachedUntilTheSchemaChanges) {
     EXPECT_EQ(db_.translation(sql).get(), first.get());
     db_.execute(QStringLiteral("CREATE TABLE V (a INTEGER)"));
     EXPECT_NE(db_.translation(sql).get(), first.get());
+}
+
+TEST_F(Translator, DoubleQuotesNameAColumnNeverAText) {
+    // SQL Server takes "a" for a name; SQLite would quietly take it for the text 'a'.
+    EXPECT_TRUE(errorOf(QStringLiteral("SELECT k FROM T WHERE k = \"a\""))
+                    .contains(QStringLiteral("no such column: a")));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT \"n\" FROM T WHERE k = 'a'")), QVariant(qlonglong(1)));
 }
 
 struct Refusal {
@@ -164,6 +174,7 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"SELECT CAST(k AS xml) FROM T", "CAST to xml"},
         Refusal{"SELECT k FROM T UNION SELECT TOP 1 k FROM T", "TOP with UNION"},
         Refusal{"BEGIN TRAN", "BEGIN TRANSACTION"},
+        Refusal{"SELECT k FROM T LIMIT 1", "LIMIT clause"},
         Refusal{"SELECT k FROM T WHERE k LIKE '[ab]%'", "LIKE pattern with [ ]"},
         Refusal{"SELECT LEFT('a')", "LEFT with 1 arguments"},
         Refusal{"IF 1 = 1 BEGIN SELECT 1", "BEGIN without END"}));
