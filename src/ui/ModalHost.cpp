@@ -1,6 +1,8 @@
 #include "ui/ModalHost.h"
 
 #include <QGuiApplication>
+#include <QLabel>
+#include <QMessageBox>
 
 namespace mes {
 
@@ -18,8 +20,12 @@ int gfSHOW_MODAL(QDialog& dialog) {
     if (!driver) {
         // Offscreen nobody can answer: a dialog there without a driver would hang.
         if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
-            qCritical("modal dialog %s \"%s\" shown offscreen with no driver: rejected",
-                      qPrintable(dialog.objectName()), qPrintable(dialog.windowTitle()));
+            const auto* box = qobject_cast<QMessageBox*>(&dialog);
+            const auto* label = dialog.findChild<QLabel*>(QStringLiteral("Lb_msg"));
+            const QString text = box ? box->text() : label ? label->text() : QString();
+            qCritical("modal dialog %s \"%s\" shown offscreen with no driver, rejected: %s",
+                      qPrintable(dialog.objectName()), qPrintable(dialog.windowTitle()),
+                      qPrintable(text));
             dialog.setResult(QDialog::Rejected);
             return QDialog::Rejected;
         }

@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QScroller>
 #include <QTableView>
 #include <cmath>
 
@@ -64,6 +65,9 @@ void clsSpread::Spr(QTableView* grid) {
     grid->verticalHeader()->setMinimumWidth(28);
     grid->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     grid->installEventFilter(this);
+    // Fingers scroll the list; a mouse still selects.
+    QScroller::grabGesture(grid->viewport(), QScroller::TouchGesture);
+    grid->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     connect(grid, &QTableView::clicked, this, [this](const QModelIndex& i) {
         const int col = i.column() + 1;
         const int row = i.row() + 1;
