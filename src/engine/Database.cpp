@@ -80,6 +80,8 @@ void Database::open(const QString& path) {
 
 void Database::close() {
     if (db_) {
+        sqlite3_finalize(schemaVersionStmt_);
+        schemaVersionStmt_ = nullptr;
         sqlite3_close_v2(db_);
         db_ = nullptr;
     }
@@ -105,12 +107,13 @@ QList<Outcome> Database::execute(const QString& sql) {
 }
 
 void Database::refreshSchema() {
-    sqlite3_stmt* stmt = nullptr;
+    // Kept prepared: every execute() asks.
+    if (!schemaVersionStmt_)
+        sqlite3_prepare_v2(db_, "PRAGMA schema_version", -1, &schemaVersionStmt_, nullptr);
     qint64 version = -1;
-    if (sqlite3_prepare_v2(db_, "PRAGMA schema_version", -1, &stmt, nullptr) == SQLITE_OK &&
-        sqlite3_step(stmt) == SQLITE_ROW)
-        version = sqlite3_column_int64(stmt, 0);
-    sqlite3_finalize(stmt);
+    if (schemaVersionStmt_ && sqlite3_step(schemaVersionStmt_) == SQLITE_ROW)
+        version = sqlite3_column_int64(schemaVersionStmt_, 0);
+    if (schemaVersionStmt_) sqlite3_reset(schemaVersionStmt_);
     if (version != schemaVersion_) {
         // Translations depend on the declared column types.
         schema_.load(db_);

@@ -14,6 +14,7 @@
 #include "engine/SchemaInfo.h"
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 namespace engine {
 
@@ -72,6 +73,7 @@ class Database {
     void refreshSchema();
 
     sqlite3* db_ = nullptr;
+    sqlite3_stmt* schemaVersionStmt_ = nullptr;
     std::function<QDateTime()> clock_;
     QDateTime statementNow_;
     std::function<QDateTime()> statementClock_;

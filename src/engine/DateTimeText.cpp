@@ -10,7 +10,8 @@ QDateTime roundToDatetime(const QDateTime& t) {
     const int ms = time.msec();
     const int ticks = static_cast<int>(std::lround(ms * 0.3));  // 1/300 s
     const int roundedMs = static_cast<int>(std::lround(ticks * 10.0 / 3.0));
-    QDateTime base(t.date(), QTime(time.hour(), time.minute(), time.second()), t.timeSpec());
+    // Wall-clock values: UTC spec spares the time-zone look-ups of local time.
+    QDateTime base(t.date(), QTime(time.hour(), time.minute(), time.second()), Qt::UTC);
     return base.addMSecs(roundedMs);
 }
 
@@ -21,7 +22,7 @@ QString datetimeText(const QDateTime& t) {
 bool parseDatetime(const QString& text, QDateTime* out) {
     const QString s = text.trimmed();
     if (s.isEmpty()) {
-        *out = QDateTime(QDate(1900, 1, 1), QTime(0, 0));
+        *out = QDateTime(QDate(1900, 1, 1), QTime(0, 0), Qt::UTC);
         return true;
     }
     static const QRegularExpression re(QStringLiteral(
@@ -44,7 +45,7 @@ bool parseDatetime(const QString& text, QDateTime* out) {
         time = QTime(m.captured(5).toInt(), m.captured(6).toInt(), m.captured(7).toInt(), ms);
         if (!time.isValid()) return false;
     }
-    *out = roundToDatetime(QDateTime(date, time));
+    *out = roundToDatetime(QDateTime(date, time, Qt::UTC));
     return true;
 }
 

@@ -126,7 +126,7 @@ Value toDatetime(const Value& v, const TypeSpec& t) {
     } else {
         // A number counts days from 1900-01-01, as SQL Server's datetime does.
         const double days = v.number();
-        dt = QDateTime(QDate(1900, 1, 1), QTime(0, 0))
+        dt = QDateTime(QDate(1900, 1, 1), QTime(0, 0), Qt::UTC)
                  .addMSecs(static_cast<qint64>(std::llround(days * 86400000.0)));
     }
     if (t.base == TypeSpec::Base::Date) return Value::ofText(dt.date().toString(Qt::ISODate));
