@@ -47,6 +47,9 @@ TEST_F(Translator, UnconvertibleValuesFailAndChangeNothing) {
         {"UPDATE T SET n = '1.5' WHERE k = 'a'",
          "Conversion failed when converting the varchar value '1.5' to data type int."},
         {"INSERT INTO T (k, d) VALUES ('x', '123456789012')", "Arithmetic overflow error"},
+        {"UPDATE T SET n = 99999999999 WHERE k = 'a'",
+         "Arithmetic overflow error converting expression to data type int."},
+        {"UPDATE T SET n = '99999999999' WHERE k = 'a'", "overflowed an int column"},
     };
     for (const auto& c : cases) {
         EXPECT_TRUE(errorOf(QString::fromUtf8(c.sql)).contains(QString::fromUtf8(c.message)))
