@@ -2,6 +2,7 @@
 
 #include "engine/ExpressionRewriter.h"
 #include "engine/Tokenizer.h"
+#include "engine/UpdateFrom.h"
 
 namespace engine {
 
@@ -202,40 +203,8 @@ void StatementTranslator::rewriteUpdate(Pieces& s) const {
     if (set < 0) unsupported(QStringLiteral("UPDATE without SET"));
     if (set != 2 || !isIdentifier(s[1]))
         unsupported(QStringLiteral("UPDATE target %1").arg(joinPieces(s, 1, set - 1).trimmed()));
-    QString target = nameOf(s[1]);
-    QString table = target;
     const int from = findTop(s, set, {"FROM"});
-    int where = findTop(s, set, {"WHERE"});
-    if (from >= 0) {
-        const int fromEnd = (where >= 0 ? where : size(s)) - 1;
-        // FROM table [AS] [alias] naming the target: SQLite's UPDATE table AS alias.
-        int k = from + 1;
-        while (k + 2 <= fromEnd && isOp(s[k + 1], ".")) k += 2;
-        const QString name = nameOf(s[k]);
-        QString alias;
-        int next = k + 1;
-        if (next <= fromEnd && isKw(s[next], "AS")) ++next;
-        if (next <= fromEnd && isIdentifier(s[next])) alias = nameOf(s[next++]);
-        const bool single = next > fromEnd;
-        const bool namesTarget = alias.compare(target, Qt::CaseInsensitive) == 0 ||
-                                 name.compare(target, Qt::CaseInsensitive) == 0;
-        if (namesTarget && !single) unsupported(QStringLiteral("UPDATE ... FROM with joins"));
-        if (namesTarget) {
-            table = name;
-            Pieces newTarget{synth(TokenKind::Quoted, u'"' + name + u'"', s[1].lead)};
-            if (!alias.isEmpty()) {
-                newTarget.push_back(
-                    synth(TokenKind::Word, QStringLiteral("AS"), QStringLiteral(" ")));
-                newTarget.push_back(
-                    synth(TokenKind::Quoted, u'"' + alias + u'"', QStringLiteral(" ")));
-            }
-            s.erase(s.begin() + from, s.begin() + fromEnd + 1);
-            s.erase(s.begin() + 1);
-            s.insert(s.begin() + 1, newTarget.begin(), newTarget.end());
-        } else if (!single) {
-            unsupported(QStringLiteral("UPDATE ... FROM with joins"));
-        }
-    }
+    const QString table = from >= 0 ? rewriteUpdateFrom(s, set, from) : nameOf(s[1]);
     // The SET items: SQLite takes no alias before a column, so qualifiers go first
     // (last item first, the earlier positions stay valid).
     auto setItems = [&] {

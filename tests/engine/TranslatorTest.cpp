@@ -73,6 +73,23 @@ TEST_F(Translator, AffectedRowsAreCountedLikeSqlServer) {
     EXPECT_EQ(scalar(QStringLiteral("SELECT n FROM T WHERE k = 'A'")), QVariant(qlonglong(5)));
 }
 
+TEST_F(Translator, UpdateFromWithInnerJoinsUpdatesTheMatchedTargetRows) {
+    db_.execute(QStringLiteral("CREATE TABLE U (k NVARCHAR(5) COLLATE CI_AS, m INTEGER)"));
+    exec(QStringLiteral("INSERT INTO U (k, m) VALUES ('A', 10), ('c', 30), ('z', 50)"));
+    EXPECT_EQ(exec(QStringLiteral(
+                  "UPDATE a\nSET n = b.m + a.n\nFROM T a\nJOIN U b ON a.k = b.k\nWHERE b.m > 5")),
+              2);
+    EXPECT_EQ(
+        exec(QStringLiteral("UPDATE T SET n = 0 FROM U INNER JOIN T ON T.k = U.k WHERE U.m = 30")),
+        1);
+    EXPECT_EQ(exec(QStringLiteral("UPDATE T SET s = 'j' FROM T, U WHERE T.k = U.k")), 2);
+    const auto r = rows(QStringLiteral("SELECT k, n, s FROM T ORDER BY k"));
+    ASSERT_EQ(r.size(), 3);
+    EXPECT_EQ(r[0], (QVariantList{QStringLiteral("a"), qlonglong(11), QStringLiteral("j")}));
+    EXPECT_EQ(r[1], (QVariantList{QStringLiteral("B"), qlonglong(2), QVariant()}));
+    EXPECT_EQ(r[2], (QVariantList{QStringLiteral("c"), qlonglong(0), QStringLiteral("j")}));
+}
+
 TEST_F(Translator, TextComparesCaseInsensitiveAndBlindToTrailingBlanks) {
     EXPECT_EQ(scalar(QStringLiteral("SELECT n FROM T WHERE k = 'A  '")), QVariant(qlonglong(1)));
     EXPECT_EQ(scalar(QStringLiteral("SELECT n FROM T WHERE LEFT(k, 1) = 'b'")),
@@ -170,7 +187,8 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"SELECT k, ROW_NUMBER() OVER (ORDER BY k) FROM T", "OVER clause"},
         Refusal{"DECLARE @x INT", "statement DECLARE"}, Refusal{"EXEC sp_who", "statement EXEC"},
         Refusal{"SET NOCOUNT ON", "statement SET"},
-        Refusal{"UPDATE a SET n = 1 FROM T a JOIN T b ON a.k = b.k", "UPDATE ... FROM with joins"},
+        Refusal{"UPDATE a SET n = 1 FROM T a LEFT JOIN T b ON a.k = b.k",
+                "UPDATE ... FROM with LEFT JOIN"},
         Refusal{"DELETE a FROM T a WHERE 1 = 1", "DELETE alias FROM table"},
         Refusal{"SELECT CONVERT(varchar, getdate(), 105)", "CONVERT style 105"},
         Refusal{"SELECT DATEDIFF(fortnight, getdate(), getdate())", "DATEDIFF unit fortnight"},
