@@ -10,7 +10,7 @@ QDateTime roundToDatetime(const QDateTime& t) {
     const int ms = time.msec();
     const int ticks = static_cast<int>(std::lround(ms * 0.3));  // 1/300 s
     const int roundedMs = static_cast<int>(std::lround(ticks * 10.0 / 3.0));
-    // Wall-clock values: UTC spec spares the time-zone look-ups of local time.
+    // Wall-clock values held as UTC: no time-zone look-ups as for local time.
     QDateTime base(t.date(), QTime(time.hour(), time.minute(), time.second()), Qt::UTC);
     return base.addMSecs(roundedMs);
 }
