@@ -154,6 +154,25 @@ TEST_F(SqlServerScript, CreatesTheSameTablesAndColumnsAsTheEmbeddedSchema) {
     }
 }
 
+// The embedded engine enforces lengths and scales ("would be truncated", rounding)
+// only as declared: both scripts must declare the same ones.
+TEST_F(SqlServerScript, DeclaresTheSameTypesAsTheEmbeddedSchema) {
+    testsupport::TempFolder folder;
+    const QString path = folder.file(QStringLiteral("plant.db"));
+    QString error;
+    ASSERT_TRUE(mes::gfCREATE_SCHEMA(path, &error)) << error.toStdString();
+    plantdb::PlantDb db(path);
+    const QMap<QString, QString> plain{{"int", "INTEGER"}, {"float", "REAL"}, {"datetime", "TEXT"}};
+    for (auto t = tables.cbegin(); t != tables.cend(); ++t) {
+        for (const auto& c : t.value().columns) {
+            const QString server = c.definition.section(QLatin1Char(' '), 0, 0).toLower();
+            const QString expected = plain.value(server, server.toUpper());
+            EXPECT_EQ(db.declaredType(t.key(), c.name).toUpper(), expected)
+                << t.key().toStdString() << "." << c.name.toStdString();
+        }
+    }
+}
+
 TEST_F(SqlServerScript, HasTheUniqueKeysOfTheRunAndOrderNumbers) {
     EXPECT_TRUE(tables.value("P_SANGSAN_MASTER")
                     .definition("op_seq_sub")
