@@ -2,7 +2,7 @@
 
 #include <QPointer>
 
-#include "ui/MessageDialog.h"
+#include "ui/QuestionDialog.h"
 
 class QLabel;
 
@@ -10,17 +10,15 @@ namespace mes {
 
 // The delete question of the self-inspection screen. AA is "Exit" or "Cancel";
 // the screen's label lbldelete_type gets "OK" on confirm, "" on cancel.
-class frm_MSG_004 : public MessageDialog {
+class frm_MSG_004 : public QuestionDialog {
     Q_OBJECT
   public:
     explicit frm_MSG_004(QWidget* parent = nullptr);
-    QPushButton* Command14 = nullptr;  // confirm
-    QPushButton* Command1 = nullptr;   // cancel
-    QString AA;
     // The inspection screen's lbldelete_type; set by that screen before showing.
     QPointer<QLabel> lbldelete_type;
 
-    QString Show();
+  protected:
+    void answered(bool confirmed) override;
 };
 
 }  // namespace mes
