@@ -113,6 +113,8 @@ void ComparisonRewriter::rewrite(Pieces& s) const {
             i = inList(s, i);
         else if (isKw(p, "BETWEEN"))
             i = between(s, i);
+        else if (isKw(p, "CASE") && i + 1 < size(s) && !isKw(s[i + 1], "WHEN"))
+            i = simpleCase(s, i);
     }
     collateTextKeys(s);
 }
@@ -165,6 +167,33 @@ int ComparisonRewriter::inList(Pieces& s, int in) const {
     std::vector<Operand> items;
     for (auto [a, b] : splitTopLevel(s, open + 1, closeParen(s, open) - 1))
         items.push_back(operand(s, a, b));
+    return in + matchList(s, x, items);
+}
+
+int ComparisonRewriter::simpleCase(Pieces& s, int at) const {
+    // CASE x WHEN a THEN ... WHEN b THEN ...: x = a, x = b.
+    std::vector<Operand> items;
+    int depth = 0, when = -1, first = -1;
+    const int end = caseEnd(s, at);
+    for (int j = at + 1; j < end; ++j) {
+        const bool top = depth == 0;
+        if (isPunct(s[j], '(') || isKw(s[j], "CASE")) ++depth;
+        if (isPunct(s[j], ')') || isKw(s[j], "END")) --depth;
+        if (!top) continue;
+        if (isKw(s[j], "WHEN")) {
+            if (first < 0) first = j;
+            when = j;
+        } else if (isKw(s[j], "THEN") && when >= 0) {
+            items.push_back(operand(s, when + 1, j - 1));
+            when = -1;
+        }
+    }
+    if (first > at + 1) matchList(s, operand(s, at + 1, first - 1), items);
+    return at;
+}
+
+int ComparisonRewriter::matchList(Pieces& s, const Operand& x,
+                                  const std::vector<Operand>& items) const {
     bool allText = true, allNumber = true, allInteger = true;
     TypeSpec highest;
     for (const Operand& item : items) {
@@ -188,9 +217,9 @@ int ComparisonRewriter::inList(Pieces& s, int in) const {
             if (kindOf(it->type) == Kind::Text)
                 convertText(s, it->from, it->to, it->type, conversionTarget(x.type));
         }
-        return in;
+        return 0;
     }
-    return in + size(s) - before;
+    return size(s) - before;
 }
 
 int ComparisonRewriter::between(Pieces& s, int at) const {

@@ -6,7 +6,7 @@
 namespace engine {
 
 // Makes every comparison of a statement (= <> != < <= > >= !< !>, IN lists,
-// BETWEEN) compare as SQL Server compares: a text meeting a number becomes that
+// BETWEEN, simple CASE) compare as SQL Server compares: a text meeting a number becomes that
 // number or fails as the server fails, two texts compare under CI_AS. MIN, MAX,
 // GROUP BY and DISTINCT of a computed text follow CI_AS too.
 class ComparisonRewriter {
@@ -28,6 +28,9 @@ class ComparisonRewriter {
     int comparison(Pieces& s, int op) const;
     int inList(Pieces& s, int in) const;
     int between(Pieces& s, int at) const;
+    int simpleCase(Pieces& s, int at) const;
+    // x compared with each item; returns the pieces added up to x's end.
+    int matchList(Pieces& s, const Operand& x, const std::vector<Operand>& items) const;
     void collateTextKeys(Pieces& s) const;
     void collateKey(Pieces& s, int from, int to) const;
 

@@ -53,6 +53,8 @@ TEST_F(Comparisons, EveryShapeComparesByTypePrecedenceAndCollation) {
         // CASE results
         {"SELECT CASE WHEN CASE WHEN 1 = 1 THEN 'abc' END = 'ABC' THEN 1 ELSE 0 END", "1"},
         {"SELECT CASE WHEN CASE WHEN 1 = 1 THEN '07' ELSE 'x' END = 7 THEN 1 ELSE 0 END", "1"},
+        {"SELECT CASE LEFT('Abc', 1) WHEN 'b' THEN 2 WHEN 'a' THEN 1 END", "1"},
+        {"SELECT CASE '05' WHEN 5 THEN 'five' ELSE 'other' END", "five"},
         // column with literal
         {"SELECT COUNT(*) FROM B_PROCESS WHERE process_code < 300", "0"},
         // IN and BETWEEN
