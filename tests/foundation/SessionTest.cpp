@@ -172,6 +172,26 @@ TEST_P(SessionTest, RsOpenReadsAndReleases) {
     EXPECT_EQ(ui.shown.size(), 1);
 }
 
+TEST_P(SessionTest, RsOpenAndGridFetchReopenAClosedSessionUnderTheHourglass) {
+    direct("INSERT INTO t VALUES (1, 'a', 1)");
+    ASSERT_TRUE(gfDB_CONNECT());
+    QList<int> busyWhileRunning;
+    session.setTrace([&](const mes::TraceEvent&) { busyWhileRunning << ui.busyDepth; });
+    session.connection()->close();
+    EXPECT_TRUE(gfDB_RS_OPEN("SELECT name FROM t", false));
+    EXPECT_EQ(gvRS().text(0), "a");
+    gvRS().close();
+
+    session.connection()->close();
+    RecordData data;
+    DbError err;
+    EXPECT_TRUE(session.fetch("SELECT name FROM t", &data, &err)) << err.description.toStdString();
+    EXPECT_EQ(data.rows.value(0).value(0).toString(), "a");
+    EXPECT_EQ(busyWhileRunning, (QList<int>{1, 1})) << "the reopen keeps the hourglass on";
+    EXPECT_EQ(ui.busyDepth, 0);
+    EXPECT_TRUE(ui.shown.isEmpty());
+}
+
 TEST_P(SessionTest, TraceSeesEveryStatement) {
     QList<mes::TraceEvent> seen;
     session.setTrace([&](const mes::TraceEvent& e) { seen << e; });
