@@ -76,6 +76,14 @@ TEST_P(SessionTest, QueryHelpersOnRows) {
     EXPECT_TRUE(row[1].isNull());
 }
 
+TEST_P(SessionTest, TextComesBackWholeAndUnchanged) {
+    const QString longText = QString("볼트 'M8' ").repeated(700);  // beyond one read of the driver
+    ASSERT_TRUE(gfDB_CONNECT());
+    ASSERT_TRUE(gfDB_EXEC("INSERT INTO t (id, name) VALUES (1, '" + gfSQ(longText) + "')", "L"));
+    EXPECT_EQ(gfDB_VALUE("SELECT name FROM t", "L").toString(), longText);
+    EXPECT_EQ(gfDB_VALUE("SELECT '' AS e", "L").toString(), "");
+}
+
 TEST_P(SessionTest, RecordSetReadsByNameAndPosition) {
     direct("INSERT INTO t VALUES (7, 'x', 1)");
     ASSERT_TRUE(gfDB_CONNECT());
