@@ -156,22 +156,41 @@ TEST_F(FormsTest, ADialogUnloadsItselfInsideItsModalSession) {
         ClosingDialog& dialog = gfFORM<ClosingDialog>();
         const QPointer<ClosingDialog> old(&dialog);
         const int oldSerial = dialog.serial;
+        QString first;
+        QString again;
+        // A screen's handler: asks the dialog, tells the operator, reads the answer again.
+        const auto handler = [&] {
+            if (c.blocking) QTimer::singleShot(0, old, [&] { old->Command14->click(); });
+            first = dialog.Show();
+            if (c.blocking) answerNoticeFromTheLoop();
+            gsMSG(QStringLiteral("저장 완료"));
+            again = old ? dialog.answer : QStringLiteral("deleted");
+        };
         if (c.blocking) {
             block();
-            QTimer::singleShot(0, old, [&] { old->Command14->click(); });
+            QEventLoop loop;
+            QTimer::singleShot(0, &loop, [&] {
+                handler();
+                loop.quit();
+            });
+            loop.exec();
+            unblock();
         } else {
             script.on("ClosingDialog", [](DialogHandle& d) { d.press("Command14"); });
+            script.notice("저장 완료");
+            handler();
+            ASSERT_FALSE(old.isNull());
+            EXPECT_FALSE(old->isVisible());
+            EXPECT_FALSE(old->Timer1->isActive());
+            EXPECT_EQ(Forms::pendingCount(), 1);
         }
-        EXPECT_EQ(dialog.Show(), "closed");
-        if (c.blocking) unblock();
-        ASSERT_FALSE(old.isNull()) << "deleted while the modal host was on it";
-        EXPECT_FALSE(old->isVisible());
-        EXPECT_FALSE(old->Timer1->isActive());
+        EXPECT_EQ(first, "closed");
+        EXPECT_EQ(again, "closed") << "deleted while its caller still held it";
         EXPECT_TRUE(after.ran);
         EXPECT_FALSE(after.stillRegistered);
-        EXPECT_EQ(Forms::pendingCount(), 1);
         runDeferredDeletes();
         EXPECT_TRUE(old.isNull());
+        EXPECT_EQ(Forms::pendingCount(), 0);
         EXPECT_NE(gfFORM<ClosingDialog>().serial, oldSerial);
         gsUNLOAD<ClosingDialog>();
         runDeferredDeletes();
