@@ -36,7 +36,6 @@ TEST_F(SpreadFill, EmptyResultKeepsHeadersAndReturnsZero) {
     EXPECT_EQ(view.model()->headerData(1, Qt::Horizontal).toString(), "품명");
     EXPECT_EQ(view.model()->headerData(4, Qt::Horizontal).toString(), "발행\n여부");
     EXPECT_EQ(spread.GetColNo("저장"), 6);
-    EXPECT_TRUE(script.shown().isEmpty());
 }
 
 TEST_F(SpreadFill, ClosedConnectionReturnsMinus99AndKeepsTheRows) {
@@ -47,7 +46,6 @@ TEST_F(SpreadFill, ClosedConnectionReturnsMinus99AndKeepsTheRows) {
     EXPECT_EQ(spread.MaxRows(), 3);
     EXPECT_EQ(spread.TextWithColID("품명", 1), "볼트");
     EXPECT_EQ(spread.RowMark(2), clsSpread::kChanged);
-    EXPECT_TRUE(script.shown().isEmpty()) << "nothing is shown";
     EXPECT_EQ(errorLog(), "") << "nothing is logged";
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 
