@@ -162,14 +162,12 @@ int clsSpread::SetbindRS(const QString& argSql, const QString& argCaption) {
     UserInterface& ui = gvUI();
     ui.setBusy(true);
     Session& session = gvSession();
-    if (!session.isOpen()) {
-        ui.setBusy(false);
-        return -99;
-    }
     RecordData data;
     DbError err;
+    // The fetch reopens a dropped Session silently; -99 only when it stays closed.
     if (!session.fetch(argSql, &data, &err)) {
         ui.setBusy(false);
+        if (!session.isOpen()) return -99;
         if (err.number == DbError::kConnectionLost ||
             err.description == QString::number(DbError::kConnectionLost)) {
             gfDB_CONNECT();

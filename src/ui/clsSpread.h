@@ -51,7 +51,7 @@ class clsSpread : public QObject {
 
     // ---- filling ----
     // Rows of the statement into the grid; the row count, 0 after a failure
-    // (reported through the error log), -99 without an open connection.
+    // (reported through the error log), -99 when the connection is closed and cannot be reopened.
     int SetbindRS(const QString& argSql, const QString& argCaption);
     // Replaces the rows by the records, record column k into grid column k.
     int LoadRecords(const RecordData& data);
