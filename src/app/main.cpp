@@ -7,10 +7,9 @@
 #include "foundation/DemoPlant.h"
 #include "foundation/EmbeddedEngine.h"
 #include "foundation/Session.h"
+#include "screens/Routes.h"
 #include "ui/Forms.h"
 #include "ui/FrmSplash.h"
-#include "ui/ListScreenPlaceholder.h"
-#include "ui/NavigationBar.h"
 #include "ui/Theme.h"
 #include "ui/WidgetUI.h"
 
@@ -97,11 +96,7 @@ int main(int argc, char* argv[]) {
 
     Theme::apply(app);
     gsINSTALL_WIDGET_UI();
-    // The work-order list registers itself here once it exists.
-    if (!NavigationBar::hasTarget(QStringLiteral("btnJakupJisi"))) {
-        NavigationBar::setTarget(QStringLiteral("btnJakupJisi"),
-                                 &ListScreenPlaceholder::showScreen);
-    }
+    gsREGISTER_NAVIGATION();
 
     auto* splash = new FrmSplash();
     QObject::connect(splash, &FrmSplash::unloaded, splash, &QObject::deleteLater);

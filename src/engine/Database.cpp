@@ -70,6 +70,7 @@ void Database::open(const QString& path) {
     sqlite3_db_config(db_, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
     schemaVersion_ = -1;
     cache_.clear();
+    installProfile();
     try {
         runNative(QStringLiteral("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;"));
     } catch (...) {
@@ -182,6 +183,26 @@ Outcome Database::runStatement(const TranslatedStatement& statement) {
 void Database::setClock(std::function<QDateTime()> clock) { clock_ = std::move(clock); }
 
 QDateTime Database::now() const { return clock_(); }
+
+void Database::setProfileHook(ProfileHook hook) {
+    profile_ = std::move(hook);
+    installProfile();
+}
+
+void Database::installProfile() {
+    if (!db_) return;
+    if (!profile_) {
+        sqlite3_trace_v2(db_, 0, nullptr, nullptr);
+        return;
+    }
+    auto callback = [](unsigned, void* context, void* p, void* x) -> int {
+        const auto* self = static_cast<const Database*>(context);
+        const char* sql = sqlite3_sql(static_cast<sqlite3_stmt*>(p));
+        self->profile_(sql ? sql : "", static_cast<qint64>(*static_cast<sqlite3_int64*>(x)));
+        return 0;
+    };
+    sqlite3_trace_v2(db_, SQLITE_TRACE_PROFILE, callback, this);
+}
 
 QList<Outcome> Database::runNative(const QString& sql) {
     if (!db_) {

@@ -66,11 +66,18 @@ class Database {
 
     sqlite3* handle() const { return db_; }
 
+    // SQLite's own run time of every statement it runs (SQLITE_TRACE_PROFILE):
+    // the statement's text and nanoseconds. For benchmarks; off by default, and an
+    // empty hook leaves no trace callback installed.
+    using ProfileHook = std::function<void(const char* sql, qint64 ns)>;
+    void setProfileHook(ProfileHook hook);
+
   private:
     QList<Outcome> runNative(const QString& sql);
     void runSteps(const std::vector<BatchStep>& steps, QList<Outcome>* out);
     Outcome runStatement(const TranslatedStatement& statement);
     void refreshSchema();
+    void installProfile();
 
     sqlite3* db_ = nullptr;
     sqlite3_stmt* schemaVersionStmt_ = nullptr;
@@ -80,6 +87,7 @@ class Database {
     SchemaInfo schema_;
     qint64 schemaVersion_ = -1;
     QHash<QString, std::shared_ptr<const TranslatedBatch>> cache_;
+    ProfileHook profile_;
 };
 
 }  // namespace engine

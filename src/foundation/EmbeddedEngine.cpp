@@ -1,7 +1,7 @@
 #include "foundation/EmbeddedEngine.h"
 
-#include <QFileInfo>
 #include <sqlite3.h>
+#include <QFileInfo>
 
 namespace mes {
 
@@ -72,23 +72,29 @@ void EmbeddedEngine::rollback() { db_.rollback(); }
 
 bool EmbeddedEngine::exec(const QString& sql, qint64* rowsAffected, DbError* err) {
     return guarded(err, [&] {
+        // As SQL Server reports it: the first count of the batch, the statement's own.
         const auto outcomes = db_.execute(sql);
-        qint64 total = -1;
+        qint64 rows = -1;
         for (const auto& o : outcomes) {
-            if (o.rowsAffected >= 0) total = (total < 0 ? 0 : total) + o.rowsAffected;
+            if (o.rowsAffected >= 0) {
+                rows = o.rowsAffected;
+                break;
+            }
         }
-        if (rowsAffected) *rowsAffected = total;
+        if (rowsAffected) *rowsAffected = rows;
     });
 }
 
 bool EmbeddedEngine::query(const QString& sql, RecordData* out, DbError* err) {
     return guarded(err, [&] {
+        // A batch's result is its first result set.
         const auto outcomes = db_.execute(sql);
         RecordData data;
         for (const auto& o : outcomes) {
             if (o.hasResult) {
                 data.columns = o.result.columns;
                 data.rows = o.result.rows;
+                break;
             }
         }
         if (out) *out = std::move(data);

@@ -1,9 +1,10 @@
 #include "foundation/OdbcEngine.h"
 
 #include <QAtomicInt>
+#include <QSqlDriver>
 #include <QSqlError>
-#include <QSqlQuery>
-#include <QSqlRecord>
+
+#include "foundation/OdbcStatement.h"
 
 namespace mes {
 
@@ -16,11 +17,21 @@ QString nextConnectionName() {
     return QStringLiteral("mes-odbc-%1").arg(counter.fetchAndAddRelaxed(1));
 }
 
-// SQLSTATE classes of a broken link: the Session must see itself closed.
+// SQLSTATEs of a broken link: class 08 and the connection time-out.
+bool isLinkState(const QString& state) {
+    return state.startsWith(QLatin1String("08")) || state == QLatin1String("HYT01");
+}
+
 bool isLinkFailure(const QSqlError& e) {
     const QString t = e.nativeErrorCode() + QLatin1Char(' ') + e.text();
     return e.type() == QSqlError::ConnectionError || t.contains(QLatin1String("08S01")) ||
            t.contains(QLatin1String("08003")) || t.contains(QLatin1String("08001"));
+}
+
+void* connectionHandle(const QSqlDatabase& db) {
+    const QVariant h = db.driver() ? db.driver()->handle() : QVariant();
+    if (!h.isValid() || h.metaType().sizeOf() != sizeof(void*)) return nullptr;
+    return *static_cast<void* const*>(h.constData());
 }
 
 }  // namespace
@@ -42,13 +53,36 @@ QString OdbcEngine::connectString(const QString& imip, const QString& user, cons
 }
 
 bool OdbcEngine::fail(const QSqlError& e, DbError* err) {
-    if (isLinkFailure(e)) lost_ = true;
+    if (isLinkFailure(e) || OdbcStatement::connectionDead(hdbc_)) lost_ = true;
     bool ok = false;
     qint64 number = e.nativeErrorCode().toLongLong(&ok);
-    if (!ok || number == 0) number = lost_ ? DbError::kConnectionLost : kCommandFailed;
+    if (lost_ || !ok || number == 0) number = lost_ ? DbError::kConnectionLost : kCommandFailed;
     if (err) {
         QString text = e.databaseText();
         if (text.isEmpty()) text = e.text();
+        *err = DbError{number, text};
+    }
+    return false;
+}
+
+bool OdbcEngine::fail(const QList<OdbcDiagnostic>& records, DbError* err) {
+    // The first record that is more than a notice names the failure; a dropped
+    // link may leave only a notice, or nothing but the driver's own verdict.
+    OdbcDiagnostic main;
+    for (const OdbcDiagnostic& r : records) {
+        if (isLinkState(r.sqlState)) lost_ = true;
+        if (main.text.isEmpty() && !r.sqlState.startsWith(QLatin1String("01"))) main = r;
+    }
+    if (main.text.isEmpty() && !records.isEmpty()) main = records.first();
+    if (OdbcStatement::connectionDead(hdbc_)) lost_ = true;
+    qint64 number = main.nativeError != 0 ? main.nativeError : kCommandFailed;
+    if (lost_) number = DbError::kConnectionLost;
+    if (err) {
+        QString text = main.text;
+        if (text.isEmpty()) {
+            text = lost_ ? QStringLiteral("the connection to the database is lost")
+                         : QStringLiteral("the statement failed");
+        }
         *err = DbError{number, text};
     }
     return false;
@@ -66,12 +100,16 @@ bool OdbcEngine::open(DbError* err) {
     db.setDatabaseName(connectString_);
     db.setConnectOptions(
         QStringLiteral("SQL_ATTR_LOGIN_TIMEOUT=100;SQL_ATTR_CONNECTION_TIMEOUT=100"));
+    hdbc_ = nullptr;
     if (!db.open()) return fail(db.lastError(), err);
-    lost_ = false;
-    return true;
+    hdbc_ = connectionHandle(db);
+    lost_ = hdbc_ == nullptr;
+    if (lost_ && err) *err = DbError{DbError::kConnectionLost, QStringLiteral("no ODBC handle")};
+    return !lost_;
 }
 
 void OdbcEngine::close() {
+    hdbc_ = nullptr;
     if (QSqlDatabase::contains(connectionName_)) {
         QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
         db.close();
@@ -79,8 +117,9 @@ void OdbcEngine::close() {
 }
 
 bool OdbcEngine::isOpen() const {
-    if (lost_ || !QSqlDatabase::contains(connectionName_)) return false;
-    return QSqlDatabase::database(connectionName_, false).isOpen();
+    if (lost_ || !hdbc_ || !QSqlDatabase::contains(connectionName_)) return false;
+    return QSqlDatabase::database(connectionName_, false).isOpen() &&
+           !OdbcStatement::connectionDead(hdbc_);
 }
 
 bool OdbcEngine::useDatabase(const QString& name, DbError* err) {
@@ -106,33 +145,36 @@ void OdbcEngine::rollback() {
     if (db.isOpen()) db.rollback();
 }
 
+bool OdbcEngine::start(OdbcStatement& st, const QString& sql) {
+    if (!st.isValid()) return false;
+    if (hook_) hook_(st.handle());
+    return st.execute(sql);
+}
+
 bool OdbcEngine::exec(const QString& sql, qint64* rowsAffected, DbError* err) {
-    QSqlQuery q(QSqlDatabase::database(connectionName_, false));
-    if (!q.exec(sql)) return fail(q.lastError(), err);
-    if (rowsAffected) *rowsAffected = q.isSelect() ? -1 : q.numRowsAffected();
+    OdbcStatement st(hdbc_, timeoutSeconds_);
+    if (!start(st, sql)) return fail(st.diagnostics(), err);
+    // Later results are read for their errors: a failing second statement must
+    // not pass for success.
+    qint64 rows = st.hasColumns() ? -1 : st.rowsAffected();
+    while (st.nextResult()) {
+        if (rows < 0 && !st.hasColumns()) rows = st.rowsAffected();
+    }
+    if (st.failed()) return fail(st.diagnostics(), err);
+    if (rowsAffected) *rowsAffected = rows;
     return true;
 }
 
 bool OdbcEngine::query(const QString& sql, RecordData* out, DbError* err) {
-    QSqlQuery q(QSqlDatabase::database(connectionName_, false));
-    q.setForwardOnly(true);
-    if (!q.exec(sql)) return fail(q.lastError(), err);
-    // A batch may report row counts before its result: take the first result with columns.
-    while (!q.isSelect() && q.nextResult()) {
-    }
+    OdbcStatement st(hdbc_, timeoutSeconds_);
+    if (!start(st, sql)) return fail(st.diagnostics(), err);
+    bool found = st.hasColumns();
+    while (!found && st.nextResult()) found = st.hasColumns();
     RecordData data;
-    const QSqlRecord rec = q.record();
-    for (int c = 0; c < rec.count(); ++c) data.columns << rec.fieldName(c);
-    while (q.next()) {
-        QVariantList row;
-        row.reserve(rec.count());
-        for (int c = 0; c < rec.count(); ++c) {
-            const QVariant v = q.value(c);
-            row << (v.isNull() ? QVariant() : v);
-        }
-        data.rows << row;
+    if (found && !st.fetchAll(&data)) return fail(st.diagnostics(), err);
+    while (st.nextResult()) {
     }
-    if (q.lastError().isValid()) return fail(q.lastError(), err);
+    if (st.failed()) return fail(st.diagnostics(), err);
     if (out) *out = std::move(data);
     return true;
 }

@@ -14,11 +14,22 @@ namespace {
 // ADO's "operation is not allowed when the object is closed".
 const DbError kClosed{3704, QStringLiteral("Operation is not allowed when the object is closed.")};
 
-// The hourglass for the length of one helper.
+// The hourglass for the length of one helper. Nested (a silent reopen inside
+// a helper), only the outermost one puts it back.
 class BusyPointer {
   public:
-    BusyPointer() { gvUI().setBusy(true); }
-    ~BusyPointer() { gvUI().setBusy(false); }
+    BusyPointer() {
+        if (depth()++ == 0) gvUI().setBusy(true);
+    }
+    ~BusyPointer() {
+        if (--depth() == 0) gvUI().setBusy(false);
+    }
+
+  private:
+    static int& depth() {
+        static int d = 0;
+        return d;
+    }
 };
 
 std::unique_ptr<DbEngine> odbcFromConfig() {
@@ -68,7 +79,7 @@ bool Session::checkedQuery(const QString& sql, RecordData* out, DbError* err) {
 }
 
 bool Session::connect() {
-    gvUI().setBusy(true);
+    BusyPointer busy;
     DbError err;
     conn_.reset();
     std::unique_ptr<DbEngine> engine = factory_ ? factory_() : nullptr;
@@ -76,7 +87,6 @@ bool Session::connect() {
     if (ok) ok = engine->useDatabase(gvConfig().DBNAME, &err);
     if (ok) {
         conn_ = std::move(engine);
-        gvUI().setBusy(false);
         return true;
     }
     if (!engine) err.description = QStringLiteral("no database engine");
@@ -84,7 +94,6 @@ bool Session::connect() {
         gfPRODUCT_NAME(),
         QStringLiteral("데이타베이스를 OPEN 할수 없습니다.\nCAUSE - ") + err.description,
         UserInterface::Icon::Warning);
-    gvUI().setBusy(false);
     return false;
 }
 
@@ -195,9 +204,14 @@ QVariantList Session::row(const QString& sql, const QString& location) {
 bool Session::rsOpen(const QString& sql, bool release) {
     DbError err;
     RecordData data;
-    bool ok = conn_ && conn_->useDatabase(gvConfig().DBNAME, &err);
-    if (!conn_) err = kClosed;
-    if (ok) ok = tracedQuery(sql, &data, &err);
+    bool ok = false;
+    {
+        BusyPointer busy;
+        checkOpen();
+        ok = conn_ && conn_->useDatabase(gvConfig().DBNAME, &err);
+        if (!conn_) err = kClosed;
+        if (ok) ok = tracedQuery(sql, &data, &err);
+    }
     if (!ok) {
         gsERR_LOG(err, err.description, QString());
         return false;
@@ -208,7 +222,9 @@ bool Session::rsOpen(const QString& sql, bool release) {
 }
 
 bool Session::fetch(const QString& sql, RecordData* out, DbError* err) {
-    if (!isOpen()) {
+    BusyPointer busy;
+    checkOpen();
+    if (!conn_) {
         *err = kClosed;
         return false;
     }

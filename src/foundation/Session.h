@@ -47,7 +47,8 @@ class Session {
     QVariantList row(const QString& sql, const QString& location);              // gfDB_ROW
     bool rsOpen(const QString& sql, bool release);                              // gfDB_RS_OPEN
 
-    // Runs sql into out without touching gvRS (the grid fill uses it). No error log.
+    // Runs sql into out without touching gvRS (the grid fill uses it): reopens a
+    // closed Session silently like the helpers. No error log.
     bool fetch(const QString& sql, RecordData* out, DbError* err);
 
   private:

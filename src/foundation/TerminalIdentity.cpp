@@ -5,6 +5,7 @@
 #include <unistd.h>
 #include <QStringList>
 #include <cerrno>
+#include <vector>
 
 #include "foundation/UserInterface.h"
 
@@ -19,6 +20,12 @@ HostResolver& resolver() {
 
 }  // namespace
 
+QList<QByteArray> gfHOST_ADDRESSES(const hostent& entry) {
+    QList<QByteArray> out;
+    for (char** a = entry.h_addr_list; a && *a; ++a) out << QByteArray(*a, entry.h_length);
+    return out;
+}
+
 HostLookup gfSYSTEM_LOOKUP() {
     HostLookup out;
     char name[256] = {};
@@ -28,19 +35,20 @@ HostLookup gfSYSTEM_LOOKUP() {
         return out;
     }
     out.hostName = QString::fromLocal8Bit(name).trimmed();
-    addrinfo hints{};
-    hints.ai_family = AF_INET;
-    hints.ai_socktype = SOCK_STREAM;
-    addrinfo* list = nullptr;
-    if (getaddrinfo(out.hostName.toLocal8Bit().constData(), nullptr, &hints, &list) != 0) {
-        return out;
+    // Not getaddrinfo: it re-sorts the addresses by its selection rules, and a
+    // panel PC with two adapters would then pick the other one.
+    const QByteArray host = out.hostName.toLocal8Bit();
+    hostent entry{};
+    hostent* found = nullptr;
+    int resolverError = 0;
+    std::vector<char> buffer(8192);
+    int rc = 0;
+    while ((rc = gethostbyname_r(host.constData(), &entry, buffer.data(), buffer.size(), &found,
+                                 &resolverError)) == ERANGE &&
+           buffer.size() < (1u << 20)) {
+        buffer.resize(buffer.size() * 2);
     }
-    for (addrinfo* a = list; a; a = a->ai_next) {
-        const auto* sin = reinterpret_cast<const sockaddr_in*>(a->ai_addr);
-        const QByteArray bytes(reinterpret_cast<const char*>(&sin->sin_addr), 4);
-        if (!out.addresses.contains(bytes)) out.addresses << bytes;  // one per socket type
-    }
-    freeaddrinfo(list);
+    if (rc == 0 && found && found->h_addrtype == AF_INET) out.addresses = gfHOST_ADDRESSES(*found);
     return out;
 }
 

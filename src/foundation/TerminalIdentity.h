@@ -4,6 +4,8 @@
 #include <QString>
 #include <functional>
 
+struct hostent;
+
 namespace mes {
 
 // What the resolver gives for the host's own name.
@@ -22,7 +24,10 @@ QString gfGET_IP();
 
 // Tests replace the resolver; an empty function restores the system one.
 void gsSET_RESOLVER(HostResolver resolver);
-// The system resolver (gethostname + getaddrinfo for IPv4).
+// The system resolver: gethostname, then the host entry of that name
+// (gethostbyname_r), whose address list keeps the resolver's own order.
 HostLookup gfSYSTEM_LOOKUP();
+// The addresses of a host entry, first to last, each of the entry's length.
+QList<QByteArray> gfHOST_ADDRESSES(const hostent& entry);
 
 }  // namespace mes

@@ -50,7 +50,7 @@ void KeypadBase::placeControlKeys(int row, int col, bool vertical) {
     const int dr = vertical ? 1 : 0;
     const int dc = vertical ? 0 : 1;
     cmdBackSpace = addKey(QStringLiteral("cmdBackSpace"), QStringLiteral("←"), row, col);
-    cmdCrea = addKey(QStringLiteral("cmdCrea"), QStringLiteral("C"), row + dr, col + dc);
+    cmdCrea = addKey(QStringLiteral("cmdCrea"), QStringLiteral("지움"), row + dr, col + dc);
     Command13 =
         addKey(QStringLiteral("Command13"), QStringLiteral("확인"), row + 2 * dr, col + 2 * dc);
     Command14 =
@@ -58,13 +58,19 @@ void KeypadBase::placeControlKeys(int row, int col, bool vertical) {
     connect(cmdBackSpace, &QPushButton::clicked, this, [this] { backSpace(); });
     connect(cmdCrea, &QPushButton::clicked, this, [this] { clearEntry(); });
     connect(Command13, &QPushButton::clicked, this, [this] { ok(); });
-    connect(Command14, &QPushButton::clicked, this, [this] { cancel(); });
+    connect(Command14, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 QString KeypadBase::Show() {
     loadWindow();
-    gfSHOW_MODAL(*this);
+    // Also a window hidden without an answer (an unload) hands back nothing.
+    if (gfSHOW_MODAL(*this) != QDialog::Accepted) KEYPAD_no.clear();
     return KEYPAD_no;
+}
+
+void KeypadBase::done(int result) {
+    if (result != QDialog::Accepted) KEYPAD_no.clear();
+    QDialog::done(result);
 }
 
 void KeypadBase::loadWindow() { Text2->clear(); }
@@ -84,11 +90,6 @@ void KeypadBase::ok() {
     if (Text2->text().isEmpty()) return;  // an empty entry is no answer
     KEYPAD_no = Text2->text();
     accept();
-}
-
-void KeypadBase::cancel() {
-    KEYPAD_no.clear();
-    reject();
 }
 
 }  // namespace mes

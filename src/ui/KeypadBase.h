@@ -15,11 +15,15 @@ class KeypadBase : public QDialog {
     Q_OBJECT
   public:
     // The hand-back value: the entry on OK, "" on cancel; kept between showings.
+    // Every close other than OK (Escape, the window's close button, reject())
+    // counts as cancel.
     QString KEYPAD_no;
 
     // Loads a fresh window (empty entry) and shows it modally through the host.
     // Returns KEYPAD_no.
     QString Show();
+
+    void done(int result) override;
 
     QLineEdit* Text2 = nullptr;
     QPushButton* cmdBackSpace = nullptr;
@@ -49,7 +53,6 @@ class KeypadBase : public QDialog {
 
   private:
     void ok();
-    void cancel();
 
     QGridLayout* keys_ = nullptr;
 };

@@ -21,8 +21,7 @@ class ListScreenPlaceholder : public QWidget {
     NavigationBar* navigation = nullptr;
     QTimer* Timer1 = nullptr;
 
-    // Shows the list screen (registered as btnJakupJisi's target unless the
-    // real list has registered itself).
+    // Shows the list screen (btnJakupJisi's default target until the list lands).
     static void showScreen();
 
   private:

@@ -30,7 +30,7 @@ QPushButton* NavigationBar::addButton(const QString& name, const QString& captio
     b->setFont(Theme::font(Theme::kFontPixels + 2, true));
     b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     layout()->addWidget(b);
-    connect(b, &QPushButton::clicked, this, [name] { go(name); });
+    connect(b, &QPushButton::clicked, this, [this, name] { press(name); });
     return b;
 }
 
@@ -39,6 +39,21 @@ void NavigationBar::markCurrent(const QString& buttonName) {
         const bool current = b->objectName() == buttonName;
         b->setStyleSheet(current ? QStringLiteral("background: rgb(255,128,0);") : QString());
     }
+}
+
+void NavigationBar::setAction(const QString& buttonName, std::function<void()> action) {
+    actions_.insert(buttonName, std::move(action));
+}
+
+void NavigationBar::press(const QString& buttonName) {
+    const auto own = actions_.constFind(buttonName);
+    if (own == actions_.cend()) {
+        go(buttonName);
+        return;
+    }
+    // Copied: the action may unload the screen carrying this bar.
+    const std::function<void()> action = *own;
+    if (action) action();
 }
 
 QHash<QString, std::function<void()>>& NavigationBar::targets() {

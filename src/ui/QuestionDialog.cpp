@@ -16,16 +16,23 @@ QuestionDialog::QuestionDialog(const QString& name, const QString& message,
         answered(true);
         accept();
     });
-    connect(Command1, &QPushButton::clicked, this, [this] {
-        AA = QStringLiteral("Cancel");
-        answered(false);
-        reject();
-    });
+    connect(Command1, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 QString QuestionDialog::Show() {
-    showAtPlace();
+    // Also a window hidden without an answer (an unload) is no confirmation.
+    if (showAtPlace() != QDialog::Accepted) cancelled();
     return AA;
+}
+
+void QuestionDialog::done(int result) {
+    if (result != QDialog::Accepted) cancelled();
+    MessageDialog::done(result);
+}
+
+void QuestionDialog::cancelled() {
+    AA = QStringLiteral("Cancel");
+    answered(false);
 }
 
 }  // namespace mes

@@ -1,11 +1,11 @@
 #include "ui/SpreadDelegate.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPainter>
 
 #include "ui/SpreadModel.h"
+#include "ui/Theme.h"
 
 namespace mes {
 
@@ -14,37 +14,64 @@ SpreadDelegate::SpreadDelegate(SpreadModel* model, QObject* parent)
 
 void SpreadDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                            const QModelIndex& index) const {
-    const SpreadColumn& col = model_->column(index.column());
-    if (col.type != SpreadCellType::Button) {
-        QStyledItemDelegate::paint(painter, option, index);
+    if (model_->column(index.column()).type == SpreadCellType::Button) {
+        paintButton(painter, option, index);
         return;
     }
-    painter->fillRect(option.rect, model_->background(index.row(), index.column()));
-    QStyleOptionButton button;
-    button.rect = option.rect.adjusted(2, 2, -2, -2);
-    button.text = model_->display(index.row(), index.column());
-    button.state = QStyle::State_Enabled | QStyle::State_Raised;
-    button.fontMetrics = option.fontMetrics;
-    const QWidget* w = option.widget;
-    QStyle* style = w ? w->style() : QApplication::style();
-    style->drawControl(QStyle::CE_PushButton, &button, painter, w);
+    QStyledItemDelegate::paint(painter, option, index);
+}
+
+void SpreadDelegate::paintButton(QPainter* painter, const QStyleOptionViewItem& option,
+                                 const QModelIndex& index) const {
+    // The whole cell is the button: a finger anywhere in the row hits it.
+    const bool down = pressed_.isValid() && pressed_ == index;
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    painter->fillRect(option.rect, down ? Theme::buttonPressed() : Theme::buttonFace());
+    painter->setPen(Theme::buttonBorder());
+    painter->drawRect(option.rect.adjusted(0, 0, -1, -1));
+    painter->setPen(model_->foreground(index.row(), index.column()));
+    painter->setFont(option.font);
+    painter->drawText(option.rect.translated(down ? 1 : 0, down ? 1 : 0), Qt::AlignCenter,
+                      model_->display(index.row(), index.column()));
+    painter->restore();
 }
 
 QWidget* SpreadDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                                       const QModelIndex& index) const {
     const SpreadColumn& col = model_->column(index.column());
+    QWidget* editor = nullptr;
     if (col.type == SpreadCellType::PickList || col.popup) {
         auto* box = new QComboBox(parent);
         box->addItems(model_->choices(index.row(), index.column()));
         box->setEditable(col.type != SpreadCellType::PickList);
-        return box;
+        // One touch on a choice takes it and closes the list.
+        connect(box, &QComboBox::activated, this, [this, box] {
+            emit const_cast<SpreadDelegate*>(this)->commitData(box);
+            emit const_cast<SpreadDelegate*>(this)->closeEditor(box);
+        });
+        editor = box;
+    } else {
+        editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto* line = qobject_cast<QLineEdit*>(editor)) {
+            if (col.type == SpreadCellType::Text && col.maxLength > 0)
+                line->setMaxLength(col.maxLength);
+        }
     }
-    QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
-    if (auto* line = qobject_cast<QLineEdit*>(editor)) {
-        if (col.type == SpreadCellType::Text && col.maxLength > 0)
-            line->setMaxLength(col.maxLength);
-    }
+    if (!editor) return nullptr;
+    // The program's large entry boxes are not for cells: the editor's own sheet
+    // wins over the application's and keeps the grid's type.
+    const int pixels = QFontInfo(option.font).pixelSize();
+    editor->setFont(option.font);
+    editor->setStyleSheet(QStringLiteral("QLineEdit, QComboBox { font-size: %1px; padding: 0px 4px;"
+                                         " margin: 0px; }")
+                              .arg(pixels));
     return editor;
+}
+
+void SpreadDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                                          const QModelIndex&) const {
+    editor->setGeometry(option.rect);
 }
 
 void SpreadDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {

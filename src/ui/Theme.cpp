@@ -34,9 +34,9 @@ void Theme::apply(QApplication& app) {
     app.setFont(font());
     app.setStyleSheet(
         QStringLiteral(
-            "QPushButton { padding: 4px 10px; border: 1px solid #7a8590;"
-            " border-radius: 6px; background: #f4f6f8; }"
-            "QPushButton:pressed { background: #c8d3de; }"
+            "QPushButton { padding: 4px 10px; border: 1px solid %2;"
+            " border-radius: 6px; background: %3; }"
+            "QPushButton:pressed { background: %4; }"
             "QPushButton[key=\"true\"] { font-size: 28px; font-weight: bold; padding: 0px;"
             " min-width: %1px; min-height: %1px; }"
             "QPushButton[dialogButton=\"true\"] { font-size: 28px; font-weight: bold; padding: 0px;"
@@ -44,7 +44,8 @@ void Theme::apply(QApplication& app) {
             "QLineEdit { font-size: 30px; padding: 6px; }"
             "QHeaderView::section { background: #dde3ea; padding: 4px; border: 1px solid #b0b8c0; }"
             "QTableView { gridline-color: #b0b8c0; }")
-            .arg(kKeySize));
+            .arg(kKeySize)
+            .arg(buttonBorder().name(), buttonFace().name(), buttonPressed().name()));
 }
 
 void Theme::makeKey(QPushButton* key) {

@@ -16,6 +16,10 @@ class Theme {
     static constexpr int kKeySize = 85;
     static constexpr int kFontPixels = 20;
     static constexpr int kLargeFontPixels = 28;
+    // Grid rows and list buttons: about 13 mm on a 15-inch 1024x768 panel.
+    static constexpr int kRowHeight = 44;
+    // Buttons of the navigation row and of button strips.
+    static constexpr int kButtonHeight = 70;
 
     static QString fontFamily();  // "NanumGothic"
     static QFont font(int pixels = kFontPixels, bool bold = false);
@@ -25,6 +29,9 @@ class Theme {
     static QColor shaded() { return {224, 224, 224}; }
     static QColor selected() { return {255, 128, 0}; }  // orange: chosen button or tab
     static QColor unselected() { return {250, 250, 252}; }
+    static QColor buttonFace() { return {244, 246, 248}; }
+    static QColor buttonPressed() { return {200, 211, 222}; }
+    static QColor buttonBorder() { return {122, 133, 144}; }
 
     // A colour given as the number the screens use (red + green*256 + blue*65536).
     static QColor fromNumber(long value);

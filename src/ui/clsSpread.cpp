@@ -47,7 +47,8 @@ QString fieldText(const QVariant& v) {
 
 }  // namespace
 
-clsSpread::clsSpread(QObject* parent) : QObject(parent), model_(new SpreadModel(this)) {
+clsSpread::clsSpread(QObject* parent)
+    : QObject(parent), model_(new SpreadModel(this)), rowHeight_(Theme::kRowHeight) {
     connect(model_, &SpreadModel::edited, this,
             [this](int r, int c) { emit Change(c + 1, r + 1); });
 }
@@ -59,12 +60,14 @@ clsSpread::~clsSpread() {
 void clsSpread::Spr(QTableView* grid) {
     grid_ = grid;
     grid->setModel(model_);
-    grid->setItemDelegate(new SpreadDelegate(model_, grid));
+    delegate_ = new SpreadDelegate(model_, grid);
+    grid->setItemDelegate(delegate_);
     grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grid->verticalHeader()->setDefaultSectionSize(rowHeight_);
     grid->verticalHeader()->setMinimumWidth(28);
     grid->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     grid->installEventFilter(this);
+    grid->viewport()->installEventFilter(this);
     // Fingers scroll the list; a mouse still selects.
     QScroller::grabGesture(grid->viewport(), QScroller::TouchGesture);
     grid->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
@@ -73,6 +76,7 @@ void clsSpread::Spr(QTableView* grid) {
         const int row = i.row() + 1;
         // A button is there to be pressed: the lock keeps its caption, not its event.
         if (model_->column(i.column()).type == SpreadCellType::Button) emit ButtonClicked(col, row);
+        openPickList(i);
         emit Click(col, row);
     });
     connect(grid, &QTableView::doubleClicked, this,
@@ -86,12 +90,14 @@ void clsSpread::SetInit(int argMaxRow, int argMaxCol, int argRowHeight, int argO
     model_->replaceRows({});
     model_->setRowCountTo(argMaxRow);
     model_->setEditable(argOperationMode == 0);
-    rowHeight_ = std::max(pointsToPixels(argRowHeight), 24);
+    // Rows never below a finger's size, whatever the screen asks for.
+    const int asked = std::max(pointsToPixels(argRowHeight), 24);
+    rowHeight_ = std::max(asked, int(Theme::kRowHeight));
     if (!grid_) return;
     grid_->clearSpans();
     grid_->setFont(Theme::font(pointsToPixels(argFontSize), argFontBold));
     grid_->verticalHeader()->setDefaultSectionSize(rowHeight_);
-    grid_->horizontalHeader()->setMinimumHeight(rowHeight_ * std::max(1, argColHeaderRows));
+    grid_->horizontalHeader()->setMinimumHeight(asked * std::max(1, argColHeaderRows));
     grid_->horizontalHeader()->setSectionsMovable(argUserColAction);
     grid_->horizontalHeader()->setSectionResizeMode(argColResize ? QHeaderView::Interactive
                                                                  : QHeaderView::Fixed);
@@ -156,14 +162,12 @@ int clsSpread::SetbindRS(const QString& argSql, const QString& argCaption) {
     UserInterface& ui = gvUI();
     ui.setBusy(true);
     Session& session = gvSession();
-    if (!session.isOpen()) {
-        ui.setBusy(false);
-        return -99;
-    }
     RecordData data;
     DbError err;
+    // The fetch reopens a dropped Session silently; -99 only when it stays closed.
     if (!session.fetch(argSql, &data, &err)) {
         ui.setBusy(false);
+        if (!session.isOpen()) return -99;
         if (err.number == DbError::kConnectionLost ||
             err.description == QString::number(DbError::kConnectionLost)) {
             gfDB_CONNECT();

@@ -12,6 +12,7 @@
 
 namespace mes {
 
+class SpreadDelegate;
 class SpreadModel;
 
 // The grid helper: one per grid. Columns are found by their ID, rows and
@@ -50,7 +51,7 @@ class clsSpread : public QObject {
 
     // ---- filling ----
     // Rows of the statement into the grid; the row count, 0 after a failure
-    // (reported through the error log), -99 without an open connection.
+    // (reported through the error log), -99 when the connection is closed and cannot be reopened.
     int SetbindRS(const QString& argSql, const QString& argCaption);
     // Replaces the rows by the records, record column k into grid column k.
     int LoadRecords(const RecordData& data);
@@ -135,6 +136,10 @@ class clsSpread : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // A finger on a button cell: drawn pressed until it lifts.
+    void trackPress(QEvent* event);
+    // A touch on an open pick-list cell opens its list at once.
+    void openPickList(const QModelIndex& index);
     bool validCell(int col, int row) const;
     void setCell(int col, int row, const QString& text, bool asValue);
     // First and last row of the selected block (the cursor row when none).
@@ -144,12 +149,13 @@ class clsSpread : public QObject {
     void blink();
 
     QPointer<QTableView> grid_;
+    QPointer<SpreadDelegate> delegate_;
     SpreadModel* model_;
     QPointer<QTimer> timer_;
     int twinkleCol_ = 0;
     QString twinkleValue_;
     bool twinkleOn_ = false;
-    int rowHeight_ = 27;
+    int rowHeight_;
 };
 
 }  // namespace mes

@@ -1,8 +1,11 @@
-// clsSpread: colours, locks, spans, pick lists, visibility and blinking.
+// clsSpread: colours, locks, spans, pick lists, visibility, touch feedback and blinking.
+#include <QComboBox>
 #include <QHeaderView>
+#include <QMouseEvent>
 #include <QTableView>
 #include <QTimer>
 
+#include "ui/SpreadDelegate.h"
 #include "ui/SpreadModel.h"
 #include "ui/Theme.h"
 #include "ui/clsSpread.h"
@@ -145,6 +148,41 @@ void clsSpread::gsSprPopup(int col, int row, bool on) {
     s.back = on ? Theme::pickList() : QColor(Qt::white);
     s.locked = 1;
     model_->styleChanged(row - 1, col - 1, row - 1, col - 1);
+}
+
+void clsSpread::trackPress(QEvent* event) {
+    if (!delegate_) return;
+    QModelIndex now;
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick: {
+            const QModelIndex at =
+                grid_->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+            if (at.isValid() && model_->column(at.column()).type == SpreadCellType::Button)
+                now = at;
+            break;
+        }
+        case QEvent::MouseButtonRelease:
+        case QEvent::Leave:
+        case QEvent::Hide:
+            break;
+        default:
+            return;
+    }
+    const QModelIndex before = delegate_->pressed();
+    if (before == now) return;
+    delegate_->setPressed(now);
+    if (before.isValid()) grid_->viewport()->update(grid_->visualRect(before));
+    if (now.isValid()) grid_->viewport()->update(grid_->visualRect(now));
+}
+
+void clsSpread::openPickList(const QModelIndex& index) {
+    const SpreadColumn& c = model_->column(index.column());
+    if (c.type != SpreadCellType::PickList && !c.popup) return;
+    if (!(model_->flags(index) & Qt::ItemIsEditable)) return;
+    grid_->setCurrentIndex(index);
+    grid_->edit(index);
+    if (auto* box = qobject_cast<QComboBox*>(grid_->indexWidget(index))) box->showPopup();
 }
 
 void clsSpread::setUseTimer(QTimer* timer) {

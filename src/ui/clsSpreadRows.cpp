@@ -200,6 +200,7 @@ void clsSpread::UnchkDelRow(int col, const QString& value) {
 }
 
 bool clsSpread::eventFilter(QObject* watched, QEvent* event) {
+    if (grid_ && watched == grid_->viewport()) trackPress(event);
     if (watched == grid_ && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
         // While a cell is being edited its editor gets the keys, not the grid.

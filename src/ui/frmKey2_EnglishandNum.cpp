@@ -19,6 +19,7 @@ frmKey2_EnglishandNum::frmKey2_EnglishandNum(QWidget* parent)
             const QChar c = rows[r][i];
             QPushButton* key = addKey(QStringLiteral("cmd") + c, QString(c.toUpper()), r + 1, i);
             connect(key, &QPushButton::clicked, this, [this, c] { letter(c); });
+            letters_.append(key);
         }
     }
     Command15 =
@@ -36,6 +37,14 @@ void frmKey2_EnglishandNum::loadWindow() {
     lowerCase_ = false;
     shiftCount_ = 2;
     pointFlag_ = QStringLiteral("0");
+    showCase();
+}
+
+void frmKey2_EnglishandNum::showCase() {
+    for (QPushButton* key : letters_) {
+        const QString c = key->text();
+        key->setText(lowerCase_ ? c.toLower() : c.toUpper());
+    }
 }
 
 void frmKey2_EnglishandNum::dropStaleResult() {
@@ -66,6 +75,7 @@ void frmKey2_EnglishandNum::shift() {
     // The state follows the count before this press: the first press keeps upper case.
     lowerCase_ = (shiftCount_ % 2) == 1;
     ++shiftCount_;
+    showCase();
 }
 
 void frmKey2_EnglishandNum::clearEntry() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+
 #include "ui/KeypadBase.h"
 
 namespace mes {
@@ -29,6 +31,10 @@ class frmKey2_EnglishandNum : public KeypadBase {
     void point();
     void shift();
     void dropStaleResult();
+    // Letter captions show the case the keys type.
+    void showCase();
+
+    QList<QPushButton*> letters_;
 
     bool lowerCase_ = false;
     int shiftCount_ = 2;

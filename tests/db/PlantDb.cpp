@@ -8,6 +8,7 @@ PlantDb::PlantDb(const QString& path) { db_.open(path); }
 
 QList<QVariantList> PlantDb::rows(const QString& sql) const {
     QList<QVariantList> out;
+    error_.clear();
     sqlite3_stmt* stmt = nullptr;
     const QByteArray text = sql.toUtf8();
     if (sqlite3_prepare_v2(db_.handle(), text.constData(), -1, &stmt, nullptr) != SQLITE_OK) {

@@ -19,12 +19,13 @@ class ClockTest : public ::testing::Test {
 };
 
 TEST_F(ClockTest, RefusedPlatformCallKeepsTheServerOffset) {
+    // Noon three days ahead: the terminal's date and time are the server's, not the PC's.
     TerminalClock::setSystemClockSetter(&refuse);
-    const QDateTime server = QDateTime::currentDateTime().addSecs(3 * 3600);
-    ASSERT_TRUE(
-        TerminalClock::setFromServer(server.toString("yyyy-MM-dd"), server.toString("HH:mm:ss")));
-    EXPECT_NEAR(TerminalClock::now().secsTo(server), 0, 2);
-    EXPECT_EQ(TerminalClock::date(), TerminalClock::now().toString("yyyy-MM-dd"));
+    const QDate serverDate = QDate::currentDate().addDays(3);
+    ASSERT_TRUE(TerminalClock::setFromServer(serverDate.toString("yyyy-MM-dd"), "12:00:00"));
+    EXPECT_EQ(TerminalClock::date(), serverDate.toString("yyyy-MM-dd"));
+    EXPECT_EQ(TerminalClock::hhmm(), "12:00");
+    EXPECT_NE(TerminalClock::offsetMs(), 0);
 }
 
 TEST_F(ClockTest, AcceptedPlatformCallLeavesNoOffset) {

@@ -2,6 +2,7 @@
 #include <unistd.h>
 #include <QFile>
 #include <QFileDevice>
+#include <QFileInfo>
 
 #include "foundation/AppPaths.h"
 #include "foundation/Configuration.h"
@@ -101,18 +102,42 @@ TEST_F(ConfigTest, UnwritableFolderIsIgnored) {
     EXPECT_EQ(gvConfig().IMIP, "");
 }
 
-TEST_F(ConfigTest, ReadOnlyFileIsIgnoredAndReadAsItIs) {
-    writeFile(folder.file("conf.ini"), "[DB_SETTING]\r\nDBNAME=KEPT\r\n");
-    QFile::setPermissions(folder.file("conf.ini"), QFileDevice::ReadOwner);
-    const IniFile ini(folder.file("conf.ini"));
-    const bool written = ini.writeString("DB_SETTING", "DBNAME", "MES_ORVEL");
-    gsINI_LOAD();
-    if (geteuid() != 0) {
-        EXPECT_FALSE(written);
-        EXPECT_EQ(gvConfig().DBNAME, "KEPT");
-    } else {
-        EXPECT_EQ(gvConfig().DBNAME, written ? "MES_ORVEL" : "KEPT");
+// The terminal's user without rights to a file; root writes through any
+// permission bits, so a test run as root acts as "nobody" meanwhile.
+class AsUnprivilegedUser {
+  public:
+    AsUnprivilegedUser() : dropped_(geteuid() == 0 && seteuid(65534) == 0) {}
+    ~AsUnprivilegedUser() {
+        if (dropped_) EXPECT_EQ(seteuid(0), 0);
     }
+    bool active() const { return geteuid() != 0; }
+
+  private:
+    bool dropped_;
+};
+
+TEST_F(ConfigTest, ReadOnlyFileIsIgnoredAndReadAsItIs) {
+    const QString path = folder.file("conf.ini");
+    const QByteArray text = "[DB_SETTING]\r\nDBNAME=KEPT\r\nIMIP=10.9.9.9,1433\r\n";
+    writeFile(path, text);
+    const auto readOnly = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    const auto exe = QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther;
+    ASSERT_TRUE(QFile::setPermissions(path, readOnly));
+    ASSERT_TRUE(QFile::setPermissions(folder.path(), readOnly | exe));
+    {
+        AsUnprivilegedUser user;
+        ASSERT_TRUE(user.active());
+        ASSERT_TRUE(QFileInfo(path).isReadable());
+        EXPECT_FALSE(IniFile(path).writeString("DB_SETTING", "DBNAME", "MES_ORVEL"));
+        gsINI_DEFAULT();
+        gsINI_LOAD();
+    }
+    QFile::setPermissions(folder.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_EQ(gvConfig().DBNAME, "KEPT");
+    EXPECT_EQ(gvConfig().IMIP, "10.9.9.9,1433");
+    EXPECT_EQ(gvConfig().DBUSER, "None") << "nothing was written before the read";
+    EXPECT_EQ(readFile(path), text);
 }
 
 struct IniCase {

@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <netdb.h>
+#include <sys/socket.h>
 
 #include "foundation/TerminalIdentity.h"
 #include "support/RecordingUI.h"
@@ -54,6 +56,18 @@ INSTANTIATE_TEST_SUITE_P(
         IpCase{"HostNameUnreadable", HostLookup{false, 10093, "", {}}, "",
                "Windows Sockets Error 10093"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(SystemLookup, HostEntryKeepsTheResolverOrder) {
+    // An order that address selection would change: private 192.168 before 10.x.
+    char a[] = {char(192), char(168), 0, 21}, b[] = {10, 0, 0, 5}, c[] = {char(172), 16, 3, 9};
+    char* list[] = {a, b, c, nullptr};
+    hostent entry{};
+    entry.h_addrtype = AF_INET;
+    entry.h_length = 4;
+    entry.h_addr_list = list;
+    EXPECT_EQ(gfHOST_ADDRESSES(entry),
+              (QList<QByteArray>{ipv4(192, 168, 0, 21), ipv4(10, 0, 0, 5), ipv4(172, 16, 3, 9)}));
+}
 
 TEST(SystemLookup, ReadsTheHostName) {
     const HostLookup lookup = gfSYSTEM_LOOKUP();

@@ -76,6 +76,14 @@ TEST_P(SessionTest, QueryHelpersOnRows) {
     EXPECT_TRUE(row[1].isNull());
 }
 
+TEST_P(SessionTest, TextComesBackWholeAndUnchanged) {
+    const QString longText = QString("볼트 'M8' ").repeated(700);  // beyond one read of the driver
+    ASSERT_TRUE(gfDB_CONNECT());
+    ASSERT_TRUE(gfDB_EXEC("INSERT INTO t (id, name) VALUES (1, '" + gfSQ(longText) + "')", "L"));
+    EXPECT_EQ(gfDB_VALUE("SELECT name FROM t", "L").toString(), longText);
+    EXPECT_EQ(gfDB_VALUE("SELECT '' AS e", "L").toString(), "");
+}
+
 TEST_P(SessionTest, RecordSetReadsByNameAndPosition) {
     direct("INSERT INTO t VALUES (7, 'x', 1)");
     ASSERT_TRUE(gfDB_CONNECT());
@@ -170,6 +178,26 @@ TEST_P(SessionTest, RsOpenReadsAndReleases) {
     EXPECT_FALSE(gvRS().isOpen());
     EXPECT_FALSE(gfDB_RS_OPEN("SELECT broken FROM", false));
     EXPECT_EQ(ui.shown.size(), 1);
+}
+
+TEST_P(SessionTest, RsOpenAndGridFetchReopenAClosedSessionUnderTheHourglass) {
+    direct("INSERT INTO t VALUES (1, 'a', 1)");
+    ASSERT_TRUE(gfDB_CONNECT());
+    QList<int> busyWhileRunning;
+    session.setTrace([&](const mes::TraceEvent&) { busyWhileRunning << ui.busyDepth; });
+    session.connection()->close();
+    EXPECT_TRUE(gfDB_RS_OPEN("SELECT name FROM t", false));
+    EXPECT_EQ(gvRS().text(0), "a");
+    gvRS().close();
+
+    session.connection()->close();
+    RecordData data;
+    DbError err;
+    EXPECT_TRUE(session.fetch("SELECT name FROM t", &data, &err)) << err.description.toStdString();
+    EXPECT_EQ(data.rows.value(0).value(0).toString(), "a");
+    EXPECT_EQ(busyWhileRunning, (QList<int>{1, 1})) << "the reopen keeps the hourglass on";
+    EXPECT_EQ(ui.busyDepth, 0);
+    EXPECT_TRUE(ui.shown.isEmpty());
 }
 
 TEST_P(SessionTest, TraceSeesEveryStatement) {

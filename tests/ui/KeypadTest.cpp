@@ -101,6 +101,32 @@ TEST_F(KeypadTest, EachShowingStartsFreshWhileTheResultCarriesOver) {
     EXPECT_EQ(k.Show(), "C");
 }
 
+TEST_F(KeypadTest, LetterCaptionsFollowTheCaseAndNoOtherKeyReadsLikeALetter) {
+    const auto caption = [](DialogHandle& d, const char* key) {
+        return d.dialog().findChild<QPushButton*>(key)->text();
+    };
+    script.on("frmKey2_EnglishandNum", [&caption](DialogHandle& d) {
+        QStringList captions;
+        for (QPushButton* b : d.dialog().findChildren<QPushButton*>()) captions << b->text();
+        EXPECT_EQ(captions.count("C"), 1)
+            << "only the letter C: " << captions.join(' ').toStdString();
+        EXPECT_EQ(caption(d, "cmdq"), "Q");
+        d.press("cmdshift");
+        EXPECT_EQ(caption(d, "cmdq"), "Q") << "the first press keeps upper case";
+        d.press("cmdshift");
+        EXPECT_EQ(caption(d, "cmdq"), "q");
+        d.press("cmdq");
+        EXPECT_EQ(d.entry(), "q") << "the key types what it shows";
+        d.press("Command14");
+    });
+    script.on("frmKey2_EnglishandNum", [&caption](DialogHandle& d) {
+        EXPECT_EQ(caption(d, "cmdq"), "Q") << "each showing starts in upper case";
+        d.press("Command14");
+    });
+    gfFORM<frmKey2_EnglishandNum>().Show();
+    gfFORM<frmKey2_EnglishandNum>().Show();
+}
+
 TEST_F(KeypadTest, NumericKeypadsKeepTheirResultWhileTyping) {
     frmKey2& k = gfFORM<frmKey2>();
     script.keypad("12");

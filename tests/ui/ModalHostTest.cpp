@@ -135,13 +135,25 @@ TEST_F(ModalHostTest, ShorthandStepsCheckTheTextTheyExpect) {
         "삭제 실패");
 }
 
-TEST_F(ModalHostTest, OffscreenWithoutADriverADialogIsRejectedInsteadOfHanging) {
-    gsSET_MODAL_DRIVER(nullptr);
+struct Orphan {
+    int result = -1;
+    bool visible = true;
+} orphan;
+
+void showOrphan() {
     QDialog dialog;
     dialog.setObjectName("orphan");
-    EXPECT_EQ(gfSHOW_MODAL(dialog), QDialog::Rejected);
-    EXPECT_FALSE(dialog.isVisible());
+    orphan.result = gfSHOW_MODAL(dialog);
+    orphan.visible = dialog.isVisible();
+}
+
+TEST_F(ModalHostTest, OffscreenWithoutADriverADialogIsRejectedAndFailsTheTest) {
+    gsSET_MODAL_DRIVER(nullptr);
+    EXPECT_NONFATAL_FAILURE(showOrphan(),
+                            "modal dialog orphan \"\" shown offscreen with no driver");
     gsSET_MODAL_DRIVER(&script);
+    EXPECT_EQ(orphan.result, QDialog::Rejected) << "rejected instead of hanging";
+    EXPECT_FALSE(orphan.visible);
 }
 
 TEST_F(ModalHostTest, AStepMayOpenFurtherDialogs) {

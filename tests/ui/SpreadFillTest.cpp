@@ -36,25 +36,29 @@ TEST_F(SpreadFill, EmptyResultKeepsHeadersAndReturnsZero) {
     EXPECT_EQ(view.model()->headerData(1, Qt::Horizontal).toString(), "품명");
     EXPECT_EQ(view.model()->headerData(4, Qt::Horizontal).toString(), "발행\n여부");
     EXPECT_EQ(spread.GetColNo("저장"), 6);
-    EXPECT_TRUE(script.shown().isEmpty());
 }
 
-TEST_F(SpreadFill, ClosedConnectionReturnsMinus99AndKeepsTheRows) {
+TEST_F(SpreadFill, DroppedConnectionIsReopenedSilently) {
+    ASSERT_EQ(fill(), 3);
+    session.connection()->close();
+    EXPECT_EQ(fill(), 3);
+    EXPECT_TRUE(session.isOpen());
+    EXPECT_EQ(errorLog(), "") << "nothing is logged";
+}
+
+TEST_F(SpreadFill, ConnectionThatCannotBeReopenedReturnsMinus99AndKeepsTheRows) {
     ASSERT_EQ(fill(), 3);
     spread.SetRowMark(2, clsSpread::kChanged);
-    session.connection()->close();
+    Session never;  // no engine: the reopen fails with its notice
+    gsSET_SESSION(&never);
+    script.ok();
     EXPECT_EQ(fill(), -99);
+    EXPECT_TRUE(script.shown()[0].text.startsWith("데이타베이스를 OPEN 할수 없습니다."));
     EXPECT_EQ(spread.MaxRows(), 3);
     EXPECT_EQ(spread.TextWithColID("품명", 1), "볼트");
     EXPECT_EQ(spread.RowMark(2), clsSpread::kChanged);
-    EXPECT_TRUE(script.shown().isEmpty()) << "nothing is shown";
     EXPECT_EQ(errorLog(), "") << "nothing is logged";
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-
-    Session never;  // no connection at all
-    gsSET_SESSION(&never);
-    EXPECT_EQ(fill(), -99);
-    EXPECT_EQ(spread.MaxRows(), 3);
 }
 
 TEST_F(SpreadFill, FailingStatementShowsItsDescriptionOnceLogsOnceReturnsZero) {

@@ -10,6 +10,7 @@
 
 #include "foundation/SingleInstance.h"
 #include "foundation/TerminalClock.h"
+#include "ui/ButtonStrip.h"
 #include "ui/FrmSplash.h"
 #include "ui/ListScreenPlaceholder.h"
 #include "ui/NavigationBar.h"
@@ -99,13 +100,23 @@ int main(int argc, char* argv[]) {
     failed += !save(question, dir, QStringLiteral("exit-question"));
 
     QWidget screen;
-    screen.resize(1024, 420);
+    screen.resize(1024, 560);
     auto* layout = new QVBoxLayout(&screen);
     auto* grid = new QTableView(&screen);
     layout->addWidget(grid);
     clsSpread spread;
     spread.Spr(grid);
     fillSampleGrid(spread);
+    auto* customers = new ButtonStrip(QStringLiteral("btnEquipment"), 55, 2, 5, &screen);
+    const QStringList names = {"대한정밀", "S&T 모터스", "(주)한빛오토텍 제2공장",
+                               "동양기공", "세원산업",   "미래테크",
+                               "성진정공", "우진금속",   "태성",
+                               "일진부품", "한국프레스", "삼보"};
+    for (int i = 0; i < names.size(); ++i) customers->setButton(i, names[i], QString::number(i));
+    customers->hideFrom(static_cast<int>(names.size()));
+    customers->select(0);
+    customers->setMinimumHeight(2 * Theme::kRowHeight + 6);
+    layout->addWidget(customers);
     layout->addWidget(new NavigationBar(&screen));
     failed += !save(screen, dir, QStringLiteral("grid"));
 

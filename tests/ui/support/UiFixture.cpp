@@ -1,9 +1,11 @@
 #include "ui/support/UiFixture.h"
 
 #include <QApplication>
-#include "foundation/TerminalClock.h"
 
+#include "foundation/TerminalClock.h"
 #include "ui/Forms.h"
+#include "ui/ModalHost.h"
+#include "ui/NavigationBar.h"
 #include "ui/Theme.h"
 #include "ui/WidgetUI.h"
 
@@ -17,12 +19,15 @@ void UiFixture::SetUp() {
     }();
     (void)themed;
     mes::gsINSTALL_WIDGET_UI();
+    mes::NavigationBar::clearTargets();
     mes::TerminalClock::reset();
     mes::TerminalClock::setSystemClockSetter([](const QDateTime&) { return false; });
 }
 
 void UiFixture::TearDown() {
     mes::Forms::unloadAll();
+    mes::NavigationBar::clearTargets();
+    mes::gsALLOW_OFFSCREEN_EXEC(false);
     mes::gsSET_UI(nullptr);
     mes::TerminalClock::reset();
     mes::TerminalClock::setSystemClockSetter([](const QDateTime&) { return false; });

@@ -9,7 +9,8 @@
 namespace uitest {
 
 // A test of the screen layer: its own folder, the real widget UI routed
-// through a modal script, exits recorded, and every screen unloaded at the end.
+// through a modal script, exits recorded, no navigation targets, and every
+// screen unloaded at the end.
 class UiFixture : public ::testing::Test {
   protected:
     void SetUp() override;

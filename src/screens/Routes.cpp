@@ -1,0 +1,26 @@
+#include "screens/Routes.h"
+
+#include "production/frm_S_dayReport.h"
+#include "ui/Forms.h"
+#include "ui/ListScreenPlaceholder.h"
+#include "ui/NavigationBar.h"
+
+namespace mes {
+
+namespace {
+
+// A screen that is shown as it stands; list screens also run their search:
+//   [] { auto& s = gfFORM<frm_S_Report_badqty>(); gsSHOW_SCREEN(s); s.btnFind_Click(); }
+template <class T>
+void show() {
+    gsSHOW_SCREEN(gfFORM<T>());
+}
+
+}  // namespace
+
+void gsREGISTER_NAVIGATION() {
+    NavigationBar::setTarget(QStringLiteral("btnJakupJisi"), &ListScreenPlaceholder::showScreen);
+    NavigationBar::setTarget(QStringLiteral("btnDayReport"), &show<frm_S_dayReport>);
+}
+
+}  // namespace mes

@@ -1,0 +1,225 @@
+#include "ui/ButtonStrip.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QPushButton>
+
+#include "ui/Theme.h"
+
+namespace mes {
+
+namespace {
+constexpr int kMinCaptionPixels = 12;
+}
+
+ButtonStrip::ButtonStrip(const QString& name, int count, int rows, int columns, QWidget* parent)
+    : QWidget(parent), rows_(std::max(1, rows)), columns_(std::max(1, columns)) {
+    setObjectName(name);
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(6);
+    auto pager = [this](const QString& objectName, const QString& caption) {
+        auto* b = new QPushButton(caption, this);
+        b->setObjectName(objectName);
+        b->setFont(Theme::font(Theme::kLargeFontPixels, true));
+        b->setFixedWidth(Theme::kRowHeight + 16);
+        b->setMinimumHeight(Theme::kRowHeight);
+        b->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+        b->setFocusPolicy(Qt::NoFocus);
+        return b;
+    };
+    btnPrevPage = pager(name + QStringLiteral("_prev"), QStringLiteral("◀"));
+    btnNextPage = pager(name + QStringLiteral("_next"), QStringLiteral("▶"));
+    grid_ = new QGridLayout;
+    grid_->setSpacing(6);
+    row->addWidget(btnPrevPage);
+    row->addLayout(grid_, 1);
+    row->addWidget(btnNextPage);
+    connect(btnPrevPage, &QPushButton::clicked, this, [this] { setPage(page_ - 1); });
+    connect(btnNextPage, &QPushButton::clicked, this, [this] { setPage(page_ + 1); });
+    for (int i = 0; i < count; ++i) {
+        auto* b = new QPushButton(this);
+        b->setObjectName(name + QLatin1Char('_') + QString::number(i));
+        b->setMinimumHeight(Theme::kRowHeight);
+        b->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
+        b->setFocusPolicy(Qt::NoFocus);
+        b->setFont(Theme::font(Theme::kFontPixels, true));
+        b->hide();
+        connect(b, &QPushButton::clicked, this, [this, i] { emit clicked(i); });
+        buttons_.append(Entry{b, {}, {}, Theme::unselected(), false});
+        paint(i);
+    }
+    relayout();
+}
+
+QPushButton* ButtonStrip::button(int index) const {
+    return index >= 0 && index < count() ? buttons_[index].button : nullptr;
+}
+
+void ButtonStrip::setButton(int index, const QString& caption, const QString& tag) {
+    if (!button(index)) return;
+    buttons_[index].caption = caption;
+    buttons_[index].tag = tag;
+    buttons_[index].shown = true;
+    relayout();
+}
+
+QString ButtonStrip::caption(int index) const {
+    return button(index) ? buttons_[index].caption : QString();
+}
+
+QString ButtonStrip::tag(int index) const {
+    return button(index) ? buttons_[index].tag : QString();
+}
+
+void ButtonStrip::setButtonVisible(int index, bool visible) {
+    if (!button(index) || buttons_[index].shown == visible) return;
+    buttons_[index].shown = visible;
+    relayout();
+}
+
+bool ButtonStrip::isButtonVisible(int index) const {
+    return button(index) && buttons_[index].shown;
+}
+
+void ButtonStrip::hideFrom(int index) {
+    for (int i = std::max(0, index); i < count(); ++i) buttons_[i].shown = false;
+    relayout();
+}
+
+QColor ButtonStrip::backColor(int index) const {
+    return button(index) ? buttons_[index].back : QColor();
+}
+
+void ButtonStrip::setBackColor(int index, const QColor& colour) {
+    if (!button(index)) return;
+    buttons_[index].back = colour;
+    paint(index);
+}
+
+void ButtonStrip::select(int index) {
+    clearSelection();
+    if (!button(index)) return;
+    setBackColor(index, Theme::selected());
+    const int at = static_cast<int>(shownIndexes().indexOf(index));
+    if (at >= 0) setPage(at / perPage());
+}
+
+void ButtonStrip::clearSelection() {
+    for (int i = 0; i < count(); ++i) setBackColor(i, Theme::unselected());
+}
+
+int ButtonStrip::selected() const {
+    for (int i = 0; i < count(); ++i) {
+        if (buttons_[i].back == Theme::selected()) return i;
+    }
+    return -1;
+}
+
+QList<int> ButtonStrip::shownIndexes() const {
+    QList<int> out;
+    for (int i = 0; i < count(); ++i) {
+        if (buttons_[i].shown) out.append(i);
+    }
+    return out;
+}
+
+int ButtonStrip::pageCount() const {
+    const int n = static_cast<int>(shownIndexes().size());
+    return std::max(1, (n + perPage() - 1) / perPage());
+}
+
+void ButtonStrip::setPage(int page) {
+    page_ = std::clamp(page, 0, pageCount() - 1);
+    relayout();
+}
+
+void ButtonStrip::relayout() {
+    const QList<int> shown = shownIndexes();
+    page_ = std::clamp(page_, 0, pageCount() - 1);
+    for (const Entry& e : buttons_) {
+        grid_->removeWidget(e.button);
+        e.button->hide();
+    }
+    const int first = page_ * perPage();
+    for (int k = 0; k < perPage() && first + k < shown.size(); ++k) {
+        QPushButton* b = buttons_[shown[first + k]].button;
+        grid_->addWidget(b, k / columns_, k % columns_);
+        b->show();
+    }
+    // Empty places keep their share, so the buttons of a short page keep their size.
+    for (int c = 0; c < columns_; ++c) grid_->setColumnStretch(c, 1);
+    for (int r = 0; r < rows_; ++r) grid_->setRowStretch(r, 1);
+    const bool paging = shown.size() > perPage();
+    btnPrevPage->setVisible(paging);
+    btnNextPage->setVisible(paging);
+    btnPrevPage->setEnabled(page_ > 0);
+    btnNextPage->setEnabled(page_ < pageCount() - 1);
+    grid_->activate();
+    for (int i : shown) fitCaption(i);
+}
+
+void ButtonStrip::paint(int index) {
+    const QColor c = buttons_[index].back;
+    // The widget's own sheet: the application's pressed look must stay.
+    buttons_[index].button->setStyleSheet(
+        QStringLiteral("QPushButton { background: %1; } QPushButton:pressed { background: %2; }")
+            .arg(c.name(), Theme::buttonPressed().name()));
+}
+
+namespace {
+
+// The caption on two lines, broken at the blank nearest the middle.
+QString twoLines(const QString& caption) {
+    const int middle = static_cast<int>(caption.size()) / 2;
+    int at = -1;
+    for (int i = 0; i < caption.size(); ++i) {
+        if (caption[i] == QLatin1Char(' ') &&
+            (at < 0 || std::abs(i - middle) < std::abs(at - middle)))
+            at = i;
+    }
+    if (at < 0) return caption.left(middle) + QLatin1Char('\n') + caption.mid(middle);
+    return caption.left(at) + QLatin1Char('\n') + caption.mid(at + 1);
+}
+
+bool fits(const QFont& f, const QString& text, const QSize& room) {
+    const QFontMetrics m(f);
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    for (const QString& line : lines) {
+        if (m.horizontalAdvance(line) > room.width()) return false;
+    }
+    return m.lineSpacing() * lines.size() <= room.height();
+}
+
+}  // namespace
+
+void ButtonStrip::fitCaption(int index) {
+    // The largest type that shows the whole caption, on one line or else on two.
+    QPushButton* b = buttons_[index].button;
+    const QString caption = buttons_[index].caption;
+    const QSize room = b->size() - QSize(16, 8);
+    QFont f = Theme::font(Theme::kFontPixels, true);
+    QString shown = caption;
+    if (room.width() > 0 && room.height() > 0 && !fits(f, caption, room)) {
+        bool found = false;
+        for (const QString& text : {caption, twoLines(caption)}) {
+            shown = text;
+            for (int px = Theme::kFontPixels; px >= kMinCaptionPixels && !found; --px) {
+                f.setPixelSize(px);
+                found = fits(f, text, room);
+            }
+            if (found) break;
+        }
+    }
+    b->setFont(f);
+    // "&" in a customer's name is a letter, not a shortcut.
+    b->setText(QString(shown).replace(QLatin1Char('&'), QLatin1String("&&")));
+}
+
+void ButtonStrip::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    grid_->activate();
+    for (int i : shownIndexes()) fitCaption(i);
+}
+
+}  // namespace mes

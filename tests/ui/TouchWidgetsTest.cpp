@@ -1,0 +1,175 @@
+#include <QCalendarWidget>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTest>
+#include <numeric>
+
+#include "foundation/TerminalClock.h"
+#include "ui/ButtonStrip.h"
+#include "ui/DatePickerDialog.h"
+#include "ui/Theme.h"
+#include "ui/TouchDatePicker.h"
+#include "ui/TouchLabel.h"
+#include "ui/support/UiFixture.h"
+
+using namespace mes;
+using uitest::DialogHandle;
+
+namespace {
+
+class TouchWidgets : public uitest::UiFixture {
+  protected:
+    // The visible buttons of the page shown, by index.
+    static QList<int> onPage(const ButtonStrip& strip) {
+        QList<int> out;
+        for (int i = 0; i < strip.count(); ++i) {
+            if (strip.button(i)->isVisible()) out << i;
+        }
+        return out;
+    }
+    static QColor pixel(QWidget* w, QPoint at) { return w->grab().toImage().pixelColor(at); }
+};
+
+TEST_F(TouchWidgets, ButtonStripPagesThroughEveryShownButtonNothingCut) {
+    ButtonStrip strip("btnEquipment", 55, 2, 3);
+    strip.resize(900, 160);
+    for (int i = 0; i < 14; ++i)
+        strip.setButton(i, QString("고객%1").arg(i), QString("C%1").arg(i));
+    strip.hideFrom(14);
+    strip.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&strip));
+    EXPECT_EQ(strip.pageCount(), 3);
+    EXPECT_TRUE(strip.btnNextPage->isVisible());
+    EXPECT_FALSE(strip.btnPrevPage->isEnabled());
+    QList<int> seen;
+    for (int page = 0; page < 3; ++page) {
+        if (page > 0) QTest::mouseClick(strip.btnNextPage, Qt::LeftButton);
+        EXPECT_EQ(strip.page(), page);
+        for (int i : onPage(strip)) {
+            QPushButton* b = strip.button(i);
+            EXPECT_TRUE(strip.rect().contains(b->geometry())) << i << ": inside the strip";
+            EXPECT_GE(b->height(), Theme::kRowHeight) << i;
+        }
+        seen << onPage(strip);
+    }
+    QList<int> all(14);
+    std::iota(all.begin(), all.end(), 0);
+    EXPECT_EQ(seen, all);
+    EXPECT_FALSE(strip.btnNextPage->isEnabled()) << "the last page";
+
+    strip.setPage(0);
+    strip.setButtonVisible(3, false);
+    EXPECT_EQ(onPage(strip), (QList<int>{0, 1, 2, 4, 5, 6})) << "a hidden button takes no place";
+    strip.hideFrom(6);
+    EXPECT_FALSE(strip.btnNextPage->isVisible()) << "no paging when everything fits";
+    EXPECT_EQ(strip.pageCount(), 1);
+}
+
+TEST_F(TouchWidgets, ButtonStripCarriesCaptionTagAndColoursAndReportsTheIndex) {
+    ButtonStrip strip("btnEquipment", 20, 1, 4);
+    strip.resize(800, 80);
+    strip.setButton(0, "S&T 모터스", "C001");
+    strip.setButton(1, "(주)대한정밀산업 제2공장 조립라인", "C002");
+    for (int i = 2; i < 9; ++i) strip.setButton(i, QString("고객%1").arg(i), QString("C%1").arg(i));
+    strip.hideFrom(9);
+    strip.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&strip));
+    EXPECT_EQ(strip.caption(0), "S&T 모터스");
+    EXPECT_EQ(strip.tag(0), "C001");
+    EXPECT_TRUE(strip.button(0)->shortcut().isEmpty()) << "& is a letter";
+    for (int i : {0, 1}) {
+        QPushButton* b = strip.button(i);
+        const QFontMetrics m(b->font());
+        const QStringList lines = b->text().replace("&&", "&").split('\n');
+        EXPECT_EQ(lines.join(' '), strip.caption(i)) << "the whole caption is shown";
+        for (const QString& line : lines) EXPECT_LE(m.horizontalAdvance(line), b->width());
+        EXPECT_LE(m.lineSpacing() * lines.size(), b->height());
+    }
+
+    QSignalSpy clicks(&strip, &ButtonStrip::clicked);
+    QTest::mouseClick(strip.button(2), Qt::LeftButton);
+    ASSERT_EQ(clicks.size(), 1);
+    EXPECT_EQ(clicks[0][0].toInt(), 2);
+
+    EXPECT_EQ(strip.selected(), -1);
+    EXPECT_EQ(strip.backColor(0), Theme::unselected());
+    strip.select(6);
+    EXPECT_EQ(strip.page(), 1) << "the chosen button is brought into view";
+    EXPECT_EQ(strip.selected(), 6);
+    EXPECT_EQ(strip.backColor(6), Theme::selected());
+    EXPECT_EQ(strip.backColor(2), Theme::unselected());
+    const QPoint edge(6, strip.button(6)->height() / 2);
+    EXPECT_EQ(pixel(strip.button(6), edge), Theme::selected()) << "shown as read back";
+    QTest::mousePress(strip.button(6), Qt::LeftButton);
+    EXPECT_EQ(pixel(strip.button(6), edge), Theme::buttonPressed()) << "pressed feedback";
+    QTest::mouseRelease(strip.button(6), Qt::LeftButton);
+    strip.clearSelection();
+    EXPECT_EQ(strip.selected(), -1);
+}
+
+TEST_F(TouchWidgets, TouchLabelReportsATapButNotASlideOff) {
+    TouchLabel label("0");
+    label.resize(160, 60);
+    label.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&label));
+    QSignalSpy clicks(&label, &TouchLabel::clicked);
+    QTest::mouseClick(&label, Qt::LeftButton);
+    EXPECT_EQ(clicks.size(), 1);
+    QTest::mousePress(&label, Qt::LeftButton, {}, {10, 10});
+    QTest::mouseRelease(&label, Qt::LeftButton, {}, {400, 10});
+    EXPECT_EQ(clicks.size(), 1) << "slid off the label";
+    QPointingDevice* finger = QTest::createTouchDevice();
+    QTest::touchEvent(&label, finger).press(0, {20, 20});
+    QTest::touchEvent(&label, finger).release(0, {20, 20});
+    EXPECT_EQ(clicks.size(), 2) << "a finger's tap";
+    EXPECT_GE(label.height(), Theme::kRowHeight);
+}
+
+TEST_F(TouchWidgets, DatePickerStepsByDayAndPicksOnTheCalendar) {
+    TerminalClock::setFixed(QDateTime(QDate(2026, 12, 8), QTime(9, 0)));
+    TouchDatePicker picker("dtpSt_date");
+    EXPECT_EQ(picker.text(), "2026-12-08") << "starts at the terminal's today";
+    QSignalSpy changes(&picker, &TouchDatePicker::dateChanged);
+    QTest::mouseClick(picker.btnPrevDay, Qt::LeftButton);
+    EXPECT_EQ(picker.date(), QDate(2026, 12, 7));
+    QTest::mouseClick(picker.btnNextDay, Qt::LeftButton);
+    QTest::mouseClick(picker.btnNextDay, Qt::LeftButton);
+    EXPECT_EQ(picker.btnDate->text(), "2026-12-09");
+    EXPECT_EQ(changes.size(), 3);
+    for (QPushButton* b : {picker.btnPrevDay, picker.btnDate, picker.btnNextDay}) {
+        EXPECT_GE(b->minimumHeight(), Theme::kRowHeight);
+    }
+
+    script.on("frmCalendar", [](DialogHandle& d) {
+        auto* view = d.dialog().findChild<QTableView*>();
+        ASSERT_NE(view, nullptr);
+        QModelIndex day20;
+        for (int r = 0; r < view->model()->rowCount(); ++r) {
+            for (int c = 0; c < view->model()->columnCount(); ++c) {
+                const QModelIndex i = view->model()->index(r, c);
+                if (i.data().toString() == "20") day20 = i;
+            }
+        }
+        ASSERT_TRUE(day20.isValid());
+        EXPECT_GE(view->visualRect(day20).height(), Theme::kRowHeight) << "a day for a finger";
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(day20).center());
+        d.press("Command13");
+    });
+    QTest::mouseClick(picker.btnDate, Qt::LeftButton);
+    EXPECT_EQ(picker.text(), "2026-12-20");
+    for (const char* close : {"Command14", "Escape"}) {
+        SCOPED_TRACE(close);
+        script.on("frmCalendar", [close](DialogHandle& d) {
+            d.as<DatePickerDialog>().calendar->setSelectedDate(QDate(2026, 1, 1));
+            if (QString(close) == "Escape")
+                QTest::keyClick(&d.dialog(), Qt::Key_Escape);
+            else
+                d.press(close);
+        });
+        QTest::mouseClick(picker.btnDate, Qt::LeftButton);
+        EXPECT_EQ(picker.text(), "2026-12-20") << "a cancelled calendar changes nothing";
+    }
+}
+
+}  // namespace
