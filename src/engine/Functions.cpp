@@ -98,6 +98,15 @@ void fnCmp(sqlite3_context* ctx, int, Args argv) {
     });
 }
 
+// tsql_num(value, 'number type', 'text type'): a text compared with a number.
+void fnNum(sqlite3_context* ctx, int, Args argv) {
+    guarded(ctx, [&] {
+        const Value v = arg(argv, 0);
+        if (v.type != Value::Type::Text) return v;
+        return numberFromText(v.s, parseTypeSpec(arg(argv, 1).s), arg(argv, 2).s);
+    });
+}
+
 // tsql_to(value, 'declared type'): the conversion of a value stored into a column.
 void fnStore(sqlite3_context* ctx, int, Args argv) {
     guarded(ctx, [&] { return storeAs(arg(argv, 0), parseTypeSpec(arg(argv, 1).s)); });
@@ -275,6 +284,7 @@ constexpr Fn kFunctions[] = {
     {"tsql_add", 2, fnAdd},
     {"tsql_sub", 2, fnSub},
     {"tsql_cmp", 3, fnCmp},
+    {"tsql_num", 3, fnNum},
     {"tsql_to", 2, fnStore},
     {"tsql_cast", 2, fnCast},
     {"tsql_convert", 4, fnConvert},

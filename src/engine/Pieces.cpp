@@ -8,13 +8,25 @@ namespace engine {
 
 namespace {
 
-const char* const kReserved[] = {
-    "SELECT",  "FROM",      "WHERE",    "AND",  "OR",    "NOT",   "ON",     "JOIN",    "INNER",
-    "LEFT",    "RIGHT",     "OUTER",    "FULL", "CROSS", "GROUP", "BY",     "ORDER",   "HAVING",
-    "AS",      "CASE",      "WHEN",     "THEN", "ELSE",  "END",   "IS",     "IN",      "LIKE",
-    "BETWEEN", "EXISTS",    "DISTINCT", "TOP",  "UNION", "ALL",   "INSERT", "INTO",    "VALUES",
-    "UPDATE",  "SET",       "DELETE",   "ASC",  "DESC",  "IF",    "BEGIN",  "COLLATE", "LIMIT",
-    "EXCEPT",  "INTERSECT", "ESCAPE",   "WITH"};
+// Reserved words (and NULL) never name a column or table.
+const QLatin1String kReserved[] = {
+    QLatin1String("SELECT"),  QLatin1String("FROM"),      QLatin1String("WHERE"),
+    QLatin1String("AND"),     QLatin1String("OR"),        QLatin1String("NOT"),
+    QLatin1String("ON"),      QLatin1String("JOIN"),      QLatin1String("INNER"),
+    QLatin1String("LEFT"),    QLatin1String("RIGHT"),     QLatin1String("OUTER"),
+    QLatin1String("FULL"),    QLatin1String("CROSS"),     QLatin1String("GROUP"),
+    QLatin1String("BY"),      QLatin1String("ORDER"),     QLatin1String("HAVING"),
+    QLatin1String("AS"),      QLatin1String("CASE"),      QLatin1String("WHEN"),
+    QLatin1String("THEN"),    QLatin1String("ELSE"),      QLatin1String("END"),
+    QLatin1String("IS"),      QLatin1String("IN"),        QLatin1String("LIKE"),
+    QLatin1String("BETWEEN"), QLatin1String("EXISTS"),    QLatin1String("DISTINCT"),
+    QLatin1String("TOP"),     QLatin1String("UNION"),     QLatin1String("ALL"),
+    QLatin1String("INSERT"),  QLatin1String("INTO"),      QLatin1String("VALUES"),
+    QLatin1String("UPDATE"),  QLatin1String("SET"),       QLatin1String("DELETE"),
+    QLatin1String("ASC"),     QLatin1String("DESC"),      QLatin1String("IF"),
+    QLatin1String("BEGIN"),   QLatin1String("COLLATE"),   QLatin1String("LIMIT"),
+    QLatin1String("EXCEPT"),  QLatin1String("INTERSECT"), QLatin1String("ESCAPE"),
+    QLatin1String("WITH"),    QLatin1String("NULL")};
 
 }  // namespace
 
@@ -44,15 +56,42 @@ QString joinPieces(const Pieces& s, int from, int to) {
     return out;
 }
 
+QString quoted(const QString& text) {
+    return u'\'' + QString(text).replace(u'\'', QStringLiteral("''")) + u'\'';
+}
+
 Piece synth(TokenKind kind, const QString& text, const QString& lead) {
     Piece p{kind, text, lead};
     p.synthetic = true;
     return p;
 }
 
+int wrapCall(Pieces& s, int from, int to, const QString& fn, const QStringList& extras) {
+    Pieces tail;
+    for (const QString& extra : extras) {
+        tail.push_back(synth(TokenKind::Punct, QStringLiteral(",")));
+        tail.push_back(synth(TokenKind::String, extra, QStringLiteral(" ")));
+    }
+    tail.push_back(synth(TokenKind::Punct, QStringLiteral(")")));
+    s.insert(s.begin() + to + 1, tail.begin(), tail.end());
+    const Pieces head{synth(TokenKind::Word, fn, s[from].lead),
+                      synth(TokenKind::Punct, QStringLiteral("("))};
+    s[from].lead.clear();
+    s.insert(s.begin() + from, head.begin(), head.end());
+    return to + 2 + static_cast<int>(tail.size());
+}
+
+int wrapCall(Pieces& s, int from, int to, const QString& fn, const QString& extra) {
+    return wrapCall(s, from, to, fn, extra.isEmpty() ? QStringList() : QStringList{extra});
+}
+
 bool isKw(const Piece& p, const char* keyword) {
-    return p.kind == TokenKind::Word &&
-           p.text.compare(QLatin1String(keyword), Qt::CaseInsensitive) == 0;
+    // Keywords are ASCII letters: the first letter and the length settle most misses.
+    if (p.kind != TokenKind::Word || p.text.isEmpty() ||
+        (p.text[0].unicode() | 0x20) != (static_cast<unsigned char>(keyword[0]) | 0x20))
+        return false;
+    const QLatin1String k(keyword);
+    return p.text.size() == k.size() && p.text.compare(k, Qt::CaseInsensitive) == 0;
 }
 
 bool isPunct(const Piece& p, char c) {
@@ -68,10 +107,10 @@ bool isIdentifier(const Piece& p) {
         p.kind == TokenKind::TempName)
         return true;
     if (p.kind != TokenKind::Word) return false;
-    for (const char* k : kReserved) {
-        if (isKw(p, k)) return false;
+    for (const QLatin1String& k : kReserved) {
+        if (p.text.size() == k.size() && p.text.compare(k, Qt::CaseInsensitive) == 0) return false;
     }
-    return !isKw(p, "NULL");
+    return true;
 }
 
 bool endsOperand(const Piece& p) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 #include "engine/Token.h"
@@ -24,7 +25,15 @@ using Pieces = std::vector<Piece>;
 Pieces toPieces(const Tokens& tokens);
 QString joinPieces(const Pieces& pieces, int from = 0, int to = -1);
 
+// A text as a T-SQL (and SQLite) string literal, quotes doubled.
+QString quoted(const QString& text);
+
 Piece synth(TokenKind kind, const QString& text, const QString& lead = QString());
+
+// Wraps s[from..to] in fn( ... , extras) with synthetic pieces (each extra a
+// literal's text); returns the new end.
+int wrapCall(Pieces& s, int from, int to, const QString& fn, const QStringList& extras);
+int wrapCall(Pieces& s, int from, int to, const QString& fn, const QString& extra = QString());
 
 bool isKw(const Piece& p, const char* keyword);
 bool isPunct(const Piece& p, char c);

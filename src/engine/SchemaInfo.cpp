@@ -14,6 +14,15 @@ QString text(sqlite3_stmt* stmt, int col) {
 // Types that convert alike count as one (NVARCHAR(20) and NVARCHAR(30) differ).
 QString normalized(const QString& declared) { return declared.simplified().toLower(); }
 
+bool hasCiAs(sqlite3* db, const QString& table, const QString& column) {
+    const char* collation = nullptr;
+    const QByteArray t = table.toUtf8(), c = column.toUtf8();
+    if (sqlite3_table_column_metadata(db, nullptr, t.constData(), c.constData(), nullptr,
+                                      &collation, nullptr, nullptr, nullptr) != SQLITE_OK)
+        return false;
+    return collation && sqlite3_stricmp(collation, "CI_AS") == 0;
+}
+
 }  // namespace
 
 void SchemaInfo::load(sqlite3* db) {
@@ -26,6 +35,7 @@ void SchemaInfo::load(sqlite3* db) {
                        nullptr);
     while (stmt && sqlite3_step(stmt) == SQLITE_ROW) tables << text(stmt, 0);
     sqlite3_finalize(stmt);
+    QHash<QString, QString> typeByName;  // lower-case column -> declared, "" when tables differ
     for (const QString& table : tables) {
         const QByteArray sql = QStringLiteral("PRAGMA table_info(\"%1\")")
                                    .arg(QString(table).replace(u'"', QStringLiteral("\"\"")))
@@ -37,11 +47,12 @@ void SchemaInfo::load(sqlite3* db) {
             const QString column = text(stmt, 1);
             const QString type = normalized(text(stmt, 2));
             names << column;
-            types_.insert(table.toLower() + u'.' + column.toLower(), type);
-            const QString key = column.toLower();
-            auto it = byColumn_.find(key);
-            if (it == byColumn_.end()) {
-                byColumn_.insert(key, type);
+            types_[table.toLower()].insert(
+                column.toLower(), Column{type, parseTypeSpec(type), hasCiAs(db, table, column)});
+            const QString name = column.toLower();
+            auto it = typeByName.find(name);
+            if (it == typeByName.end()) {
+                typeByName.insert(name, type);
             } else if (*it != type) {
                 const TypeSpec a = parseTypeSpec(*it), b = parseTypeSpec(type);
                 // Texts of different lengths still agree on being text.
@@ -54,14 +65,33 @@ void SchemaInfo::load(sqlite3* db) {
         sqlite3_finalize(stmt);
         columns_.insert(table.toLower(), names);
     }
+    for (auto it = typeByName.cbegin(); it != typeByName.cend(); ++it)
+        byColumn_.insert(it.key(), parseTypeSpec(it.value()));
+}
+
+const SchemaInfo::Column* SchemaInfo::find(const QString& table, const QString& column) const {
+    // Names as the statement writes them: lower-cased only when they differ.
+    auto t = types_.constFind(table);
+    if (t == types_.constEnd() && !table.isLower()) t = types_.constFind(table.toLower());
+    if (t == types_.constEnd()) return nullptr;
+    auto c = t->constFind(column);
+    if (c == t->constEnd() && !column.isLower()) c = t->constFind(column.toLower());
+    return c == t->constEnd() ? nullptr : &*c;
 }
 
 TypeSpec SchemaInfo::columnType(const QString& table, const QString& column) const {
-    return parseTypeSpec(types_.value(table.toLower() + u'.' + column.toLower()));
+    const Column* c = find(table, column);
+    return c ? c->type : TypeSpec{};
 }
 
 QString SchemaInfo::declaredType(const QString& table, const QString& column) const {
-    return types_.value(table.toLower() + u'.' + column.toLower());
+    const Column* c = find(table, column);
+    return c ? c->declared : QString();
+}
+
+bool SchemaInfo::isCaseInsensitive(const QString& table, const QString& column) const {
+    const Column* c = find(table, column);
+    return c && c->caseInsensitive;
 }
 
 QStringList SchemaInfo::columns(const QString& table) const {
@@ -69,7 +99,7 @@ QStringList SchemaInfo::columns(const QString& table) const {
 }
 
 TypeSpec SchemaInfo::anyColumnType(const QString& column) const {
-    return parseTypeSpec(byColumn_.value(column.toLower()));
+    return byColumn_.value(column.toLower());
 }
 
 }  // namespace engine

@@ -19,6 +19,8 @@ class SchemaInfo {
     TypeSpec columnType(const QString& table, const QString& column) const;
     // Declared type text of table.column, empty when there is no such column.
     QString declaredType(const QString& table, const QString& column) const;
+    // Whether table.column compares text under CI_AS, the database's default collation.
+    bool isCaseInsensitive(const QString& table, const QString& column) const;
     // Column names of a table in declared order; empty when there is no such table.
     QStringList columns(const QString& table) const;
     // The type a column of this name has in every table that has one; Unknown
@@ -26,9 +28,17 @@ class SchemaInfo {
     TypeSpec anyColumnType(const QString& column) const;
 
   private:
+    struct Column {
+        QString declared;
+        TypeSpec type;
+        bool caseInsensitive = false;
+    };
+
     QHash<QString, QStringList> columns_;  // lower-case table -> names
-    QHash<QString, QString> types_;        // "table.column" lower case -> declared type
-    QHash<QString, QString> byColumn_;     // lower-case column -> type, "" when the tables differ
+    const Column* find(const QString& table, const QString& column) const;
+
+    QHash<QString, QHash<QString, Column>> types_;  // lower-case table -> lower-case column
+    QHash<QString, TypeSpec> byColumn_;  // lower-case column -> type, Unknown when tables differ
 };
 
 }  // namespace engine

@@ -1,6 +1,8 @@
 #include "engine/StatementTranslator.h"
 
+#include "engine/Clauses.h"
 #include "engine/ExpressionRewriter.h"
+#include "engine/TableDefinition.h"
 #include "engine/Tokenizer.h"
 #include "engine/UpdateFrom.h"
 
@@ -12,66 +14,12 @@ int size(const Pieces& s) { return static_cast<int>(s.size()); }
 
 QString nameOf(const Piece& p) { return identifierName(Token{p.kind, p.text, 0}); }
 
-QString quoted(const QString& text) {
-    return u'\'' + QString(text).replace(u'\'', QStringLiteral("''")) + u'\'';
-}
-
-// First piece at depth 0 (relative to from) that is one of the keywords, or -1.
-// A ")" that closes the enclosing level ends the search.
-int findTop(const Pieces& s, int from, std::initializer_list<const char*> keywords,
-            int* levelEnd = nullptr) {
-    int depth = 0;
-    for (int j = from; j < size(s); ++j) {
-        if (isPunct(s[j], '(')) ++depth;
-        if (isPunct(s[j], ')') && --depth < 0) {
-            if (levelEnd) *levelEnd = j;
-            return -1;
-        }
-        if (depth == 0) {
-            for (const char* k : keywords) {
-                if (isKw(s[j], k)) return j;
-            }
-        }
-    }
-    if (levelEnd) *levelEnd = size(s);
-    return -1;
-}
-
 // End (exclusive) of the SELECT level that contains from.
 int levelEnd(const Pieces& s, int from) {
     int end = size(s);
     if (findTop(s, from, {"UNION", "EXCEPT", "INTERSECT"}, &end) >= 0)
         unsupported(QStringLiteral("TOP with UNION"));
     return end;
-}
-
-// The select list of the SELECT at k: [first, last].
-std::pair<int, int> selectList(const Pieces& s, int k) {
-    int first = k + 1;
-    while (first < size(s) && (isKw(s[first], "DISTINCT") || isKw(s[first], "ALL"))) ++first;
-    int end = size(s);
-    const int stop = findTop(s, first,
-                             {"FROM", "INTO", "WHERE", "GROUP", "HAVING", "ORDER", "UNION",
-                              "EXCEPT", "INTERSECT", "LIMIT"},
-                             &end);
-    return {first, (stop >= 0 ? stop : end) - 1};
-}
-
-// Where an item's alias begins (the AS or the alias name), or -1 when it has none.
-int aliasStart(const Pieces& s, int first, int last) {
-    if (last <= first) return -1;
-    const Piece& p = s[last];
-    if (!(isIdentifier(p) || p.kind == TokenKind::String)) return -1;
-    if (isKw(s[last - 1], "AS")) return last - 1;
-    if (isOp(s[last - 1], ".")) return -1;
-    return endsOperand(s[last - 1]) && p.kind != TokenKind::String ? last : -1;
-}
-
-bool isColumnChain(const Pieces& s, int first, int last) {
-    for (int j = first; j <= last; ++j) {
-        if (!((j - first) % 2 == 0 ? isIdentifier(s[j]) : isOp(s[j], "."))) return false;
-    }
-    return (last - first) % 2 == 0;
 }
 
 }  // namespace
@@ -91,6 +39,7 @@ TranslatedStatement StatementTranslator::translate(Pieces s) const {
     } else if (isKw(first, "CREATE") || isKw(first, "DROP") || isKw(first, "ALTER")) {
         out.kind = StatementKind::Definition;
         normalize(s);
+        collateTextColumns(s);
         out.sql = joinPieces(s);
         return out;
     } else {

@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <QHash>
 #include <QRegularExpression>
 #include <cmath>
 #include <cstdlib>
@@ -36,40 +37,42 @@ qint64 intLimit(const TypeSpec& t) {
     return 2147483647;
 }
 
-Value textToInt(const QString& text, const TypeSpec& t) {
+const QString kVarchar = QStringLiteral("varchar");
+
+// `from` names the text's own type in the messages: varchar or nvarchar.
+Value textToInt(const QString& text, const TypeSpec& t, const QString& from = kVarchar) {
     const QString s = text.trimmed();
     if (s.isEmpty()) return Value::ofInt(0);
     static const QRegularExpression re(QStringLiteral("^[+-]?\\d+$"));
     if (!re.match(s).hasMatch()) {
-        fail(QStringLiteral(
-                 "Conversion failed when converting the varchar value '%1' to data type %2.")
-                 .arg(text, typeWord(t)));
+        fail(QStringLiteral("Conversion failed when converting the %1 value '%2' to data type %3.")
+                 .arg(from, text, typeWord(t)));
     }
     bool ok = false;
     const qint64 v = s.toLongLong(&ok);
     if (!ok || v > intLimit(t) || v < -intLimit(t) - 1) {
-        fail(QStringLiteral("The conversion of the varchar value '%1' overflowed an %2 column.")
-                 .arg(text, typeWord(t)));
+        fail(QStringLiteral("The conversion of the %1 value '%2' overflowed an %3 column.")
+                 .arg(from, text, typeWord(t)));
     }
     return Value::ofInt(v);
 }
 
 // Long double, so that "2.345" rounds to 2.35 as the decimal text says.
-long double textToDecimal(const QString& text) {
+long double textToDecimal(const QString& text, const QString& from = kVarchar) {
     const QString s = text.trimmed();
     static const QRegularExpression re(QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)$"));
     if (!re.match(s).hasMatch())
-        fail(QStringLiteral("Error converting data type varchar to numeric."));
+        fail(QStringLiteral("Error converting data type %1 to numeric.").arg(from));
     return std::strtold(s.toLatin1().constData(), nullptr);
 }
 
-double textToFloat(const QString& text) {
+double textToFloat(const QString& text, const QString& from = kVarchar) {
     const QString s = text.trimmed();
     if (s.isEmpty()) return 0;
     static const QRegularExpression re(
         QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?$"));
     if (!re.match(s).hasMatch())
-        fail(QStringLiteral("Error converting data type varchar to float."));
+        fail(QStringLiteral("Error converting data type %1 to float.").arg(from));
     return s.toDouble();
 }
 
@@ -176,7 +179,9 @@ void resultValue(sqlite3_context* ctx, const Value& v) {
     }
 }
 
-TypeSpec parseTypeSpec(const QString& text) {
+namespace {
+
+TypeSpec readTypeSpec(const QString& text) {
     TypeSpec t;
     static const QRegularExpression re(
         QStringLiteral(
@@ -225,6 +230,41 @@ TypeSpec parseTypeSpec(const QString& text) {
     return t;
 }
 
+}  // namespace
+
+TypeSpec parseTypeSpec(const QString& text) {
+    // Statements and every call of the conversion functions name a handful of types.
+    thread_local QHash<QString, TypeSpec> cache;
+    const auto it = cache.constFind(text);
+    if (it != cache.constEnd()) return *it;
+    if (cache.size() > 256) cache.clear();
+    return *cache.insert(text, readTypeSpec(text));
+}
+
+QString typeText(const TypeSpec& t) {
+    if (t.isText()) {
+        const QString base =
+            t.base == TypeSpec::Base::Char ? QStringLiteral("char") : QStringLiteral("varchar");
+        return t.length > 0 ? QStringLiteral("%1(%2)").arg(base).arg(t.length)
+                            : base + QStringLiteral("(max)");
+    }
+    // A bare NUMERIC (the embedded schema's quantities) keeps any scale.
+    if (t.base == TypeSpec::Base::Numeric && !t.scaleGiven) return QStringLiteral("numeric");
+    if (t.base == TypeSpec::Base::Numeric)
+        return QStringLiteral("numeric(%1,%2)").arg(t.precision).arg(t.scale);
+    if (t.base == TypeSpec::Base::Int) return t.name.isEmpty() ? QStringLiteral("int") : t.name;
+    if (t.base == TypeSpec::Base::Float) return QStringLiteral("float");
+    if (t.base == TypeSpec::Base::Date) return QStringLiteral("date");
+    return QStringLiteral("datetime");
+}
+
+QString textTypeName(const TypeSpec& t) {
+    for (const char* name : {"nvarchar", "nchar", "char"}) {
+        if (t.name == QLatin1String(name)) return t.name;
+    }
+    return kVarchar;
+}
+
 QString numberText(const Value& v) {
     if (v.type == Value::Type::Int) return QString::number(v.i);
     const double r = v.r;
@@ -271,6 +311,17 @@ Value castAs(const Value& v, const TypeSpec& t) {
     TypeSpec padded = t;
     padded.length = length;
     return Value::ofText(padChar(s, padded));
+}
+
+Value numberFromText(const QString& text, const TypeSpec& type, const QString& from) {
+    switch (type.base) {
+        case TypeSpec::Base::Int:
+            return textToInt(text, type, from);
+        case TypeSpec::Base::Numeric:
+            return toNumeric(textToDecimal(text, from), type, from.toLatin1().constData());
+        default:
+            return Value::ofReal(textToFloat(text, from));
+    }
 }
 
 Value textAsNumberLike(const QString& text, const Value& like) {

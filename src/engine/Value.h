@@ -45,6 +45,10 @@ struct TypeSpec {
 };
 
 TypeSpec parseTypeSpec(const QString& text);
+// The type as parseTypeSpec reads it back ("varchar(10)", "numeric(18,2)", "int").
+QString typeText(const TypeSpec& t);
+// A text type as SQL Server names it in conversion messages: varchar, nvarchar ...
+QString textTypeName(const TypeSpec& t);
 
 // The failures below throw EngineError with SQL Server's wording.
 
@@ -53,6 +57,11 @@ Value storeAs(const Value& v, const TypeSpec& type);
 // Converts as CAST/CONVERT do (too long text is cut; a number too long for the
 // text gives "*").
 Value castAs(const Value& v, const TypeSpec& type);
+
+// A text meeting a number of the given type becomes that number, as T-SQL's type
+// precedence says (a bare NUMERIC keeps any scale); from is the text's own type
+// in the messages ("nvarchar").
+Value numberFromText(const QString& text, const TypeSpec& type, const QString& from);
 
 // A text read as the number type of `like` (int when like is an integer, else numeric).
 Value textAsNumberLike(const QString& text, const Value& like);

@@ -102,6 +102,16 @@ TEST_F(Translator, TextComparesCaseInsensitiveAndBlindToTrailingBlanks) {
               QVariant(QStringLiteral("-")));
 }
 
+TEST_F(Translator, TablesCreatedInTsqlCompareTextUnderTheDefaultCollation) {
+    db_.execute(QStringLiteral("CREATE TABLE #lots (lot NVARCHAR(10) PRIMARY KEY, qty NUMERIC)"));
+    exec(QStringLiteral("INSERT INTO #lots VALUES ('Ab1', 2), ('b', 1)"));
+    // The key and IN (SELECT ...) compare by the column's own collation.
+    EXPECT_TRUE(errorOf(QStringLiteral("INSERT INTO #lots VALUES ('aB1 ', 3)"))
+                    .contains(QStringLiteral("UNIQUE")));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM #lots WHERE lot IN (SELECT k FROM T)")),
+              QVariant(qlonglong(1)));
+}
+
 TEST_F(Translator, IsnullAndCaseTakeSqlServersResultType) {
     // The replacement takes the first argument's type: number, or text cut to its length.
     EXPECT_EQ(scalar(QStringLiteral("SELECT ISNULL(q, '0') FROM T WHERE k = 'c'")),
