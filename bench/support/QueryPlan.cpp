@@ -102,6 +102,7 @@ QString QueryPlan::text() const {
     QString out;
     for (int i = 0; i < statements_.size(); ++i) {
         out += QStringLiteral("statement %1 of %2\n").arg(i + 1).arg(statements_.size());
+        if (qEnvironmentVariableIsSet("MES_BENCH_SQL")) out += statements_[i].sql + u'\n';
         for (const Line& line : statements_[i].lines)
             out += QString(line.depth * 3, u' ') + QStringLiteral("|--") + line.detail + u'\n';
     }

@@ -20,7 +20,8 @@ class QueryPlan {
 
     bool ok() const { return error_.isEmpty(); }
     const QString& error() const { return error_; }
-    // Statement by statement, each plan drawn as a tree.
+    // Statement by statement, each plan drawn as a tree (with the SQLite text when
+    // MES_BENCH_SQL is set).
     QString text() const;
     // Lines that scan one of the tables (a SCAN, also of an index, or an automatic
     // index, which SQLite builds by scanning), as "TABLE: line".

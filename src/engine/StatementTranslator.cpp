@@ -1,7 +1,9 @@
 #include "engine/StatementTranslator.h"
 
+#include "engine/AggregateJoin.h"
 #include "engine/Clauses.h"
 #include "engine/ExpressionRewriter.h"
+#include "engine/LatestRowJoin.h"
 #include "engine/TableDefinition.h"
 #include "engine/Tokenizer.h"
 #include "engine/UpdateFrom.h"
@@ -60,6 +62,11 @@ TranslatedStatement StatementTranslator::translate(Pieces s) const {
     }
     if (out.kind == StatementKind::Select && findTop(s, 1, {"INTO"}) >= 0)
         unsupported(QStringLiteral("SELECT ... INTO"));
+    if (out.kind == StatementKind::Select || out.kind == StatementKind::Insert) {
+        // Joins SQLite would answer by building a whole aggregate first.
+        LatestRowJoin::rewrite(s);
+        AggregateJoin::rewrite(s);
+    }
     if (out.kind == StatementKind::Insert) rewriteInsert(s);
     if (out.kind == StatementKind::Update) rewriteUpdate(s);
     if (out.kind == StatementKind::Delete) rewriteDelete(s);
