@@ -57,6 +57,10 @@ TEST_F(Comparisons, EveryShapeComparesByTypePrecedenceAndCollation) {
         {"SELECT CASE '05' WHEN 5 THEN 'five' ELSE 'other' END", "five"},
         // column with literal
         {"SELECT COUNT(*) FROM B_PROCESS WHERE process_code < 300", "0"},
+        {"SELECT COUNT(*) FROM B_CAR WHERE car_name = 'BETA'", "2"},
+        {"SELECT COUNT(*) FROM B_CAR WHERE car_name > 'ALPHA'", "3"},
+        {"SELECT COUNT(*) FROM B_CAR WHERE car_name < 'alphab'", "1"},
+        {"SELECT COUNT(*) FROM B_CAR WHERE car_name > 'Z' AND car_name >= '소나타 '", "1"},
         // IN and BETWEEN
         {"SELECT COUNT(*) FROM B_PROCESS WHERE LEFT(process_code, 1) IN (1, 2)", "2"},
         {"SELECT COUNT(*) FROM B_CAR WHERE LOWER(car_name) IN ('BETA', 'ALPHA')", "3"},
@@ -136,6 +140,19 @@ TEST_F(Comparisons, ScreenStatementsKeepTheirIndexes) {
                   QStringLiteral("12")),
          "SEARCH S_PS USING INDEX IX_S_PRODUCT_STORE_date (product_code=? AND reg_date<?)"},
     };
+    // The look-ups that stand for grouped derived tables seek their keys.
+    const QStringList lookups[] = {
+        plan(orderList(QStringLiteral("2026-12-01"), QString())),
+        plan(insertStoreIn(QStringLiteral("S_PRODUCT_STORE"), QStringLiteral("20261208001001"),
+                           QStringLiteral("M01"), QStringLiteral("1"), QStringLiteral("t"),
+                           QStringLiteral("L"), QStringLiteral("2026-12-08"), QString()))};
+    EXPECT_TRUE(lookups[0].contains(
+        QStringLiteral("SEARCH P_SangSan_Master USING INDEX IX_P_SANGSAN_MASTER_seq (seq=?)")))
+        << lookups[0].join(u'\n').toStdString();
+    EXPECT_TRUE(lookups[1].contains(QStringLiteral(
+        "SEARCH S_PRODUCT_STORE USING COVERING INDEX IX_S_PRODUCT_STORE_date (product_code=? AND "
+        "reg_date=?)")))
+        << lookups[1].join(u'\n').toStdString();
     for (const auto& c : cases)
         EXPECT_TRUE(plan(c.sql).contains(QString::fromUtf8(c.access)))
             << c.access << "\n"
