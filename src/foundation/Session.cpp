@@ -126,29 +126,27 @@ bool Session::execListCnt(const QStringList& list, const QString& location, qint
 
 bool Session::runList(const QStringList& list, const QString& location, int expected) {
     DbError err;
-    bool mismatch = false;
-    {
-        BusyPointer busy;
-        checkOpen();
-        bool ok = conn_ && conn_->begin(&err);
-        if (!conn_) err = kClosed;
-        for (int i = 0; ok && i < list.size(); ++i) {
-            qint64 rows = -1;
-            ok = tracedExec(list[i], &rows, &err);
-            if (ok && expected >= 0 && rows != expected) {
-                ok = false;
-                mismatch = true;
-            }
+    if (tryList(list, expected, &err)) return true;
+    gsERR_LOG(err, err.description, location);
+    return false;
+}
+
+bool Session::tryList(const QStringList& list, int expected, DbError* err) {
+    BusyPointer busy;
+    checkOpen();
+    bool ok = conn_ && conn_->begin(err);
+    if (!conn_) *err = kClosed;
+    for (int i = 0; ok && i < list.size(); ++i) {
+        qint64 rows = -1;
+        ok = tracedExec(list[i], &rows, err);
+        if (ok && expected >= 0 && rows != expected) {
+            ok = false;
+            *err = DbError{};
         }
-        if (ok) ok = conn_->commit(&err);
-        if (ok) return true;
-        if (conn_) conn_->rollback();
     }
-    if (mismatch) {
-        gsERR_LOG(DbError{}, QString(), location);
-    } else {
-        gsERR_LOG(err, err.description, location);
-    }
+    if (ok) ok = conn_->commit(err);
+    if (ok) return true;
+    if (conn_) conn_->rollback();
     return false;
 }
 

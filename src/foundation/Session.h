@@ -47,6 +47,11 @@ class Session {
     QVariantList row(const QString& sql, const QString& location);              // gfDB_ROW
     bool rsOpen(const QString& sql, bool release);                              // gfDB_RS_OPEN
 
+    // Runs the list in one transaction like gfDB_EXEC_LIST(_CNT) (expected -1: any
+    // count) but reports nothing: the caller decides (a key taken by another
+    // terminal is retried). A count mismatch leaves err empty.
+    bool tryList(const QStringList& list, int expected, DbError* err);
+
     // Runs sql into out without touching gvRS (the grid fill uses it): reopens a
     // closed Session silently like the helpers. No error log.
     bool fetch(const QString& sql, RecordData* out, DbError* err);

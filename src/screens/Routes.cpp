@@ -2,8 +2,8 @@
 
 #include "production/frm_S_dayReport.h"
 #include "ui/Forms.h"
-#include "ui/ListScreenPlaceholder.h"
 #include "ui/NavigationBar.h"
+#include "workorders/frm_S_jakupjisi_list.h"
 
 namespace mes {
 
@@ -19,7 +19,7 @@ void show() {
 }  // namespace
 
 void gsREGISTER_NAVIGATION() {
-    NavigationBar::setTarget(QStringLiteral("btnJakupJisi"), &ListScreenPlaceholder::showScreen);
+    NavigationBar::setTarget(QStringLiteral("btnJakupJisi"), &frm_S_jakupjisi_list::showScreen);
     NavigationBar::setTarget(QStringLiteral("btnDayReport"), &show<frm_S_dayReport>);
 }
 

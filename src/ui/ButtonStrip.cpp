@@ -37,7 +37,12 @@ ButtonStrip::ButtonStrip(const QString& name, int count, int rows, int columns, 
     row->addWidget(btnNextPage);
     connect(btnPrevPage, &QPushButton::clicked, this, [this] { setPage(page_ - 1); });
     connect(btnNextPage, &QPushButton::clicked, this, [this] { setPage(page_ + 1); });
-    for (int i = 0; i < count; ++i) {
+    ensureCount(count);
+}
+
+void ButtonStrip::ensureCount(int count) {
+    const QString name = objectName();
+    for (int i = this->count(); i < count; ++i) {
         auto* b = new QPushButton(this);
         b->setObjectName(name + QLatin1Char('_') + QString::number(i));
         b->setMinimumHeight(Theme::kRowHeight);

@@ -27,6 +27,8 @@ class ButtonStrip : public QWidget {
 
     int count() const { return static_cast<int>(buttons_.size()); }
     QPushButton* button(int index) const;
+    // Adds hidden buttons up to count (more entries than the screen planned for).
+    void ensureCount(int count);
 
     // Caption and tag, and shows the button.
     void setButton(int index, const QString& caption, const QString& tag);

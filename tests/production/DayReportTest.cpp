@@ -4,8 +4,8 @@
 #include "production/frm_S_dayReport.h"
 #include "screens/support/ScreenFixture.h"
 #include "ui/Forms.h"
-#include "ui/ListScreenPlaceholder.h"
 #include "ui/NavigationBar.h"
+#include "workorders/frm_S_jakupjisi_list.h"
 
 using namespace mes;
 
@@ -32,7 +32,7 @@ TEST_F(DayReport, TakesTheHandOverOfTheListAndKeepsItsOwnTabStill) {
     screen.navigation->btnDayReport->click();
     EXPECT_FALSE(screen.isVisible()) << "its own tab does nothing";
     screen.navigation->btnJakupJisi->click();
-    EXPECT_TRUE(gfFORM<ListScreenPlaceholder>().isVisible());
+    EXPECT_TRUE(gfFORM<frm_S_jakupjisi_list>().isVisible());
 }
 
 }  // namespace

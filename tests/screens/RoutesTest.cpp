@@ -6,8 +6,8 @@
 #include "production/frm_S_dayReport.h"
 #include "screens/support/ScreenFixture.h"
 #include "ui/Forms.h"
-#include "ui/ListScreenPlaceholder.h"
 #include "ui/NavigationBar.h"
+#include "workorders/frm_S_jakupjisi_list.h"
 
 using namespace mes;
 
@@ -22,8 +22,8 @@ TEST_F(Routes, ABarWithoutActionsOfItsOwnShowsTheRegisteredScreens) {
     ASSERT_TRUE(gfFORM_LOADED<frm_S_dayReport>());
     EXPECT_TRUE(gfFORM<frm_S_dayReport>().isVisible());
     bar.btnJakupJisi->click();
-    ASSERT_TRUE(gfFORM_LOADED<ListScreenPlaceholder>());
-    EXPECT_TRUE(gfFORM<ListScreenPlaceholder>().isVisible());
+    ASSERT_TRUE(gfFORM_LOADED<frm_S_jakupjisi_list>());
+    EXPECT_TRUE(gfFORM<frm_S_jakupjisi_list>().isVisible());
     EXPECT_TRUE(gfFORM<frm_S_dayReport>().isVisible()) << "the other screen stays";
 }
 
@@ -36,7 +36,7 @@ TEST_F(Routes, AScreensOwnActionReplacesTheDefaultOnItsBarOnly) {
     own.btnJakupJisi->click();
     own.btnDayReport->click();
     EXPECT_EQ(ran, QStringList{"own"});
-    EXPECT_FALSE(gfFORM_LOADED<ListScreenPlaceholder>()) << "the default did not run";
+    EXPECT_FALSE(gfFORM_LOADED<frm_S_jakupjisi_list>()) << "the default did not run";
     EXPECT_FALSE(gfFORM_LOADED<frm_S_dayReport>()) << "an empty action does nothing";
     other.btnDayReport->click();
     EXPECT_TRUE(gfFORM_LOADED<frm_S_dayReport>());

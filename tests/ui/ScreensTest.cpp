@@ -4,9 +4,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "foundation/TerminalClock.h"
 #include "ui/Forms.h"
-#include "ui/ListScreenPlaceholder.h"
 #include "ui/NavigationBar.h"
 #include "ui/Theme.h"
 #include "ui/frmImgShow.h"
@@ -46,28 +44,6 @@ TEST_F(ScreensTest, ExitButtonEndsTheProgramOnlyOnExit) {
     script.on("frm_MSG_002", [](DialogHandle& d) { d.press("Command14"); });
     bar.btnExit->click();
     EXPECT_EQ(exits.codes, QList<int>{0});
-}
-
-TEST_F(ScreensTest, AScreenExistsOnceUntilUnloaded) {
-    ListScreenPlaceholder::showScreen();
-    ListScreenPlaceholder* first = &gfFORM<ListScreenPlaceholder>();
-    ListScreenPlaceholder::showScreen();
-    EXPECT_EQ(&gfFORM<ListScreenPlaceholder>(), first);
-    EXPECT_TRUE(first->isVisible());
-    EXPECT_NE(first->navigation, nullptr);
-    EXPECT_EQ(first->findChildren<NavigationBar*>().size(), 1);
-    Forms::unloadAll();
-    EXPECT_FALSE(gfFORM_LOADED<ListScreenPlaceholder>());
-}
-
-TEST_F(ScreensTest, ListScreenClockFollowsTheTerminalClock) {
-    TerminalClock::setFixed(QDateTime(QDate(2026, 3, 1), QTime(7, 5, 9)));
-    ListScreenPlaceholder& list = gfFORM<ListScreenPlaceholder>();
-    EXPECT_EQ(list.Timer1->interval(), 1000);
-    EXPECT_TRUE(list.Timer1->isActive());
-    TerminalClock::setFixed(QDateTime(QDate(2026, 3, 2), QTime(23, 59, 58)));
-    QTRY_COMPARE_WITH_TIMEOUT(list.lblTime->text(), QString("23:59:58"), 2500);
-    EXPECT_EQ(list.lblDate->text(), "2026-03-02");
 }
 
 void mouse(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButtons held) {

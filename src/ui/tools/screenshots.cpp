@@ -12,7 +12,6 @@
 #include "foundation/TerminalClock.h"
 #include "ui/ButtonStrip.h"
 #include "ui/FrmSplash.h"
-#include "ui/ListScreenPlaceholder.h"
 #include "ui/NavigationBar.h"
 #include "ui/Theme.h"
 #include "ui/clsSpread.h"
@@ -120,7 +119,5 @@ int main(int argc, char* argv[]) {
     layout->addWidget(new NavigationBar(&screen));
     failed += !save(screen, dir, QStringLiteral("grid"));
 
-    ListScreenPlaceholder list;
-    failed += !save(list, dir, QStringLiteral("list"));
     return failed == 0 ? 0 : 1;
 }
