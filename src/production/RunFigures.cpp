@@ -43,7 +43,7 @@ std::optional<qint64> gfRUN_MINUTES(const QString& date, const QString& from, co
 QString gfELAPSED_TEXT(const QString& stDate, const QString& stTime, const QString& edTime,
                        const QString& juya, const QDateTime& now, const QString& keeps) {
     if (stDate.isEmpty()) return keeps;
-    if (!edTime.isEmpty() && juya != QLatin1String("주간")) return keeps;
+    if (!edTime.isEmpty() && juya != QStringLiteral("주간")) return keeps;
     const std::optional<qint64> m = gfRUN_MINUTES(stDate, stTime, edTime, now);
     if (!m) return keeps;
     return QString::number(*m) + QStringLiteral("분");
