@@ -108,7 +108,8 @@ QString gfDAYREPORT_OPEN_STOPS_SQL(const QString& equipment, const QString& opSe
     return gfSQL_LINES({QStringLiteral("SELECT count(*) AS cnt"), QStringLiteral("FROM P_BIGADONG"),
                         QStringLiteral("WHERE op_seq_sub = '") + gfSQ(opSeqSub) + u'\'',
                         QStringLiteral("AND equipment_code = '") + gfSQ(equipment) + u'\'',
-                        QStringLiteral("AND Etime IS NULL")});
+                        QStringLiteral("AND Etime IS NULL"),
+                        QStringLiteral("AND ISNULL(Bigadong_Code,'') = ''")});
 }
 
 }  // namespace mes

@@ -17,7 +17,7 @@ QString gfDAYREPORT_RUN_SQL(const QString& equipment, const QString& opSeqSub);
 QString gfDAYREPORT_BOM_SQL(const QString& productCode, const QString& opSeqSub);
 // Good and bad totals of every run of the work order.
 QString gfDAYREPORT_TOTALS_SQL(const QString& seq);
-// Open timed stops of the run on this equipment (their count).
+// Open timed stops (no cause) of the run on this equipment: their count.
 QString gfDAYREPORT_OPEN_STOPS_SQL(const QString& equipment, const QString& opSeqSub);
 
 }  // namespace mes

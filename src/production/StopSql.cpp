@@ -34,7 +34,9 @@ QString gfSTOP_CLOSE_SQL(const QString& date, const QString& hhmm, const QString
          QStringLiteral("From P_BIGADONG"),
          QStringLiteral("WHERE equipment_code = '") + gfSQ(equipment) + u'\'',
          QStringLiteral("AND OP_SEQ_SUB = '") + gfSQ(opSeqSub) + u'\'',
-         QStringLiteral("AND Etime IS NULL")});
+         QStringLiteral("AND Etime IS NULL"),
+         // Cause rows have no Etime either; their minutes are typed, not timed.
+         QStringLiteral("AND ISNULL(Bigadong_Code,'') = ''")});
 }
 
 QString gfREAL_TIME_SQL(const QString& flag, const QString& equipment) {

@@ -17,7 +17,8 @@ struct StopStart {
 
 // Opens a timed stop (no cause).
 QString gfSTOP_INSERT_SQL(const StopStart& s);
-// Closes every open stop of the run on this equipment; minutes from the server clock.
+// Closes every open timed stop (no cause) of the run on this equipment; minutes
+// from the server clock.
 QString gfSTOP_CLOSE_SQL(const QString& date, const QString& hhmm, const QString& equipment,
                          const QString& opSeqSub);
 // The live flag of the machine: "TRUE" stopped, "FALSE" running.
