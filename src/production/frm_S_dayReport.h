@@ -1,19 +1,28 @@
 #pragma once
 
+#include <QList>
 #include <QWidget>
 
+class QFrame;
 class QLabel;
+class QPushButton;
+class QTableView;
+class QTimer;
 
 namespace mes {
 
 class NavigationBar;
+class TouchLabel;
+class clsSpread;
 
 // The production screen of the run on this machine. The list and the start of
-// a run show it, set the inputs below, then call lsQuery.
+// a run show it, set the inputs below, then call lsQuery. Its labels are the
+// one place the run's state lives: the dialogs of the run read and write them.
 class frm_S_dayReport : public QWidget {
     Q_OBJECT
   public:
     explicit frm_S_dayReport(QWidget* parent = nullptr);
+    ~frm_S_dayReport() override;
 
     // Inputs set by the caller.
     QString lvSerchSQL;                 // process filter of the caller; not read here
@@ -22,10 +31,102 @@ class frm_S_dayReport : public QWidget {
     QLabel* lblOp_seq_sub = nullptr;    // the run to show
     QLabel* lblProcess_code = nullptr;  // work centre of the order
 
+    // The run, filled by lsQuery.
+    QLabel* lblJakupdate = nullptr;
+    QLabel* lbl_juya = nullptr;
+    QLabel* lblEmployee_name = nullptr;
+    QLabel* lblJakupsu = nullptr;
+    QLabel* lbl_jakupjisi_num = nullptr;
+    QLabel* lblCustomer_Code = nullptr;
+    QLabel* lblCustomer_Name = nullptr;
+    QLabel* lblWC_code = nullptr;
+    QLabel* lblWC_name = nullptr;
+    QLabel* lblEquipment_code = nullptr;
+    QLabel* lblProduct_code = nullptr;
+    QLabel* lblpumbun = nullptr;
+    QLabel* lblproduct_name = nullptr;
+    QLabel* lblProduct_name_Detail = nullptr;
+    QLabel* lblUnit_Code = nullptr;
+    QLabel* lblJisi_Cnt = nullptr;
+    TouchLabel* lblOk_Cnt = nullptr;
+    QLabel* lblOk_Cnt2 = nullptr;
+    TouchLabel* lblBad_Cnt = nullptr;
+    QLabel* lblBad_Cnt2 = nullptr;
+    QLabel* lblStDate = nullptr;
+    TouchLabel* lblStTime = nullptr;
+    TouchLabel* lblEdTime = nullptr;
+    QLabel* lblProduct_Gubun = nullptr;
+    QLabel* lblemployee_no = nullptr;
+
+    // Kept by the timers and the lot booking.
+    QLabel* lblJakup_Cnt = nullptr;
+    QLabel* lblMin = nullptr;
+    QLabel* lbl_okcnt2 = nullptr;
+    QLabel* lbl_badcnt2 = nullptr;
+    QLabel* lblLotno = nullptr;
+    QLabel* lblProduct_type_code = nullptr;
+    QLabel* lblCar_code = nullptr;
+    QLabel* lblDate = nullptr;
+    QLabel* lblTime = nullptr;
+    QLabel* lblJisi_Text = nullptr;
+    QLabel* lblSangsan_Text = nullptr;
+    QLabel* lblOk_Text = nullptr;
+    QLabel* lblBad_Text = nullptr;
+
+    QTableView* ss = nullptr;
+    clsSpread* spread = nullptr;
+    QTimer* Timer1 = nullptr;  // clock, elapsed minutes, counts: every second
+    QTimer* Timer2 = nullptr;  // order totals every 5 s while a run is shown
+
+    QPushButton* btnEnd = nullptr;
+    QPushButton* btnBigadong = nullptr;
+    QPushButton* btnBigadong_s = nullptr;
+    QPushButton* btnBigadong_e = nullptr;
+    QPushButton* btnTest = nullptr;
+    QPushButton* cmdUnit_Change = nullptr;
+    QPushButton* CmdChange = nullptr;
+    QList<QFrame*> Shape;  // Shape[0]: the machine's stop/run status
     NavigationBar* navigation = nullptr;
 
-    // Loads the run named by the inputs (built out with the screen's fields).
+    // Loads the run named by the inputs and refreshes everything shown.
     void lsQuery();
+    // Rebinds the material grid from the bill of material.
+    void lsBottomQuery();
+    // Books the material lots for the counts (filled in with the lot booking).
+    void lsTuip_Sum();
+    // The order totals; also runs every 5 s while Timer2 is enabled.
+    void Timer2_Timer();
+    void Timer1_Timer();
+
+    // Touches and presses (the controls are wired to these).
+    void lblBad_Cnt_Click();
+    void lblStTime_Click();
+    void lblEdTime_Click();
+    void btnBigadong_Click();
+    void btnBigadong_s_Click();
+    void btnBigadong_e_Click();
+    void btnTest_Click();
+    void CmdChange_Click();
+
+    // The status shape's colour ("" before the first change).
+    static QColor stoppedColour();
+    static QColor runningColour();
+    static QColor unknownColour();
+
+  private:
+    void buildFields();
+    void buildButtons();
+    void lsSpreadInit();
+    void copyRun();
+    void emptyRun();
+    void setCaptionsByUnit();
+    void showStopState(bool stopped);
+    void setShapeColour(const QColor& colour);
+    // Buttons and shape as the run's open stops say (none shown: running).
+    void loadStopState();
+    void lsOpenStartTime();
+    void lsOpenEndTime();
+    void lsOpenTest();
 };
 
 }  // namespace mes

@@ -1,0 +1,142 @@
+// The production screen: loading the run, the material grid and the timers.
+#include <QLabel>
+#include <QTimer>
+
+#include "foundation/Session.h"
+#include "foundation/TerminalClock.h"
+#include "production/DayReportSql.h"
+#include "production/RunFigures.h"
+#include "production/frm_S_dayReport.h"
+#include "ui/TouchLabel.h"
+#include "ui/clsSpread.h"
+
+namespace mes {
+
+namespace {
+const QString kLocation = QStringLiteral("작업지시목록");
+}  // namespace
+
+void frm_S_dayReport::lsQuery() {
+    const bool found =
+        gfDB_QUERY(gfDAYREPORT_RUN_SQL(lvEquipment_code, lblOp_seq_sub->text()), false, kLocation);
+    if (found) {
+        copyRun();
+        gvRS().close();
+        Timer2_Timer();
+        Timer2->start();
+    } else {
+        emptyRun();
+        gvRS().close();
+        Timer2->stop();
+    }
+    setCaptionsByUnit();
+    lsBottomQuery();
+    lsTuip_Sum();
+    lblWC_name->setText(lblCustomer_Name->text() + QStringLiteral(" (") +
+                        lbl_jakupjisi_num->text() + u')');
+    loadStopState();
+    Timer1_Timer();
+}
+
+void frm_S_dayReport::copyRun() {
+    RecordSet& rs = gvRS();
+    // A null shows as empty (RecordSet::text).
+    const auto put = [&rs](QLabel* l, const char* column) {
+        l->setText(rs.text(QString::fromUtf8(column)));
+    };
+    put(lblJakupdate, "지시일자");
+    put(lbl_juya, "주야구분");
+    put(lblEmployee_name, "작업자");
+    put(lblJakupsu, "작업인원");
+    put(lbl_jakupjisi_num, "작업지시번호");
+    put(lblseq, "작업지시번호");
+    put(lblOp_seq_sub, "생산실적번호");
+    put(lblCustomer_Code, "수주처코드");
+    put(lblCustomer_Name, "수주처");
+    put(lblWC_code, "공정코드");
+    put(lblWC_name, "공정명");
+    put(lblEquipment_code, "설비코드");
+    put(lblProduct_code, "품번코드");
+    put(lblpumbun, "품번");
+    put(lblproduct_name, "품명");
+    put(lblProduct_name_Detail, "품명상세");
+    put(lblUnit_Code, "단위");
+    put(lblJisi_Cnt, "지시수량");
+    put(lblOk_Cnt, "양품수량");
+    put(lblOk_Cnt2, "양품수량");
+    put(lblBad_Cnt, "불량수량");
+    put(lblBad_Cnt2, "불량수량");
+    put(lblStDate, "시작일자");
+    put(lblStTime, "시작시간");
+    put(lblEdTime, "종료시간");
+    put(lblProduct_Gubun, "제품구분");
+    put(lblemployee_no, "작업자사번");
+    const std::optional<qint32> ok = gfCOUNT32(lblOk_Cnt->text());
+    const std::optional<qint32> bad = gfCOUNT32(lblBad_Cnt->text());
+    if (ok && bad) lblJakup_Cnt->setText(QString::number(qint64(*ok) + *bad));
+}
+
+void frm_S_dayReport::emptyRun() {
+    for (QLabel* l : {static_cast<QLabel*>(lblJakupdate), lbl_juya, lblEmployee_name, lblJakupsu,
+                      lbl_jakupjisi_num, lblOp_seq_sub, lblCustomer_Name, lblWC_code,
+                      lblProduct_code, lblpumbun, lblproduct_name, lblProduct_name_Detail}) {
+        l->clear();
+    }
+    for (QLabel* l :
+         {lblJisi_Cnt, lblJakup_Cnt, static_cast<QLabel*>(lblBad_Cnt),
+          static_cast<QLabel*>(lblOk_Cnt), lblBad_Cnt2, lblOk_Cnt2, lbl_okcnt2, lbl_badcnt2}) {
+        l->setText(QStringLiteral("0"));
+    }
+    for (QLabel* l :
+         {lblUnit_Code, lblStDate, static_cast<QLabel*>(lblStTime), lblMin, lblCar_code, lblLotno,
+          lblProduct_Gubun, static_cast<QLabel*>(lblEdTime), lblProduct_type_code, lblseq}) {
+        l->clear();
+    }
+}
+
+void frm_S_dayReport::setCaptionsByUnit() {
+    const bool kg = lblUnit_Code->text() == QLatin1String("KG");
+    lblJisi_Text->setText(kg ? QStringLiteral("지시중량") : QStringLiteral("지시수량"));
+    lblSangsan_Text->setText(kg ? QStringLiteral("생산중량") : QStringLiteral("생산수량"));
+    lblOk_Text->setText(kg ? QStringLiteral("양품중량") : QStringLiteral("양품수량"));
+    lblBad_Text->setText(kg ? QStringLiteral("불량중량") : QStringLiteral("불량수량"));
+}
+
+void frm_S_dayReport::lsBottomQuery() {
+    spread->SetbindRS(gfDAYREPORT_BOM_SQL(lblProduct_code->text(), lblOp_seq_sub->text()),
+                      QStringLiteral("frm_S_dayReport"));
+}
+
+// The lot booking of the counts goes here.
+void frm_S_dayReport::lsTuip_Sum() {}
+
+void frm_S_dayReport::Timer1_Timer() {
+    const QDateTime now = TerminalClock::now();
+    lblDate->setText(now.toString(QStringLiteral("yyyy-MM-dd")));
+    lblTime->setText(now.toString(QStringLiteral("HH:mm:ss")));
+    if (lblStDate->text().isEmpty()) return;
+    lblMin->setText(gfELAPSED_TEXT(lblStDate->text(), lblStTime->text(), lblEdTime->text(),
+                                   lbl_juya->text(), now, lblMin->text()));
+    // The count rule; a count that is not a number leaves the fields as they are.
+    const std::optional<qint32> bad = gfCOUNT32(lblBad_Cnt->text());
+    if (Timer2->isActive()) {
+        const std::optional<qint32> made = gfCOUNT32(lblJakup_Cnt->text());
+        if (made && bad) lblOk_Cnt->setText(QString::number(qint64(*made) - *bad));
+    } else {
+        const std::optional<qint32> ok = gfCOUNT32(lblOk_Cnt->text());
+        if (ok && bad) lblJakup_Cnt->setText(QString::number(qint64(*ok) + *bad));
+    }
+}
+
+void frm_S_dayReport::Timer2_Timer() {
+    if (lbl_jakupjisi_num->text().isEmpty()) return;
+    const QVariantList row = gfDB_ROW(gfDAYREPORT_TOTALS_SQL(lbl_jakupjisi_num->text()), kLocation);
+    const auto sum = [&row](int i) {
+        const QVariant v = row.value(i);
+        return v.isNull() || v.toString().isEmpty() ? QStringLiteral("0") : v.toString();
+    };
+    lbl_okcnt2->setText(sum(0));
+    lbl_badcnt2->setText(sum(1));
+}
+
+}  // namespace mes
