@@ -1,0 +1,55 @@
+#include "reports/LabelJob.h"
+
+#include "foundation/Session.h"
+#include "foundation/UserInterface.h"
+#include "reports/LabelPort.h"
+#include "reports/LabelPreviewDialog.h"
+#include "reports/ReportStatements.h"
+
+namespace mes {
+
+namespace {
+constexpr int kLotLength = 7;
+}
+
+bool LabelJob::compose(const Row& row, const QString& location, reports::BoxLabel* label) {
+    const QVariantList product = gfDB_ROW(reports::gfLABEL_PRODUCT_SQL(row.productCode), location);
+    if (product.size() < 3) return false;
+    label->printCount = row.printCount;
+    label->boxQty = row.boxQty;
+    label->opSeqSub = row.opSeqSub;
+    label->productName = reports::gfLABEL_TEXT(product[0].toString());
+    label->controlNo = reports::gfLABEL_TEXT(product[1].toString());
+    label->partNo = reports::gfLABEL_TEXT(product[2].toString());
+    // The delivery lot is the run's own, read now: the grid carries none.
+    label->lot =
+        gfDB_VALUE(reports::gfRUN_LOT_SQL(row.opSeqSub), location).toString().left(kLotLength);
+    return true;
+}
+
+bool LabelJob::run(const Row& row, reports::PackSize size, const QString& location) {
+    const bool small = size == reports::PackSize::Small;
+    if (row.printCount == QLatin1String("0")) {
+        gvUI().showMessage(QStringLiteral("오류"),
+                           (small ? QStringLiteral("소포장출력수가 0 입니다.")
+                                  : QStringLiteral("대포장출력수가 0 입니다.")) +
+                               u'\n' + QStringLiteral("출력할 수 없습니다."),
+                           UserInterface::Icon::Critical);
+        return false;
+    }
+    const QString noPrinter = QStringLiteral("프린터의 연결상태를 확인하세요!!");
+    reports::BoxLabel label;
+    if (!compose(row, location, &label)) {
+        gvUI().showMessage(gfPRODUCT_NAME(), noPrinter, UserInterface::Icon::Information);
+        return false;
+    }
+    const QStringList lines = reports::gfLABEL_LINES(label, size);
+    if (!LabelPreviewDialog::confirm(lines)) return false;
+    if (!LabelPort::send(lines, size)) {
+        gvUI().showMessage(gfPRODUCT_NAME(), noPrinter, UserInterface::Icon::Information);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace mes

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QDialog>
+#include <QImage>
+#include <QStringList>
+
+class QLabel;
+class QPushButton;
+
+namespace mes {
+
+// The label as it will print, drawn from the very lines that will be sent;
+// the operator sends it (cmdPrint) or not (cmdCancel).
+class LabelPreviewDialog : public QDialog {
+    Q_OBJECT
+  public:
+    explicit LabelPreviewDialog(const QStringList& lines, QWidget* parent = nullptr);
+
+    QLabel* imgLabel = nullptr;
+    QPushButton* cmdPrint = nullptr;
+    QPushButton* cmdCancel = nullptr;
+    const QImage& picture() const { return picture_; }
+
+    // Shows the preview through the modal host; true when the operator prints.
+    static bool confirm(const QStringList& lines);
+
+  private:
+    QImage picture_;
+};
+
+}  // namespace mes

@@ -1,0 +1,109 @@
+#include <QFile>
+#include <QProcess>
+#include <QPushButton>
+
+#include "ResultsFixture.h"
+#include "reports/MoveTicket.h"
+#include "reports/TicketPainter.h"
+#include "reports/TicketPreviewDialog.h"
+#include "ui/clsSpread.h"
+
+using namespace mes;
+
+namespace {
+
+class Ticket : public reporttest::ResultsFixture {
+  protected:
+    void SetUp() override {
+        ResultsFixture::SetUp();
+        MoveTicket::setPdfFolder(folder.path());
+    }
+    void TearDown() override {
+        MoveTicket::setPdfFolder({});
+        ResultsFixture::TearDown();
+    }
+    void choose(const QString& opSeqSub) {
+        screen->btnFind_Click();
+        const int r = rowOf(opSeqSub);
+        ASSERT_GT(r, 0);
+        touch("작업지시번호", r);
+    }
+    int handOffRows() const { return value("SELECT COUNT(*) FROM S_DATAREPORT1").toInt(); }
+};
+
+TEST_F(Ticket, RunsThatCannotBeTicketedGetTheirMessageAndNoRow) {
+    struct Case {
+        const char* what;
+        QString opSeqSub;
+        QString arrange;
+        QString message;
+    };
+    const Case cases[] = {
+        {"open run without lot", run(2), "", "LOT NO가 없습니다."},
+        {"run row gone", run(1), "DELETE FROM P_SANGSAN_MASTER WHERE op_seq_sub = '" + run(1) + "'",
+         "생산이 완료된 품번이 아닙니다. 확인후 다시 출력하세요."},
+    };
+    for (const Case& c : cases) {
+        choose(c.opSeqSub);
+        if (!c.arrange.isEmpty()) exec(c.arrange);
+        script.ok(c.message);
+        screen->btn_gongjung->click();
+        ASSERT_FALSE(script.shown().isEmpty());
+        EXPECT_EQ(script.shown().back().title, "오류") << c.what;
+        EXPECT_EQ(handOffRows(), 0) << c.what;
+    }
+}
+
+TEST_F(Ticket, DISABLED_TheTagCarriesTheRowWrittenAndPrintsToPdf) {
+    exec("UPDATE B_CAR SET car_name = 'AB' WHERE car_code = 'CAR-A'");
+    exec("UPDATE P_SANGSAN_MASTER SET edate = '2013-05-10' WHERE op_seq_sub = '" + run(1) + "'");
+    choose(run(1));
+    QList<QVariantList> written;
+    QImage tag;
+    QString pdf;
+    script.on("DataReport1", [&](uitest::DialogHandle& d) {
+        written = rows(
+            "SELECT car_name, car_name2, car_name3, jakup_date, jakup_date2, barcode, "
+            "lot_no, palette_ea, op_seq_sub2, bigo FROM S_DATAREPORT1");
+        auto& dialog = d.as<TicketPreviewDialog>();
+        tag = TicketPainter::image(dialog.fields(), 200);
+        pdf = dialog.pdfPath();
+        d.press("cmdPdf");
+    });
+    script.ok();  // where the PDF went
+    screen->btn_gongjung->click();
+    ASSERT_EQ(written.size(), 1);
+    const QString lot =
+        value("SELECT lot_no FROM P_SANGSAN_MASTER WHERE op_seq_sub = '" + run(1) + "'").toString();
+    EXPECT_EQ(written[0],
+              (QVariantList{"AB - CAR", "AB - CAR", "AB", "2013년 05월 10일 ", "2013년 05월 10일 ",
+                            "*" + run(1) + "*", lot, "296", run(1), ""}));
+    EXPECT_EQ(handOffRows(), 0) << "emptied once shown";
+
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << pdf.toStdString();
+    EXPECT_TRUE(file.read(5) == "%PDF-");
+
+    const QString png = folder.file("tag.png");
+    ASSERT_TRUE(tag.save(png));
+    QProcess zbar;
+    zbar.start("zbarimg", {"--raw", "-q", "-Sdisable", "-Scode39.enable", png});
+    ASSERT_TRUE(zbar.waitForFinished(30000));
+    const QList<QByteArray> decoded = zbar.readAllStandardOutput().trimmed().split('\n');
+    EXPECT_EQ(decoded, (QList<QByteArray>{run(1).toUtf8(), run(1).toUtf8()})) << "both halves";
+}
+
+TEST_F(Ticket, AFailedWriteIsReportedAndTheTableEmptied) {
+    // A row left behind by a broken terminal blocks the insert on its key.
+    exec("INSERT INTO S_DATAREPORT1 (idx, car_name) VALUES (1, 'stale')");
+    choose(run(1));
+    script.ok();  // the driver's description
+    script.ok("저장실패");
+    script.on("DataReport1", [](uitest::DialogHandle& d) { d.press("cmdClose"); });
+    screen->btn_gongjung->click();
+    EXPECT_EQ(handOffRows(), 0);
+    const QStringList texts = script.texts();
+    EXPECT_TRUE(texts.contains("저장실패"));
+}
+
+}  // namespace
