@@ -16,6 +16,7 @@
 #include "ui/NavigationBar.h"
 #include "ui/TouchLabel.h"
 #include "ui/frm_MSG_001.h"
+#include "workorders/frm_S_starttime.h"
 
 namespace mes {
 
@@ -119,8 +120,10 @@ void frm_S_dayReport::CmdChange_Click() {
     gsMSG(QStringLiteral("작업전환은\n프레스작업만 가능합니다."));
 }
 
-// The start-time, end-time and moulding-condition dialogs open here once they exist.
-void frm_S_dayReport::lsOpenStartTime() {}
+// The dialog writes the accepted time straight into lblStTime.
+void frm_S_dayReport::lsOpenStartTime() { frm_S_starttime::gsOPEN(); }
+
+// The end-time and moulding-condition dialogs open here once they exist.
 void frm_S_dayReport::lsOpenEndTime() {}
 void frm_S_dayReport::lsOpenTest() {}
 

@@ -6,6 +6,7 @@
 #include "production/frm_S_dayReport.h"
 #include "screens/support/ScreenFixture.h"
 #include "ui/Forms.h"
+#include "ui/TouchLabel.h"
 #include "ui/clsSpread.h"
 #include "workorders/frm_S_jakupjisi_list.h"
 #include "workorders/frm_S_starttime.h"
@@ -161,8 +162,7 @@ TEST_F(StartTime, DigitsFormTheTimeAndTheCheckHandsItBack) {
         {"12<3", "13", true},    {"2400", "24:00", false},  {"1275", "12:75", false},
     };
     frm_S_dayReport& day = gfFORM<frm_S_dayReport>();
-    auto* stTime = new QLabel("08:00", &day);  // where the production screen shows it
-    stTime->setObjectName("lblStTime");
+    QLabel* stTime = static_cast<QLabel*>(day.lblStTime);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.keys.toStdString());
         QString shown;
