@@ -106,17 +106,23 @@ void drawBox(QPainter& p, const State& s, const QStringList& a) {
     p.fillRect(QRect(r.right() - t + 1, r.top(), t, h), Qt::black);
 }
 
+// Font 0 is a condensed face: a digit advances about 0.55 of the cell width.
+constexpr qreal kAdvancePerWidth = 0.55;
+
 void drawText(QPainter& p, const State& s, const QString& text) {
     QFont f(Theme::fontFamily());
     f.setPixelSize(std::max(4, s.fontH));
-    // Font 0 cells are fontW wide: stretch the face to that width.
-    const qreal natural = QFontMetricsF(f).averageCharWidth();
-    if (natural > 0) f.setStretch(std::clamp(int(100.0 * s.fontW / (natural * 1.15)), 25, 400));
+    f.setBold(true);
+    const QFontMetricsF m(f);
+    const qreal natural = m.horizontalAdvance(QLatin1Char('0'));
+    const qreal sx = natural > 0 ? kAdvancePerWidth * s.fontW / natural : 1.0;
+    p.save();
     p.setFont(f);
     p.setPen(Qt::black);
-    const QFontMetricsF m(f);
-    const qreal base = s.baseline ? s.y : s.y + m.ascent();
-    p.drawText(QPointF(s.x, base), text);
+    p.translate(s.x, s.baseline ? s.y : s.y + m.ascent());
+    p.scale(sx, 1.0);
+    p.drawText(QPointF(0, 0), text);
+    p.restore();
 }
 
 void drawBarcode(QPainter& p, const State& s, const QString& data) {

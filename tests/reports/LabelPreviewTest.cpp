@@ -36,7 +36,7 @@ TEST(LabelPreview, TheBarcodeDecodesToTheResultNumber) {
     }
 }
 
-TEST(LabelPreview, DISABLED_TextsAndRulesStandWhereTheLinesPutThem) {
+TEST(LabelPreview, TextsAndRulesStandWhereTheLinesPutThem) {
     const QImage img =
         ZplRenderer::render(reports::gfLABEL_LINES(sample(), reports::PackSize::Small));
     struct Area {

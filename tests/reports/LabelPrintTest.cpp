@@ -67,10 +67,13 @@ class Labels : public reporttest::ResultsFixture {
         ResultsFixture::TearDown();
     }
     // Types a pack quantity and a print count, then presses the row's print button.
-    void print(reports::PackSize size, const QString& pack, const QString& count) {
+    // A message the job is expected to end with, when given.
+    void print(reports::PackSize size, const QString& pack, const QString& count,
+               const QString& message = {}) {
         const bool small = size == reports::PackSize::Small;
         script.keypad(pack).keypad(count);
         confirmPreview();
+        if (!message.isEmpty()) script.ok(message);
         touch(small ? "소포장수량" : "대포장수량", row);
         touch(small ? "소출력수" : "대출력수", row);
         touch(small ? "바코드소포장" : "바코드대포장", row);
@@ -158,7 +161,7 @@ TEST_F(Labels, AShortLotPrintsWholeAndAnEmptyCountIsSentEmpty) {
     EXPECT_TRUE(got.contains("^PQ,0,1,Y^XZ\n"));
 }
 
-TEST_F(Labels, DISABLED_RefusalsAndFailuresSendNothingAndKeepTheGrid) {
+TEST_F(Labels, RefusalsAndFailuresSendNothingAndKeepTheGrid) {
     struct Case {
         const char* what;
         reports::PackSize size;
@@ -193,14 +196,34 @@ TEST_F(Labels, DISABLED_RefusalsAndFailuresSendNothingAndKeepTheGrid) {
         if (!c.port.isEmpty()) confirmPreview();
         if (!c.message.isEmpty()) script.ok(c.message);
         const QString before = screen->spread->TextWithColID(countId, row);
+        const qsizetype seen = script.shown().size();
         touch(c.size == reports::PackSize::Small ? "바코드소포장" : "바코드대포장", row);
+        if (!c.message.isEmpty()) {
+            ASSERT_GT(script.shown().size(), seen) << c.what;
+            const uitest::Shown& box = script.shown().back();
+            EXPECT_EQ(box.name, "MsgBox") << c.what;
+            EXPECT_EQ(box.icon,
+                      zero ? UserInterface::Icon::Critical : UserInterface::Icon::Information)
+                << c.what;
+            if (zero) EXPECT_EQ(box.title, "오류") << c.what;
+        }
         EXPECT_EQ(printer.received(), QByteArray()) << c.what;
         EXPECT_EQ(screen->spread->TextWithColID(countId, row), before) << c.what;
         EXPECT_EQ(screen->spread->MaxRows(), 2) << c.what;
         EXPECT_FALSE(LabelPort::isOpen()) << c.what;
         EXPECT_EQ(printer.openHandles(), 0) << c.what;
     }
-    if (!script.shown().isEmpty()) EXPECT_EQ(script.shown().back().name, "MsgBox");
+}
+
+TEST_F(Labels, AStalledPrinterFailsTheJobAndTheJobClosesThePort) {
+    // More than the pseudo-terminal buffers while nobody reads: the write stalls.
+    exec("UPDATE B_PRODUCT_MASTER SET product_name = '" + QString(100000, 'W') +
+         "' WHERE product_code = 'FP-200'");
+    print(reports::PackSize::Small, "50", "6", "프린터의 연결상태를 확인하세요!!");
+    EXPECT_EQ(script.shown().back().icon, UserInterface::Icon::Information);
+    EXPECT_FALSE(LabelPort::isOpen());
+    EXPECT_EQ(printer.openHandles(), 0);
+    EXPECT_LT(printer.received().size(), 100000) << "the job stopped part way";
 }
 
 }  // namespace

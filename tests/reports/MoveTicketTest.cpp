@@ -54,7 +54,7 @@ TEST_F(Ticket, RunsThatCannotBeTicketedGetTheirMessageAndNoRow) {
     }
 }
 
-TEST_F(Ticket, DISABLED_TheTagCarriesTheRowWrittenAndPrintsToPdf) {
+TEST_F(Ticket, TheTagCarriesTheRowWrittenAndPrintsToPdf) {
     exec("UPDATE B_CAR SET car_name = 'AB' WHERE car_code = 'CAR-A'");
     exec("UPDATE P_SANGSAN_MASTER SET edate = '2013-05-10' WHERE op_seq_sub = '" + run(1) + "'");
     choose(run(1));
@@ -84,13 +84,15 @@ TEST_F(Ticket, DISABLED_TheTagCarriesTheRowWrittenAndPrintsToPdf) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << pdf.toStdString();
     EXPECT_TRUE(file.read(5) == "%PDF-");
 
-    const QString png = folder.file("tag.png");
-    ASSERT_TRUE(tag.save(png));
-    QProcess zbar;
-    zbar.start("zbarimg", {"--raw", "-q", "-Sdisable", "-Scode39.enable", png});
-    ASSERT_TRUE(zbar.waitForFinished(30000));
-    const QList<QByteArray> decoded = zbar.readAllStandardOutput().trimmed().split('\n');
-    EXPECT_EQ(decoded, (QList<QByteArray>{run(1).toUtf8(), run(1).toUtf8()})) << "both halves";
+    // zbar reports one symbol per distinct text in a picture: read each half alone.
+    for (int half = 0; half < 2; ++half) {
+        const QString png = folder.file(QString("half%1.png").arg(half));
+        ASSERT_TRUE(tag.copy(half * tag.width() / 2, 0, tag.width() / 2, tag.height()).save(png));
+        QProcess zbar;
+        zbar.start("zbarimg", {"--raw", "-q", "-Sdisable", "-Scode39.enable", png});
+        ASSERT_TRUE(zbar.waitForFinished(30000));
+        EXPECT_EQ(zbar.readAllStandardOutput().trimmed(), run(1).toUtf8()) << "half " << half;
+    }
 }
 
 TEST_F(Ticket, AFailedWriteIsReportedAndTheTableEmptied) {
