@@ -4,7 +4,16 @@ namespace mes::reports {
 
 namespace {
 constexpr int kLongText = 9;  // longer texts get the narrower font
+
+// Field data under ^FH\: a caret or tilde from the master would start a command
+// on the printer, so they and the indicator itself travel as hex escapes.
+QString fh(QString v) {
+    return v.replace(u'\\', QLatin1String("\\5C"))
+        .replace(u'^', QLatin1String("\\5E"))
+        .replace(u'~', QLatin1String("\\7E"));
 }
+
+}  // namespace
 
 QString gfLABEL_TEXT(const QString& value) {
     return value.isEmpty() ? QStringLiteral("NULL") : value;
@@ -33,15 +42,15 @@ QStringList gfLABEL_LINES(const BoxLabel& l, PackSize size) {
         << (size == PackSize::Large ? QStringLiteral("^BY4,3,92^FT230,380^BCN,,N,N")
                                     : QStringLiteral("^BY4,3,92^FT270,380^BCN,,N,N"))
         << QStringLiteral("^FD>;") + l.opSeqSub + fd
-        << QStringLiteral("^FT325,165^A0N,50,35^FH\\^FD") + l.controlNo + fd
+        << QStringLiteral("^FT325,165^A0N,50,35^FH\\^FD") + fh(l.controlNo) + fd
         << (l.partNo.size() > kLongText ? QStringLiteral("^FT230,255^A0N,70,50^FH\\^FD")
                                         : QStringLiteral("^FT290,255^A0N,80,60^FH\\^FD")) +
-               l.partNo + fd
+               fh(l.partNo) + fd
         << (l.productName.size() > kLongText ? QStringLiteral("^FT210,450^A0N,80,35^FH\\^FD")
                                              : QStringLiteral("^FT385,450^A0N,80,45^FH\\^FD")) +
-               l.productName + fd
-        << QStringLiteral("^FT95,630^A0N,90,50^FH\\^FD") + l.lot + fd
-        << QStringLiteral("^FT335,720^A0N,35,35^FH\\^FD") + l.boxQty + fd
+               fh(l.productName) + fd
+        << QStringLiteral("^FT95,630^A0N,90,50^FH\\^FD") + fh(l.lot) + fd
+        << QStringLiteral("^FT335,720^A0N,35,35^FH\\^FD") + fh(l.boxQty) + fd
         << QStringLiteral("^PQ") + l.printCount + QStringLiteral(",0,1,Y^XZ");
     return out;
 }

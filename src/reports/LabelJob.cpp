@@ -10,7 +10,8 @@ namespace mes {
 
 namespace {
 constexpr int kLotLength = 7;
-}
+constexpr qint64 kMaxCopies = 99999999;  // the most ^PQ takes
+}  // namespace
 
 bool LabelJob::compose(const Row& row, const QString& location, reports::BoxLabel* label) {
     const QVariantList product = gfDB_ROW(reports::gfLABEL_PRODUCT_SQL(row.productCode), location);
@@ -29,14 +30,19 @@ bool LabelJob::compose(const Row& row, const QString& location, reports::BoxLabe
 
 bool LabelJob::run(const Row& row, reports::PackSize size, const QString& location) {
     const bool small = size == reports::PackSize::Small;
-    if (row.printCount == QLatin1String("0")) {
-        gvUI().showMessage(QStringLiteral("오류"),
-                           (small ? QStringLiteral("소포장출력수가 0 입니다.")
-                                  : QStringLiteral("대포장출력수가 0 입니다.")) +
-                               u'\n' + QStringLiteral("출력할 수 없습니다."),
-                           UserInterface::Icon::Critical);
+    auto refuse = [small](const QString& why) {
+        gvUI().showMessage(
+            QStringLiteral("오류"),
+            (small ? QStringLiteral("소포장출력수가 ") : QStringLiteral("대포장출력수가 ")) + why +
+                u'\n' + QStringLiteral("출력할 수 없습니다."),
+            UserInterface::Icon::Critical);
         return false;
-    }
+    };
+    if (row.printCount == QLatin1String("0")) return refuse(QStringLiteral("0 입니다."));
+    bool number = false;
+    const qint64 copies = row.printCount.toLongLong(&number);
+    if (!row.printCount.isEmpty() && !(number && copies <= kMaxCopies))
+        return refuse(QStringLiteral("너무 큽니다."));
     const QString noPrinter = QStringLiteral("프린터의 연결상태를 확인하세요!!");
     reports::BoxLabel label;
     if (!compose(row, location, &label)) {

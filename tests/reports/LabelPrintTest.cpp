@@ -134,11 +134,14 @@ TEST_F(Labels, TextsChooseFontAndPlaceAtNineCharacters) {
          "^FT385,450^A0N,80,45^FH\\^FDABCDEFGHI^FS", "C-1"},
         {"1234567890", "ABCDEFGHIJ", "", "^FT230,255^A0N,70,50^FH\\^FD1234567890^FS",
          "^FT210,450^A0N,80,35^FH\\^FDABCDEFGHIJ^FS", "NULL"},
+        // Carets and tildes would be commands to the printer: they go as hex.
+        {"A^B~C\\D", "O'RING^X", "C~1", "^FT290,255^A0N,80,60^FH\\^FDA\\5EB\\7EC\\5CD^FS",
+         "^FT385,450^A0N,80,45^FH\\^FDO'RING\\5EX^FS", "C\\7E1"},
     };
     for (const Case& c : cases) {
         exec(QString("UPDATE B_PRODUCT_MASTER SET culha_pumbun = '%1', product_name = '%2', "
                      "pumbun = '%3' WHERE product_code = 'FP-200'")
-                 .arg(c.part, c.name, c.control));
+                 .arg(c.part, QString(c.name).replace("'", "''"), c.control));
         print(reports::PackSize::Large, "100", "3");
         const QByteArray got = printer.received();
         EXPECT_TRUE(got.contains(c.partLine)) << c.part;
@@ -162,53 +165,54 @@ TEST_F(Labels, AShortLotPrintsWholeAndAnEmptyCountIsSentEmpty) {
 }
 
 TEST_F(Labels, RefusalsAndFailuresSendNothingAndKeepTheGrid) {
+    using Icon = UserInterface::Icon;
+    const auto small = reports::PackSize::Small;
+    const auto large = reports::PackSize::Large;
+    const QString refused = "\n출력할 수 없습니다.";
     struct Case {
         const char* what;
         reports::PackSize size;
-        QString port;  // empty: the test's printer
-        bool cancel;
-        QString message;
+        QString count;
+        QString port;     // empty: the test's printer
+        QString preview;  // the preview's answer; empty: no preview expected
+        QString message;  // empty: no message expected
+        Icon icon;
     };
     const Case cases[] = {
-        {"zero small",
-         reports::PackSize::Small,
+        {"zero small", small, "0", {}, {}, "소포장출력수가 0 입니다." + refused, Icon::Critical},
+        {"zero large", large, "0", {}, {}, "대포장출력수가 0 입니다." + refused, Icon::Critical},
+        {"huge count",
+         small,
+         "1000000000",
          {},
-         false,
-         "소포장출력수가 0 입니다.\n출력할 수 없습니다."},
-        {"zero large",
-         reports::PackSize::Large,
          {},
-         false,
-         "대포장출력수가 0 입니다.\n출력할 수 없습니다."},
-        {"no port", reports::PackSize::Small, "/dev/no-such-label-port", true,
-         "프린터의 연결상태를 확인하세요!!"},
-        {"cancelled preview", reports::PackSize::Large, {}, true, {}},
+         "소포장출력수가 너무 큽니다." + refused,
+         Icon::Critical},
+        {"no port", small, "5", "/dev/no-such-label-port", "cmdPrint",
+         "프린터의 연결상태를 확인하세요!!", Icon::Information},
+        {"cancelled preview", large, "5", {}, "cmdCancel", {}, Icon::None},
     };
     for (const Case& c : cases) {
+        const bool isSmall = c.size == small;
         LabelPort::setPortName(c.port.isEmpty() ? printer.slave() : c.port);
-        const bool zero = !c.cancel;
-        script.keypad("30");
-        touch(c.size == reports::PackSize::Small ? "소포장수량" : "대포장수량", row);
-        const QString countId = c.size == reports::PackSize::Small ? "소출력수" : "대출력수";
-        screen->spread->TextWithColID(countId, row, zero ? "0" : "5");
-        if (c.port.isEmpty() && c.cancel)
-            script.on("frmLabelPreview", [](auto& d) { d.press("cmdCancel"); });
-        if (!c.port.isEmpty()) confirmPreview();
+        script.keypad("30").keypad(c.count);
+        touch(isSmall ? "소포장수량" : "대포장수량", row);
+        touch(isSmall ? "소출력수" : "대출력수", row);
+        if (!c.preview.isEmpty())
+            script.on("frmLabelPreview", [&c](auto& d) { d.press(c.preview); });
         if (!c.message.isEmpty()) script.ok(c.message);
-        const QString before = screen->spread->TextWithColID(countId, row);
+        const QString countId = isSmall ? "소출력수" : "대출력수";
+        const QString before = cell(countId, row);
         const qsizetype seen = script.shown().size();
-        touch(c.size == reports::PackSize::Small ? "바코드소포장" : "바코드대포장", row);
+        touch(isSmall ? "바코드소포장" : "바코드대포장", row);
         if (!c.message.isEmpty()) {
             ASSERT_GT(script.shown().size(), seen) << c.what;
-            const uitest::Shown& box = script.shown().back();
-            EXPECT_EQ(box.name, "MsgBox") << c.what;
-            EXPECT_EQ(box.icon,
-                      zero ? UserInterface::Icon::Critical : UserInterface::Icon::Information)
-                << c.what;
-            if (zero) EXPECT_EQ(box.title, "오류") << c.what;
+            EXPECT_EQ(script.shown().back().name, "MsgBox") << c.what;
+            EXPECT_EQ(script.shown().back().icon, c.icon) << c.what;
+            if (c.icon == Icon::Critical) EXPECT_EQ(script.shown().back().title, "오류");
         }
         EXPECT_EQ(printer.received(), QByteArray()) << c.what;
-        EXPECT_EQ(screen->spread->TextWithColID(countId, row), before) << c.what;
+        EXPECT_EQ(cell(countId, row), before) << c.what;
         EXPECT_EQ(screen->spread->MaxRows(), 2) << c.what;
         EXPECT_FALSE(LabelPort::isOpen()) << c.what;
         EXPECT_EQ(printer.openHandles(), 0) << c.what;

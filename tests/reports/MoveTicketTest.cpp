@@ -1,4 +1,5 @@
 #include <QFile>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
 
@@ -57,6 +58,7 @@ TEST_F(Ticket, RunsThatCannotBeTicketedGetTheirMessageAndNoRow) {
 TEST_F(Ticket, TheTagCarriesTheRowWrittenAndPrintsToPdf) {
     exec("UPDATE B_CAR SET car_name = 'AB' WHERE car_code = 'CAR-A'");
     exec("UPDATE P_SANGSAN_MASTER SET edate = '2013-05-10' WHERE op_seq_sub = '" + run(1) + "'");
+    exec("UPDATE B_PRODUCT_MASTER SET product_name = 'O''RING' WHERE product_code = 'FP-200'");
     choose(run(1));
     QList<QVariantList> written;
     QImage tag;
@@ -64,7 +66,8 @@ TEST_F(Ticket, TheTagCarriesTheRowWrittenAndPrintsToPdf) {
     script.on("DataReport1", [&](uitest::DialogHandle& d) {
         written = rows(
             "SELECT car_name, car_name2, car_name3, jakup_date, jakup_date2, barcode, "
-            "lot_no, palette_ea, op_seq_sub2, bigo FROM S_DATAREPORT1");
+            "lot_no, palette_ea, op_seq_sub2, bigo, product_name, product_name2 FROM "
+            "S_DATAREPORT1");
         auto& dialog = d.as<TicketPreviewDialog>();
         tag = TicketPainter::image(dialog.fields(), 200);
         pdf = dialog.pdfPath();
@@ -77,7 +80,7 @@ TEST_F(Ticket, TheTagCarriesTheRowWrittenAndPrintsToPdf) {
         value("SELECT lot_no FROM P_SANGSAN_MASTER WHERE op_seq_sub = '" + run(1) + "'").toString();
     EXPECT_EQ(written[0],
               (QVariantList{"AB - CAR", "AB - CAR", "AB", "2013년 05월 10일 ", "2013년 05월 10일 ",
-                            "*" + run(1) + "*", lot, "296", run(1), ""}));
+                            "*" + run(1) + "*", lot, "296", run(1), "", "O'RING", "O'RING"}));
     EXPECT_EQ(handOffRows(), 0) << "emptied once shown";
 
     QFile file(pdf);
@@ -106,6 +109,21 @@ TEST_F(Ticket, AFailedWriteIsReportedAndTheTableEmptied) {
     EXPECT_EQ(handOffRows(), 0);
     const QStringList texts = script.texts();
     EXPECT_TRUE(texts.contains("저장실패"));
+}
+
+TEST_F(Ticket, NoPrinterIsReportedAndThePreviewStaysOpen) {
+    if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "this machine has a printer";
+    choose(run(1));
+    bool stillOpen = false;
+    script.on("DataReport1", [&](uitest::DialogHandle& d) {
+        d.press("cmdPrint");
+        stillOpen = d.as<TicketPreviewDialog>().isVisible();
+        d.press("cmdClose");
+    });
+    script.ok("프린터의 연결상태를 확인하세요!!");
+    screen->btn_gongjung->click();
+    EXPECT_TRUE(stillOpen) << "the operator can still save a PDF";
+    EXPECT_EQ(handOffRows(), 0);
 }
 
 }  // namespace
