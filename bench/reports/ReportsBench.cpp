@@ -1,0 +1,113 @@
+// The results screen and the defect and downtime histories on the scaled plant,
+// small and large: one "all processes" press on the busiest machine of today.
+// Statements, Session and SQLite time per press; the query plans of the process
+// buttons and of each grid's statement are printed once per size on stderr
+// ("big_scans" counts plan lines that read a whole history table).
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <cstdio>
+#include <map>
+
+#include "ActionMeter.h"
+#include "QueryPlan.h"
+#include "SharedPlants.h"
+#include "foundation/Session.h"
+#include "foundation/TerminalClock.h"
+#include "foundation/TerminalIdentity.h"
+#include "reports/ReportStatements.h"
+#include "reports/frm_S_Report_Sangsan.h"
+#include "reports/frm_S_Report_badqty.h"
+#include "reports/frm_S_Report_bigadong.h"
+#include "ui/Forms.h"
+#include "ui/clsSpread.h"
+
+namespace {
+
+using namespace mes;
+
+// The address of the machine with the most runs today: the terminal stands there.
+QString busiestMachine() {
+    return gfDB_VALUE(QStringLiteral("SELECT TOP 1 B.ipaddress FROM P_SANGSAN_MASTER P JOIN "
+                                     "B_EQUIPMENT B ON B.equipment_code = P.equipment_code "
+                                     "WHERE P.jisi_date = '%1' GROUP BY B.ipaddress "
+                                     "ORDER BY COUNT(*) DESC")
+                          .arg(TerminalClock::date()),
+                      QStringLiteral("bench"))
+        .toString();
+}
+
+void standAt(const QString& ip) {
+    QByteArray address;
+    for (const QString& part : ip.split(u'.')) address += char(part.toInt());
+    gsSET_RESOLVER([address] { return HostLookup{true, 0, "bench", {address}}; });
+}
+
+void printPlans(mesbench::BenchSession& p, const QString& ip) {
+    static std::map<QString, bool> printed;
+    const QString label = p.size().name();
+    if (printed[label]) return;
+    printed[label] = true;
+    const QString today = TerminalClock::date();
+    const std::pair<const char*, QString> statements[] = {
+        {"process buttons", reports::gfPROCESS_BUTTONS_SQL(ip, today, reports::IpClause::Lower)},
+        {"results", reports::gfRESULTS_SQL(today, ip, {})},
+        {"defect history", reports::gfDEFECT_HISTORY_SQL(today, ip, {})},
+        {"downtime history", reports::gfDOWNTIME_HISTORY_SQL(today, ip, {})},
+    };
+    for (const auto& [name, sql] : statements) {
+        const mesbench::QueryPlan plan = mesbench::QueryPlan::of(p.database(), sql);
+        std::fprintf(stderr, "\nQuery plan, %s, %s (%s):\n%s", name, qPrintable(label),
+                     qPrintable(ip), qPrintable(plan.ok() ? plan.text() : plan.error()));
+        for (const QString& scan : plan.bigTableScans())
+            std::fprintf(stderr, "SCAN OF A BIG TABLE: %s\n", qPrintable(scan));
+    }
+}
+
+template <class Screen>
+void pressFind(benchmark::State& state) {
+    mesbench::BenchSession& p = mesbench::sharedPlant(static_cast<int>(state.range(0)));
+    if (!p.ok()) {
+        state.SkipWithError(p.error().toUtf8().constData());
+        return;
+    }
+    p.install();
+    const QString ip = busiestMachine();
+    if (ip.isEmpty()) {
+        state.SkipWithError("no runs today on the plant");
+        return;
+    }
+    standAt(ip);
+    printPlans(p, ip);
+    // Each size builds its own screen on its own plant.
+    gsUNLOAD<Screen>();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    Screen& s = gfFORM<Screen>();
+    mesbench::ActionMeter meter(p.session(), p.database());
+    for (auto _ : state) s.btnFind_Click();
+    meter.report(state);
+    state.counters["grid_rows"] = s.spread->MaxRows();
+    state.SetLabel(p.size().name().toStdString());
+}
+
+void BM_Results(benchmark::State& state) { pressFind<frm_S_Report_Sangsan>(state); }
+void BM_DefectHistory(benchmark::State& state) { pressFind<frm_S_Report_badqty>(state); }
+void BM_DowntimeHistory(benchmark::State& state) { pressFind<frm_S_Report_bigadong>(state); }
+
+BENCHMARK(BM_Results)->Arg(0)->Arg(1)->ArgName("large")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DefectHistory)->Arg(0)->Arg(1)->ArgName("large")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DowntimeHistory)->Arg(0)->Arg(1)->ArgName("large")->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    Forms::unloadAll();
+    gsSET_RESOLVER({});
+    mesbench::releaseSharedPlants();
+    return 0;
+}
