@@ -1,5 +1,8 @@
+#include <QFile>
 #include <QPushButton>
 
+#include "foundation/ErrorLog.h"
+#include "foundation/TerminalClock.h"
 #include "reports/frm_S_Report_badqty.h"
 #include "reports/frm_S_Report_bigadong.h"
 #include "screens/support/ScreenFixture.h"
@@ -120,6 +123,10 @@ TEST_F(History, AFailingProcessStatementIsLoggedAndKeepsTheButtons) {
     EXPECT_TRUE(s.btnEquipment->isButtonVisible(0));
     EXPECT_EQ(s.btnEquipment->caption(0), "프레스");
     EXPECT_EQ(script.shown().size(), 2) << "the driver's description, for buttons and grid";
+    QFile log(ErrorLog::filePath(TerminalClock::now()));
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(log.readAll()).count("frm_S_Report_badqty"), 2)
+        << "one record each, under the screen's name";
 }
 
 }  // namespace
