@@ -1,9 +1,9 @@
 // Operator actions of the production screen on the scaled plant, small and large:
 // opening the screen on a run (a press run, and an assembly of fifty components),
-// a defect save and a stop / run pair. Statements,
-// Session and SQLite time per action; the query plans of the run query and the
-// bill-of-material batch are printed once per size on stderr ("big_scans" counts
-// plan lines that read a whole history table).
+// a defect save and a stop / run pair. Statements, Session and SQLite time per
+// action; the query plans of the run query, the
+// bill-of-material batch and the open-stop check are printed once per size and run
+// on stderr, each line that reads a whole history table flagged.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
