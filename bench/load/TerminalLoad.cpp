@@ -33,7 +33,9 @@ mes::OrderValues orderFor(const QString& date, int terminal) {
     return o;
 }
 
-mes::RunValues runFor(const mes::OrderValues& o, const QString& prodNo) {
+}  // namespace
+
+mes::RunValues runOf(const mes::OrderValues& o, const QString& prodNo) {
     mes::RunValues r;
     r.prodNo = prodNo;
     r.seq = prodNo + o.seqSuffix;
@@ -52,6 +54,8 @@ mes::RunValues runFor(const mes::OrderValues& o, const QString& prodNo) {
     r.userId = o.userId;
     return r;
 }
+
+namespace {
 
 bool waitForLine(QProcess& p, int timeoutMs) {
     QElapsedTimer t;
@@ -90,7 +94,7 @@ int TerminalLoad::work(const QString& database, const QString& date, int orders,
             continue;
         }
         ++registered;
-        mes::RunValues run = runFor(order, prodNo);
+        mes::RunValues run = runOf(order, prodNo);
         if (mes::gfSTART_WORK_RUN(&run, QStringLiteral("load"), attempts))
             ++started;
         else

@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include "workorders/OrderStatements.h"
+#include "workorders/RunStatements.h"
+
 namespace mesload {
 
 // One load: terminals processes on one embedded database file, each registering
@@ -15,6 +18,9 @@ struct LoadPlan {
     int attempts = 5;  // per write; 1 is the plain read-then-insert
     int timeoutMs = 40000;
 };
+
+// The run the list starts on an order just registered under prodNo.
+mes::RunValues runOf(const mes::OrderValues& order, const QString& prodNo);
 
 // What the terminals reported, summed.
 struct LoadFigures {

@@ -17,6 +17,7 @@
 #include "BenchSession.h"
 #include "QueryPlan.h"
 #include "SharedPlants.h"
+#include "TerminalLoad.h"
 #include "foundation/Session.h"
 #include "foundation/TerminalClock.h"
 #include "production/DayReportSql.h"
@@ -53,17 +54,9 @@ Run startAssembly() {
     order.productCode = QStringLiteral("AP-500");
     QString prodNo;
     if (!gfREGISTER_WORK_ORDER(order, QStringLiteral("bench"), &prodNo)) return {};
-    RunValues run;
-    run.prodNo = prodNo;
-    run.seq = prodNo + order.seqSuffix;
-    run.processCode = order.processCode;
-    run.equipmentCode = order.equipmentCode;
-    run.productCode = order.productCode;
-    run.customerCode = order.customerCode;
+    RunValues run = mesload::runOf(order, prodNo);
     run.orderQty = 500;
-    run.sdate = today;
     run.stime = TerminalClock::hhmm();
-    run.jisiDate = today;
     if (!gfSTART_WORK_RUN(&run, QStringLiteral("bench"))) return {};
     return {order.equipmentCode, run.opSeqSub};
 }
