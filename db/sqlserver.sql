@@ -252,6 +252,8 @@ CREATE TABLE P_BIGADONG (
 );
 CREATE INDEX IX_P_BIGADONG_run ON P_BIGADONG (op_seq_sub, bigadong_code);
 CREATE INDEX IX_P_BIGADONG_equipment ON P_BIGADONG (equipment_code, biga_date);
+-- The open stops of a run: without it the planner reads a machine's whole stop history.
+CREATE INDEX IX_P_BIGADONG_open ON P_BIGADONG (op_seq_sub, equipment_code, etime);
 
 -- Live stop flag per machine: bigadong 'TRUE' / 'FALSE'.
 CREATE TABLE REAL_TIME (

@@ -1,86 +1,161 @@
-// The work-order list's query on the scaled plant, small and large, unfiltered and
-// with a customer and a date filter: statements, Session and SQLite time per load,
-// the rows listed, and the query plan (printed once per case on stderr; the counter
-// "big_scans" counts plan lines that read a whole history table).
+// Operator actions of the work-order list on the scaled plant, small and large,
+// through the real screen: the full reload (btnFind), a customer button, a date
+// button and a start (btnStart, with the hand-over to the production screen).
+// Statements, Session and SQLite time per action; the query plans of the list's
+// statements are printed once per size on stderr, each line that reads a whole
+// history table flagged "SCAN OF A BIG TABLE".
 #include <benchmark/benchmark.h>
 
-#include <QCoreApplication>
-#include <QSet>
+#include <QApplication>
+#include <QPushButton>
 #include <cstdio>
+#include <set>
 
 #include "ActionMeter.h"
 #include "BenchSession.h"
-#include "PlantStatements.h"
 #include "QueryPlan.h"
 #include "SharedPlants.h"
+#include "foundation/Session.h"
 #include "foundation/TerminalClock.h"
+#include "production/frm_S_dayReport.h"
+#include "ui/ButtonStrip.h"
+#include "ui/Forms.h"
+#include "ui/clsSpread.h"
+#include "workorders/ListStatements.h"
+#include "workorders/OrderStatements.h"
+#include "workorders/RunStatements.h"
+#include "workorders/frm_S_jakupjisi_list.h"
 
 namespace {
 
+using namespace mes;
 using mesbench::BenchSession;
 
-QString filterOf(int filter, const QString& today) {
-    switch (filter) {
-        case 1:
-            return QStringLiteral("AND B_JAK.Customer_Code = 'C001'");
-        case 2:
-            return QStringLiteral("\nAND B_JAK.jisi_date = '%1'").arg(today);
-        default:
-            return {};
-    }
+const QString kCustomer = QStringLiteral("C001");
+
+void printPlan(BenchSession& p, const char* name, const QString& sql) {
+    const mesbench::QueryPlan plan = mesbench::QueryPlan::of(p.database(), sql);
+    std::fprintf(stderr, "\nQuery plan, %s, %s:\n%s", name, qPrintable(p.size().name()),
+                 qPrintable(plan.ok() ? plan.text() : plan.error()));
+    for (const QString& scan : plan.bigTableScans())
+        std::fprintf(stderr, "SCAN OF A BIG TABLE: %s\n", qPrintable(scan));
 }
 
-const char* const kFilterNames[] = {"all", "customer", "date"};
+void printPlans(BenchSession& p) {
+    static std::set<QString> printed;
+    if (!printed.insert(p.size().name()).second) return;
+    const QDate today = TerminalClock::now().date();
+    const QString date = today.toString(Qt::ISODate);
+    printPlan(p, "list", gfLIST_SQL(QString(), today));
+    printPlan(p, "list by customer", gfLIST_SQL(gfLIST_CUSTOMER_FILTER(kCustomer), today));
+    printPlan(p, "list by date", gfLIST_SQL(gfLIST_DATE_FILTER(date, QString()), today));
+    printPlan(p, "dates", gfLIST_DATES_SQL(kCustomer, today));
+    printPlan(p, "next Op_Seq", gfOP_SEQ_SQL(today));
+    printPlan(p, "next prod_no", gfPROD_NO_SQL(today));
+}
 
-void BM_OrderList(benchmark::State& state) {
+// A new list screen on the size's plant (its constructor loads it).
+frm_S_jakupjisi_list* listOn(benchmark::State& state) {
     BenchSession& p = mesbench::sharedPlant(static_cast<int>(state.range(0)));
     if (!p.ok()) {
         state.SkipWithError(p.error().toUtf8().constData());
-        return;
+        return nullptr;
     }
-    const QDate today = mes::TerminalClock::now().date();
-    const QString sql =
-        plant::orderList(today.addDays(-7).toString(Qt::ISODate),
-                         filterOf(static_cast<int>(state.range(1)), today.toString(Qt::ISODate)));
-    const mesbench::QueryPlan plan = mesbench::QueryPlan::of(p.database(), sql);
-    const QString label =
-        p.size().name() + QStringLiteral(", ") + QLatin1String(kFilterNames[state.range(1)]);
-    static QSet<QString> printed;
-    if (!printed.contains(label)) {
-        printed.insert(label);
-        std::fprintf(stderr, "\nQuery plan, %s:\n%s", qPrintable(label), qPrintable(plan.text()));
-        for (const QString& scan : plan.bigTableScans())
-            std::fprintf(stderr, "SCAN OF A BIG TABLE: %s\n", qPrintable(scan));
-    }
-
-    mes::RecordData rows;
-    mesbench::ActionMeter meter(p.session(), p.database());
-    for (auto _ : state) {
-        mes::DbError error;
-        if (!p.session().fetch(sql, &rows, &error)) {
-            state.SkipWithError(error.description.toUtf8().constData());
-            break;
-        }
-        benchmark::DoNotOptimize(rows);
-    }
-    meter.report(state);
-    state.counters["rows"] = static_cast<double>(rows.rows.size());
-    state.counters["big_scans"] = static_cast<double>(plan.bigTableScans().size());
-    state.SetLabel(label.toStdString());
+    printPlans(p);
+    gsUNLOAD<frm_S_jakupjisi_list>();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    frm_S_jakupjisi_list& l = gfFORM<frm_S_jakupjisi_list>();
+    state.SetLabel(p.size().name().toStdString());
+    return &l;
 }
 
-BENCHMARK(BM_OrderList)
-    ->ArgsProduct({{0, 1}, {0, 1, 2}})
-    ->ArgNames({"large", "filter"})
-    ->Unit(benchmark::kMillisecond);
+int indexOfTag(const ButtonStrip& strip, const QString& tag) {
+    for (int i = 0; i < strip.count(); ++i)
+        if (strip.isButtonVisible(i) && strip.tag(i) == tag) return i;
+    return -1;
+}
+
+// Presses the button of every iteration and reports what it cost.
+template <typename Press>
+void measure(benchmark::State& state, frm_S_jakupjisi_list& l, Press press) {
+    BenchSession& p = mesbench::sharedPlant(static_cast<int>(state.range(0)));
+    mesbench::ActionMeter meter(p.session(), p.database());
+    for (auto _ : state) press(meter);
+    meter.report(state);
+    state.counters["rows"] = l.spread->MaxRows();
+}
+
+void BM_ListLoad(benchmark::State& state) {
+    frm_S_jakupjisi_list* l = listOn(state);
+    if (!l) return;
+    measure(state, *l, [l](auto&) { l->btnFind->click(); });
+}
+
+void BM_CustomerFilter(benchmark::State& state) {
+    frm_S_jakupjisi_list* l = listOn(state);
+    if (!l) return;
+    const int i = indexOfTag(*l->btnEquipment, kCustomer);
+    if (i < 0) return state.SkipWithError("no customer button C001");
+    measure(state, *l, [l, i](auto&) { l->btnEquipment->button(i)->click(); });
+}
+
+void BM_DateFilter(benchmark::State& state) {
+    frm_S_jakupjisi_list* l = listOn(state);
+    if (!l) return;
+    const int i = indexOfTag(*l->btnEquipment2, TerminalClock::now().date().toString(Qt::ISODate));
+    if (i < 0) return state.SkipWithError("no date button for today");
+    measure(state, *l, [l, i](auto&) { l->btnEquipment2->button(i)->click(); });
+}
+
+// The order's run deleted and its state set back to not started.
+void unstart(const QString& seq) {
+    gfDB_EXEC(QStringLiteral("DELETE P_SANGSAN_MASTER WHERE seq = '%1'").arg(gfSQ(seq)),
+              QStringLiteral("bench"));
+    gfDB_EXEC(gfORDER_STATE_SQL(seq.left(11), seq, QStringLiteral("1")), QStringLiteral("bench"));
+}
+
+// Starts the same not-started order of today again and again, set back between
+// presses (not measured) and at the end.
+void BM_Start(benchmark::State& state) {
+    frm_S_jakupjisi_list* l = listOn(state);
+    if (!l) return;
+    const QString seq =
+        gfDB_VALUE(QStringLiteral("SELECT TOP 1 seq FROM B_JAKUPJISI_MASTER WHERE end_yn = '1' "
+                                  "AND jisi_date = '%1' ORDER BY seq")
+                       .arg(TerminalClock::now().date().toString(Qt::ISODate)),
+                   QStringLiteral("bench"))
+            .toString();
+    if (seq.isEmpty()) return state.SkipWithError("no order of today to start");
+    measure(state, *l, [l, &seq](mesbench::ActionMeter& meter) {
+        meter.pause();
+        unstart(seq);
+        l->lsQuery();
+        for (int r = 1; r <= l->spread->MaxRows(); ++r)
+            if (l->spread->TextWithColID(QStringLiteral("지시순번"), r) == seq)
+                l->spread->SetFocus(3, r);
+        meter.resume();
+        l->btnStart->click();
+    });
+    unstart(seq);
+}
+
+void sizes(benchmark::internal::Benchmark* b) {
+    b->Arg(0)->Arg(1)->ArgName("large")->Unit(benchmark::kMillisecond);
+}
+BENCHMARK(BM_ListLoad)->Apply(sizes);
+BENCHMARK(BM_CustomerFilter)->Apply(sizes);
+BENCHMARK(BM_DateFilter)->Apply(sizes);
+BENCHMARK(BM_Start)->Apply(sizes);
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    Forms::unloadAll();
     mesbench::releaseSharedPlants();
     return 0;
 }

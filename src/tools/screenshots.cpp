@@ -1,16 +1,30 @@
 // Renders the terminal's screens offscreen into PNG files: mes-screenshots OUTDIR
+// The screens show a demo plant of their own, the terminal clock fixed.
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QVBoxLayout>
 #include <cstdio>
+#include <memory>
+
+#include "ScreenPicture.h"
+#include "WorkScreenshots.h"
+#include "foundation/AppPaths.h"
+#include "foundation/DemoPlant.h"
+#include "foundation/EmbeddedEngine.h"
+#include "foundation/Session.h"
 
 #include "foundation/SingleInstance.h"
 #include "foundation/TerminalClock.h"
+#include "foundation/TerminalIdentity.h"
+#include "reports/ReportScreenshots.h"
+#include "screens/Routes.h"
 #include "ui/ButtonStrip.h"
+#include "ui/Forms.h"
 #include "ui/FrmSplash.h"
 #include "ui/NavigationBar.h"
 #include "ui/Theme.h"
@@ -25,15 +39,28 @@ using namespace mes;
 namespace {
 
 bool save(QWidget& w, const QDir& dir, const QString& name) {
-    w.ensurePolished();
-    if (w.layout()) w.layout()->activate();
     w.show();
-    QApplication::processEvents();
-    const QString path = dir.filePath(name + QStringLiteral(".png"));
-    const bool ok = w.grab().save(path);
-    std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
+    const bool ok = gfSAVE_PICTURE(w, dir, name);
     w.hide();
     return ok;
+}
+
+// The demo plant in a folder of its own, the terminal at its press P-01
+// (10.20.30.40), the Session open on it and the program's navigation.
+bool openDemoPlant(const QTemporaryDir& folder) {
+    AppPaths::setConfigDir(folder.path());
+    gsSET_RESOLVER([] {
+        return HostLookup{true, 0, QStringLiteral("press1"), {QByteArray("\x0a\x14\x1e\x28", 4)}};
+    });
+    const QString path = folder.filePath(QStringLiteral("demo.db"));
+    QString error;
+    if (!gfCREATE_DEMO(path, &error)) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return false;
+    }
+    gvSession().setEngineFactory([path] { return std::make_unique<EmbeddedEngine>(path); });
+    gsREGISTER_NAVIGATION();
+    return gvSession().connect();
 }
 
 void press(QWidget& w, const QString& key) {
@@ -119,5 +146,10 @@ int main(int argc, char* argv[]) {
     layout->addWidget(new NavigationBar(&screen));
     failed += !save(screen, dir, QStringLiteral("grid"));
 
+    QTemporaryDir folder;
+    if (!openDemoPlant(folder)) return 1;
+    failed += gfSAVE_WORK_SCREENSHOTS(dir);
+    failed += gfSAVE_REPORT_SCREENSHOTS(dir);
+    Forms::unloadAll();
     return failed == 0 ? 0 : 1;
 }
