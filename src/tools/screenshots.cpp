@@ -21,7 +21,7 @@
 #include "foundation/SingleInstance.h"
 #include "foundation/TerminalClock.h"
 #include "foundation/TerminalIdentity.h"
-#include "reports/ReportScreenshots.h"
+#include "ReportScreenshots.h"
 #include "screens/Routes.h"
 #include "ui/ButtonStrip.h"
 #include "ui/Forms.h"

@@ -1,4 +1,4 @@
-#include "reports/ReportScreenshots.h"
+#include "ReportScreenshots.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -6,6 +6,7 @@
 #include <QTableView>
 #include <cstdio>
 
+#include "ScreenPicture.h"
 #include "reports/frm_S_Report_Sangsan.h"
 #include "ui/Forms.h"
 #include "ui/ModalHost.h"
@@ -14,16 +15,6 @@
 namespace mes {
 
 namespace {
-
-bool save(QWidget& w, const QDir& dir, const QString& name) {
-    w.ensurePolished();
-    if (w.layout()) w.layout()->activate();
-    QApplication::processEvents();
-    const QString path = dir.filePath(name + QStringLiteral(".png"));
-    const bool ok = w.grab().save(path);
-    std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
-    return ok;
-}
 
 // Grabs each dialog under its object name's picture name, then closes it
 // without its action.
@@ -34,7 +25,7 @@ class GrabDriver : public ModalDriver {
         const QString name = dialog.objectName() == QLatin1String("DataReport1")
                                  ? QStringLiteral("move-ticket")
                                  : QStringLiteral("label-preview");
-        failed += !save(dialog, dir_, name);
+        failed += !gfSAVE_PICTURE(dialog, dir_, name);
         dialog.reject();
     }
     int failed = 0;
@@ -60,7 +51,7 @@ int gfSAVE_REPORT_SCREENSHOTS(const QDir& dir) {
         s.lsSum();
         s.spread->SetFocus(1, row);
     }
-    failed += !save(s, dir, QStringLiteral("results"));
+    failed += !gfSAVE_PICTURE(s, dir, QStringLiteral("results"));
     GrabDriver driver(dir);
     ModalDriver* previous = gfMODAL_DRIVER();
     gsSET_MODAL_DRIVER(&driver);
