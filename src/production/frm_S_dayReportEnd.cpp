@@ -34,6 +34,8 @@ void frm_S_dayReport::btnEnd_Click() {
         gsMSG(QStringLiteral("생산수량이 0입니다."));
         return;
     }
+    // A second press while this one runs finds the button disabled.
+    btnEnd->setEnabled(false);
     const QString order = lbl_jakupjisi_num->text();
     // Ended by an earlier press whose answer was lost, or by another terminal.
     if (orderEnded(order)) {
@@ -48,6 +50,7 @@ void frm_S_dayReport::btnEnd_Click() {
     const std::optional<qint32> change =
         good && loaded ? gfCOUNT32(QString::number(qint64(*good) - *loaded)) : std::nullopt;
     if (!good || !bad || !workers || !minutes || !change) {
+        btnEnd->setEnabled(true);
         gsMSG(QStringLiteral("저장 실패"));
         return;
     }
@@ -81,8 +84,6 @@ void frm_S_dayReport::btnEnd_Click() {
     lsStockSave(list, stock, lotRows());
     lblLotno->setText(gfPRODUCED_LOT(stock.orderNo, stock.wcCode));
     lsEndUpdate(list, end);
-    // A second press while this one runs finds the button disabled.
-    btnEnd->setEnabled(false);
     if (gfDB_EXEC_LIST(list, kLocation) || orderEnded(order)) {
         lsEndSaved();
         return;
