@@ -134,6 +134,7 @@ class frm_S_dayReport : public QWidget {
     void wireCounts();
     QList<LotRow> lotRows() const;  // the material grid's rows
     void lsEndSaved();
+    void lsOpenLotSelect(int row);
     void lsOpenStartTime();
     void lsOpenEndTime();
     void lsOpenTest();

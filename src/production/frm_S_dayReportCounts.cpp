@@ -7,6 +7,7 @@
 #include "production/LotBooking.h"
 #include "production/RunFigures.h"
 #include "production/frm_S_dayReport.h"
+#include "production/frm_S_lot_select.h"
 #include "ui/Forms.h"
 #include "ui/TouchLabel.h"
 #include "ui/clsSpread.h"
@@ -61,7 +62,18 @@ void frm_S_dayReport::ss_Click(int col, int row) {
         if (number(lblOk_Cnt) == 0 && number(lblBad_Cnt) == 0) return;
         const QString entry = gfFORM<frmKey2>().Show();
         if (!entry.isEmpty()) spread->ValueWithColID(kQty, row, entry);
+    } else if (spread->GetColID(col) == kLot && !spread->TextWithColID(kLot, row).isEmpty()) {
+        lsOpenLotSelect(row);
     }
+}
+
+void frm_S_dayReport::lsOpenLotSelect(int row) {
+    spread->SetFocus(spread->GetColNo(kLot), row);
+    frm_S_lot_select& picker = gfFORM<frm_S_lot_select>();
+    picker.lsProductCode(spread->TextWithColID(QStringLiteral("품번코드"), row),
+                         spread->TextWithColID(kLot, row), {}, {});
+    picker.Show();
+    gsUNLOAD<frm_S_lot_select>();
 }
 
 QList<LotRow> frm_S_dayReport::lotRows() const {
