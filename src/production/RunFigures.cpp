@@ -15,6 +15,18 @@ std::optional<qint32> gfCOUNT32(const QString& text) {
     return static_cast<qint32>(r);
 }
 
+std::optional<qint16> gfCOUNT16(const QString& text) {
+    const std::optional<qint32> v = gfCOUNT32(text);
+    if (!v || *v < std::numeric_limits<qint16>::min() || *v > std::numeric_limits<qint16>::max())
+        return std::nullopt;
+    return static_cast<qint16>(*v);
+}
+
+std::optional<qint32> gfMINUTES32(const QString& elapsed) {
+    const qsizetype unit = elapsed.indexOf(QStringLiteral("분"));
+    return gfCOUNT32(unit < 0 ? elapsed : elapsed.left(unit));
+}
+
 namespace {
 
 QDateTime at(const QString& date, const QString& time) {

@@ -61,6 +61,7 @@ frm_S_dayReport::frm_S_dayReport(QWidget* parent) : QWidget(parent, Qt::Window) 
     buildFields();
     buildButtons();
     lsSpreadInit();
+    wireCounts();
     navigation->markCurrent(QStringLiteral("btnDayReport"));
     // Its own tab: marks the screen, does nothing.
     navigation->setAction(QStringLiteral("btnDayReport"), {});

@@ -12,6 +12,7 @@ class QTimer;
 namespace mes {
 
 class NavigationBar;
+struct LotRow;
 class TouchLabel;
 class clsSpread;
 
@@ -92,8 +93,9 @@ class frm_S_dayReport : public QWidget {
     void lsQuery();
     // Rebinds the material grid from the bill of material.
     void lsBottomQuery();
-    // Books the material lots for the counts (filled in with the lot booking).
+    // Books the material lots for the change of the counts since the load.
     void lsTuip_Sum();
+    qint16 lvLotIdx = 0;  // lot cursor of the continuation rows, kept between bookings
     // The order totals; also runs every 5 s while Timer2 is enabled.
     void Timer2_Timer();
     void Timer1_Timer();
@@ -107,6 +109,11 @@ class frm_S_dayReport : public QWidget {
     void btnBigadong_e_Click();
     void btnTest_Click();
     void CmdChange_Click();
+    void lblOk_Cnt_Click();
+    void cmdUnit_Change_Click();
+    void btnEnd_Click();
+    // A touch on a material-grid cell: the manual quantity or the lot picker.
+    void ss_Click(int col, int row);
 
     // The status shape's colour ("" before the first change).
     static QColor stoppedColour();
@@ -124,6 +131,10 @@ class frm_S_dayReport : public QWidget {
     void setShapeColour(const QColor& colour);
     // Buttons and shape as the run's open stops say (none shown: running).
     void loadStopState();
+    void wireCounts();
+    QList<LotRow> lotRows() const;  // the material grid's rows
+    void lsEndSaved();
+    void lsOpenLotSelect(int row);
     void lsOpenStartTime();
     void lsOpenEndTime();
     void lsOpenTest();

@@ -12,6 +12,7 @@
 #include "production/frm_S_badqty.h"
 #include "production/frm_S_bigadong2.h"
 #include "production/frm_S_dayReport.h"
+#include "production/frm_S_endtime.h"
 #include "ui/Forms.h"
 #include "ui/NavigationBar.h"
 #include "ui/TouchLabel.h"
@@ -124,7 +125,7 @@ void frm_S_dayReport::CmdChange_Click() {
 void frm_S_dayReport::lsOpenStartTime() { frm_S_starttime::gsOPEN(); }
 
 // The end-time and moulding-condition dialogs open here once they exist.
-void frm_S_dayReport::lsOpenEndTime() {}
+void frm_S_dayReport::lsOpenEndTime() { frm_S_endtime::gsOPEN(); }
 void frm_S_dayReport::lsOpenTest() {}
 
 }  // namespace mes

@@ -107,9 +107,6 @@ void frm_S_dayReport::lsBottomQuery() {
                       QStringLiteral("frm_S_dayReport"));
 }
 
-// The lot booking of the counts goes here.
-void frm_S_dayReport::lsTuip_Sum() {}
-
 void frm_S_dayReport::Timer1_Timer() {
     const QDateTime now = TerminalClock::now();
     lblDate->setText(now.toString(QStringLiteral("yyyy-MM-dd")));

@@ -11,8 +11,8 @@
 #include "screens/support/ScreenFixture.h"
 #include "ui/Forms.h"
 #include "ui/NavigationBar.h"
-#include "workorders/frm_S_jakupjisi_list.h"
 #include "ui/clsSpread.h"
+#include "workorders/frm_S_jakupjisi_list.h"
 
 using namespace mes;
 
@@ -81,7 +81,10 @@ TEST_F(DayReportLoad, ShowsTheRunItsCountsAndItsMaterialGrid) {
     const int bolt = rowOf(*s.spread, "품번코드", "RM-400");
     ASSERT_GT(bolt, 0);
     EXPECT_EQ(s.spread->TextWithColID("usage", bolt), "2");
-    EXPECT_EQ(s.spread->TextWithColID("LOT NO", bolt), "0");
+    // Booked at once: the first lot in, nothing taken yet.
+    EXPECT_EQ(s.spread->TextWithColID("LOT NO", bolt),
+              "L" + kNow.date().addDays(-25).toString("yyMMdd") + "-04");
+    EXPECT_EQ(s.spread->TextWithColID("투입수량", bolt), "0");
     EXPECT_EQ(s.spread->TextWithColID("단위", bolt), "EA");
     EXPECT_TRUE(s.ss->isColumnHidden(s.spread->GetColNo("품번코드") - 1));
     EXPECT_TRUE(s.ss->isColumnHidden(s.spread->GetColNo("Rev.No") - 1));
@@ -176,6 +179,7 @@ TEST_F(DayReportLoad, TheGridTakesItsShapeFromTheLotTableOfAnotherClient) {
                               "', 'L-77', 1250), ('RM-400', 'other', 'L-9', 5)",
                           "test"));
     frm_S_dayReport& s = open();
+    s.lsBottomQuery();  // the grid as bound, before the booking replaces the lots
     const int steel = rowOf(*s.spread, "품번코드", "RM-100");
     const int bolt = rowOf(*s.spread, "품번코드", "RM-400");
     ASSERT_TRUE(steel && bolt);
