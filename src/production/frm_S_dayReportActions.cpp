@@ -12,6 +12,7 @@
 #include "production/frm_S_badqty.h"
 #include "production/frm_S_bigadong2.h"
 #include "production/frm_S_dayReport.h"
+#include "quality/frm_S_test.h"
 #include "ui/Forms.h"
 #include "ui/NavigationBar.h"
 #include "ui/TouchLabel.h"
@@ -125,6 +126,9 @@ void frm_S_dayReport::lsOpenStartTime() { frm_S_starttime::gsOPEN(); }
 
 // The end-time and moulding-condition dialogs open here once they exist.
 void frm_S_dayReport::lsOpenEndTime() {}
-void frm_S_dayReport::lsOpenTest() {}
+void frm_S_dayReport::lsOpenTest() {
+    // The sheet reads the order, product and date from this screen.
+    gfFORM<frm_S_test>().Show();
+}
 
 }  // namespace mes
