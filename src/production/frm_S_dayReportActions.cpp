@@ -12,6 +12,7 @@
 #include "production/frm_S_badqty.h"
 #include "production/frm_S_bigadong2.h"
 #include "production/frm_S_dayReport.h"
+#include "quality/frm_S_jajutest.h"
 #include "quality/frm_S_test.h"
 #include "ui/Forms.h"
 #include "ui/NavigationBar.h"
@@ -129,6 +130,10 @@ void frm_S_dayReport::lsOpenEndTime() {}
 void frm_S_dayReport::lsOpenTest() {
     // The sheet reads the order, product and date from this screen.
     gfFORM<frm_S_test>().Show();
+}
+
+void frm_S_dayReport::btnJajuTest_Click() {
+    if (!lblseq->text().isEmpty()) frm_S_jajutest::gsOPEN(*this);
 }
 
 }  // namespace mes
