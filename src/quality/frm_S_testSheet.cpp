@@ -54,6 +54,8 @@ frm_S_test::frm_S_test(QWidget* parent) : QDialog(parent) {
     buildStages(g, 1);
     buildTimes(g, 8);
     buildCounts(g, 11);
+    // Value columns of even width, as on the paper sheet.
+    for (int c = 1; c <= 9; ++c) g->setColumnStretch(c, 1);
     layout->addLayout(g);
     layout->addStretch(1);
     auto* buttons = new QHBoxLayout;
@@ -81,11 +83,11 @@ void frm_S_test::buildHeader(QGridLayout* g) {
     lblpumbun = shown(this, QStringLiteral("lblpumbun"));
     lblproduct_name = shown(this, QStringLiteral("lblproduct_name"));
     g->addWidget(caption(this, QStringLiteral("날짜")), 0, 0);
-    g->addWidget(lblDate, 0, 1);
-    g->addWidget(caption(this, QStringLiteral("품번")), 0, 2);
-    g->addWidget(lblpumbun, 0, 3);
-    g->addWidget(caption(this, QStringLiteral("품명")), 0, 4);
-    g->addWidget(lblproduct_name, 0, 5, 1, 5);
+    g->addWidget(lblDate, 0, 1, 1, 2);
+    g->addWidget(caption(this, QStringLiteral("품번")), 0, 3);
+    g->addWidget(lblpumbun, 0, 4, 1, 2);
+    g->addWidget(caption(this, QStringLiteral("품명")), 0, 6);
+    g->addWidget(lblproduct_name, 0, 7, 1, 3);
 }
 
 QList<TouchLabel*> frm_S_test::makeArray(const QString& name, const QStringList& columns) {

@@ -12,6 +12,7 @@
 #include "quality/GridGroupCaptions.h"
 #include "quality/InspectionJudgement.h"
 #include "quality/ProductPicture.h"
+#include "quality/QualityScreenshots.h"
 #include "quality/frm_S_jajutest.h"
 #include "ui/Forms.h"
 #include "ui/TouchDatePicker.h"
@@ -286,6 +287,16 @@ TEST_F(SelfInspection, ATouchOnThePictureShowsItFullSize) {
     ASSERT_TRUE(gfFORM_LOADED<frmImgShow>());
     EXPECT_TRUE(gfFORM<frmImgShow>().isVisible());
     EXPECT_EQ(gfFORM<frmImgShow>().img->pixmap().size(), j.picture.size());
+}
+
+TEST_F(SelfInspection, BothScreensCanBePictured) {
+    shipNoPhoto();
+    EXPECT_EQ(gfSAVE_QUALITY_SCREENSHOTS(QDir(folder.path())), 0);
+    for (const char* name : {"mould-sheet.png", "self-inspection.png"})
+        EXPECT_EQ(QImage(folder.file(name)).size(), QSize(1024, 768)) << name;
+    EXPECT_TRUE(
+        rows("SELECT 1 FROM Q_MOLDTEST_RESULT WHERE op_seq_sub = '" + kOrder + "'").isEmpty())
+        << "the sheet is pictured, not saved";
 }
 
 }  // namespace
