@@ -31,6 +31,13 @@ QString insert(const QString& table, const QList<QPair<QString, QString>>& pairs
                         QStringLiteral(")")});
 }
 
+// The sheet of a key, as the save counts it.
+QStringList sheetOf(const JajuKey& k) {
+    return {QStringLiteral("WHERE product_code = '") + gfSQ(k.product) + u'\'',
+            QStringLiteral("AND process_juya = ") + k.shift,
+            QStringLiteral("and seq = '") + gfSQ(k.seq) + u'\''};
+}
+
 }  // namespace
 
 QString gfJAJU_SHIFT_CODE(const QString& shiftText) {
@@ -73,6 +80,10 @@ QString gfJAJU_QUERY_SQL(const JajuKey& k) {
              "LEFT JOIN Q_CHOJUNGJONGTEST_RESULT_SUB Q_SRS ON Q_SRS.process_test_num_sub "
              "= Q_SSS.process_test_num_sub AND Q_SRS.process_num = Q_SR.process_num")
       << QStringLiteral("    AND q_srs.seq = '") + gfSQ(k.seq) + u'\''
+      // The item rows' own key: the look-up seeks instead of reading them all.
+      << QStringLiteral(
+             "    AND Q_SRS.product_code = Q_SS.product_code AND Q_SRS.process_juya = '") +
+             k.shift + u'\''
       << QStringLiteral("LEFT JOIN B_EMPLOYEE B_EMP ON Q_SR.process_tester_id = B_EMP.employee_no")
       << QStringLiteral(
              "LEFT JOIN B_JAKUPJISI_MASTER B_JM ON B_JM.product_code = Q_SS.product_code")
@@ -97,10 +108,8 @@ QString gfJAJU_SHEET_NUMBER_SQL(const QString& yyyymmdd, const QString& date) {
 }
 
 QString gfJAJU_COUNT_SQL(const JajuKey& k) {
-    return gfSQL_LINES({QStringLiteral("SELECT COUNT(*) FROM Q_CHOJUNGJONGTEST_RESULT"),
-                        QStringLiteral("WHERE product_code = '") + gfSQ(k.product) + u'\'',
-                        QStringLiteral("AND process_juya = ") + k.shift,
-                        QStringLiteral("and seq = '") + gfSQ(k.seq) + u'\''});
+    return gfSQL_LINES(
+        QStringList{QStringLiteral("SELECT COUNT(*) FROM Q_CHOJUNGJONGTEST_RESULT")} + sheetOf(k));
 }
 
 QString gfJAJU_STANDARD_SQL(const QString& product) {
@@ -111,11 +120,9 @@ QString gfJAJU_STANDARD_SQL(const QString& product) {
 }
 
 QString gfJAJU_SHEET_OF_SQL(const JajuKey& k) {
-    return gfSQL_LINES({QStringLiteral("SELECT ISNULL(MAX(process_num),'')"),
-                        QStringLiteral("FROM Q_CHOJUNGJONGTEST_RESULT"),
-                        QStringLiteral("WHERE product_code = '") + gfSQ(k.product) + u'\'',
-                        QStringLiteral("AND process_juya = ") + k.shift,
-                        QStringLiteral("and seq = '") + gfSQ(k.seq) + u'\''});
+    return gfSQL_LINES(QStringList{QStringLiteral("SELECT ISNULL(MAX(process_num),'')"),
+                                   QStringLiteral("FROM Q_CHOJUNGJONGTEST_RESULT")} +
+                       sheetOf(k));
 }
 
 QString gfJAJU_ORDER_QTY_SQL(const QString& seq) {
