@@ -199,6 +199,23 @@ TEST_F(SelfInspection, SheetsAreNumberedPerTestDateAndASecondSaveUpdates) {
     EXPECT_EQ(itemsOf("20261208002").size(), 4);
 }
 
+TEST_F(SelfInspection, QuotesInTheStandardAreStoredAsTheyStand) {
+    clearSheets();
+    exec(
+        "INSERT INTO Q_CHOJUNGJONGTEST_STD_SUB (process_test_num_sub, process_test_num, "
+        "testlist_code, spec_std, spec_min, spec_max, sortby) VALUES ('QS-FP-100-0''5', "
+        "'QS-FP-100', 'TL05', '5''', '1', '9', 5)");
+    frm_S_jajutest& j = inspect();
+    ASSERT_EQ(j.spread->MaxRows(), 5);
+    enter(j, 5, "x1", "5");
+    save(j);
+    enter(j, 5, "x2", "6");
+    save(j);
+    EXPECT_EQ(rows("SELECT x1, x2, process_test_result_sub FROM Q_CHOJUNGJONGTEST_RESULT_SUB "
+                   "WHERE process_test_num_sub = 'QS-FP-100-0''5'"),
+              (QList<QVariantList>{{"5", "6", "합격"}}));
+}
+
 TEST_F(SelfInspection, DeleteAsksFirstAndRemovesTheSheetWithItsItems) {
     frm_S_jajutest& j = inspect();
     script.on("frm_MSG_004", [](DialogHandle& d) { d.press("Command1"); });
