@@ -209,6 +209,9 @@ void frm_S_dayReport::buildButtons() {
     connect(btnBigadong_e, &QPushButton::clicked, this, &frm_S_dayReport::btnBigadong_e_Click);
     connect(btnTest, &QPushButton::clicked, this, &frm_S_dayReport::btnTest_Click);
     connect(CmdChange, &QPushButton::clicked, this, &frm_S_dayReport::CmdChange_Click);
+    btnJajuTest = button(this, QStringLiteral("btnJajuTest"), QStringLiteral("자주검사"));
+    row->insertWidget(row->indexOf(btnTest) + 1, btnJajuTest);
+    connect(btnJajuTest, &QPushButton::clicked, this, &frm_S_dayReport::btnJajuTest_Click);
 }
 
 void frm_S_dayReport::lsSpreadInit() {

@@ -84,6 +84,7 @@ class frm_S_dayReport : public QWidget {
     QPushButton* btnBigadong_s = nullptr;
     QPushButton* btnBigadong_e = nullptr;
     QPushButton* btnTest = nullptr;
+    QPushButton* btnJajuTest = nullptr;  // the self-inspection of the run shown
     QPushButton* cmdUnit_Change = nullptr;
     QPushButton* CmdChange = nullptr;
     QList<QFrame*> Shape;  // Shape[0]: the machine's stop/run status
@@ -108,6 +109,7 @@ class frm_S_dayReport : public QWidget {
     void btnBigadong_s_Click();
     void btnBigadong_e_Click();
     void btnTest_Click();
+    void btnJajuTest_Click();
     void CmdChange_Click();
     void lblOk_Cnt_Click();
     void cmdUnit_Change_Click();

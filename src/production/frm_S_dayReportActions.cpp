@@ -13,6 +13,8 @@
 #include "production/frm_S_bigadong2.h"
 #include "production/frm_S_dayReport.h"
 #include "production/frm_S_endtime.h"
+#include "quality/frm_S_jajutest.h"
+#include "quality/frm_S_test.h"
 #include "ui/Forms.h"
 #include "ui/NavigationBar.h"
 #include "ui/TouchLabel.h"
@@ -124,8 +126,15 @@ void frm_S_dayReport::CmdChange_Click() {
 // The dialog writes the accepted time straight into lblStTime.
 void frm_S_dayReport::lsOpenStartTime() { frm_S_starttime::gsOPEN(); }
 
-// The end-time and moulding-condition dialogs open here once they exist.
 void frm_S_dayReport::lsOpenEndTime() { frm_S_endtime::gsOPEN(); }
-void frm_S_dayReport::lsOpenTest() {}
+
+void frm_S_dayReport::lsOpenTest() {
+    // The sheet reads the order, product and date from this screen.
+    gfFORM<frm_S_test>().Show();
+}
+
+void frm_S_dayReport::btnJajuTest_Click() {
+    if (!lblseq->text().isEmpty()) frm_S_jajutest::gsOPEN(*this);
+}
 
 }  // namespace mes

@@ -47,7 +47,7 @@ TEST_F(PlantTest, MouldingSheetCountsByOrderAndDateAndLoadsNumbers) {
                                   "WHERE op_seq_sub = '%1' AND test_date = '%2'")
                        .arg(kRun, kToday)),
               1);
-    const auto out = db_.execute(moldSheetLoad(kRun));
+    const auto out = db_.execute(moldSheetLoad(kRun, kToday));
     ASSERT_EQ(out[0].result.columns.size(), 44);
     const auto& row = out[0].result.rows[0];
     EXPECT_EQ(row[0], QVariant(12.5));

@@ -62,12 +62,14 @@ QString moldSheetCount(const QString& opSeqSub, const QString& date) {
                       QStringLiteral("' AND test_date = '") + date + u'\''});
 }
 
-QString moldSheetLoad(const QString& opSeqSub) {
+// Today's sheet of the work order: the same key as the count.
+QString moldSheetLoad(const QString& opSeqSub, const QString& date) {
     const QStringList columns = moldColumns();
     QStringList l{QStringLiteral("SELECT  ") + columns.first()};
     for (int i = 1; i < columns.size(); ++i) l << QStringLiteral("        ,") + columns[i];
     l << QStringLiteral("From Q_MOLDTEST_RESULT")
-      << QStringLiteral("WHERE op_seq_sub = '") + opSeqSub + u'\'';
+      << QStringLiteral("WHERE op_seq_sub = '") + opSeqSub +
+             QStringLiteral("' AND test_date = '") + date + u'\'';
     return lines(l);
 }
 

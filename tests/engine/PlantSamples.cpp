@@ -66,7 +66,7 @@ QStringList allSamples() {
         inspectors(),
         picturePath(QStringLiteral("T01")),
         moldSheetCount(key, d),
-        moldSheetLoad(key),
+        moldSheetLoad(key, d),
         processButtons(QStringLiteral("Where b_eq.ipaddress = '"), QStringLiteral("10.0.0.5"), d),
         results(d, QStringLiteral("10.0.0.5"), QStringLiteral("AND A.process_code = '1000'")),
         labelProduct(QStringLiteral("P01")),

@@ -86,7 +86,7 @@ QString sheetCount(const QString& product, const QString& shift, const QString& 
 QString inspectors();
 QString picturePath(const QString& number);
 QString moldSheetCount(const QString& opSeqSub, const QString& date);
-QString moldSheetLoad(const QString& opSeqSub);
+QString moldSheetLoad(const QString& opSeqSub, const QString& date);
 
 // History, labels, ticket.
 QString processButtons(const QString& ipClause, const QString& ip, const QString& date);
