@@ -18,10 +18,11 @@
 #include "foundation/EmbeddedEngine.h"
 #include "foundation/Session.h"
 
+#include "ReportScreenshots.h"
 #include "foundation/SingleInstance.h"
 #include "foundation/TerminalClock.h"
 #include "foundation/TerminalIdentity.h"
-#include "ReportScreenshots.h"
+#include "quality/QualityScreenshots.h"
 #include "screens/Routes.h"
 #include "ui/ButtonStrip.h"
 #include "ui/Forms.h"
@@ -149,6 +150,7 @@ int main(int argc, char* argv[]) {
     QTemporaryDir folder;
     if (!openDemoPlant(folder)) return 1;
     failed += gfSAVE_WORK_SCREENSHOTS(dir);
+    failed += gfSAVE_QUALITY_SCREENSHOTS(dir);
     failed += gfSAVE_REPORT_SCREENSHOTS(dir);
     Forms::unloadAll();
     return failed == 0 ? 0 : 1;
