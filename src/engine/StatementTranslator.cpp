@@ -4,6 +4,7 @@
 #include "engine/Clauses.h"
 #include "engine/ExpressionRewriter.h"
 #include "engine/LatestRowJoin.h"
+#include "engine/LotTotals.h"
 #include "engine/TableDefinition.h"
 #include "engine/Tokenizer.h"
 #include "engine/UpdateFrom.h"
@@ -67,11 +68,17 @@ TranslatedStatement StatementTranslator::translate(Pieces s) const {
         LatestRowJoin::rewrite(s);
         AggregateJoin::rewrite(s);
     }
+    // Found before the expressions change, put in after, so that the rewritten
+    // expressions still see the ledger's own column types.
+    const std::vector<LotTotals::Read> lotReads = out.kind == StatementKind::Select
+                                                      ? LotTotals::find(s, schema_)
+                                                      : std::vector<LotTotals::Read>{};
     if (out.kind == StatementKind::Insert) rewriteInsert(s);
     if (out.kind == StatementKind::Update) rewriteUpdate(s);
     if (out.kind == StatementKind::Delete) rewriteDelete(s);
     if (out.kind == StatementKind::Select) nameResultColumns(s);
     ExpressionRewriter(schema_).rewrite(s);
+    LotTotals::apply(s, lotReads);
     collateOrderBy(s);
     rewriteTop(s);
     out.sql = joinPieces(s);

@@ -47,8 +47,10 @@ QVariant PlantDb::value(const QString& sql) const {
 
 QStringList PlantDb::tables() const {
     QStringList out;
-    for (const auto& r : rows(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' "
-                                             "AND name NOT LIKE 'sqlite_%' ORDER BY name"))) {
+    for (const auto& r :
+         rows(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' "
+                             "AND name NOT LIKE 'sqlite_%' AND name <> 'S_PRODUCT_STORE_LOT' "
+                             "ORDER BY name"))) {
         out << r.first().toString();
     }
     return out;

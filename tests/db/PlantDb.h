@@ -15,8 +15,8 @@ class PlantDb {
   public:
     explicit PlantDb(const QString& path);
     QList<QVariantList> rows(const QString& sql) const;
-    QVariant value(const QString& sql) const;  // first column of the first row
-    QStringList tables() const;
+    QVariant value(const QString& sql) const;         // first column of the first row
+    QStringList tables() const;                       // the plant's, not the engine's lot totals
     QStringList columns(const QString& table) const;  // lower case
     QString declaredCollation(const QString& table, const QString& column) const;
     QString declaredType(const QString& table, const QString& column) const;
