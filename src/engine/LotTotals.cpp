@@ -189,22 +189,29 @@ void LotTotals::apply(Pieces& s, const std::vector<Read>& reads) {
     for (auto it = reads.rbegin(); it != reads.rend(); ++it) {
         if (it->ordinal >= static_cast<int>(tables.size())) continue;
         const QString p = it->product;
+        const QString later = it->orEqual ? QStringLiteral(">") : QStringLiteral(">=");
         const QString late =
             QStringLiteral(
-                "SELECT lot_no FROM %1 WHERE product_code = %2 AND reg_date %3 %4 AND lot_no IS "
-                "NOT NULL UNION ALL SELECT lot_no FROM %1 WHERE product_code = %2 AND reg_date IS "
-                "NULL AND lot_no IS NOT NULL")
-                .arg(QString::fromLatin1(kLedger), p,
-                     it->orEqual ? QStringLiteral(">") : QStringLiteral(">="), it->date);
-        const QString rows =
-            QStringLiteral("product_code, lot_no, reg_date, idx, ipgo_su, culgo_su");
+                "SELECT lot_no FROM %1 WHERE product_code = %2 AND reg_date %3 %4 UNION ALL "
+                "SELECT lot_no FROM %1 WHERE product_code = %2 AND reg_date IS NULL")
+                .arg(QString::fromLatin1(kLedger), p, later, it->date);
+        // LIMIT -1 keeps SQLite from pushing the statement's own date condition into
+        // the branches, where it would walk the date index over the whole history. A
+        // lot's later movements are sought by date (+ keeps the lot index out): there
+        // are few or none.
         const QString sql =
             QStringLiteral(
-                "(SELECT %3 FROM %2 WHERE product_code = %4 AND balance > 0 AND lot_no IS NOT "
-                "NULL AND lot_no NOT IN (%5) "
+                "(SELECT %3 FROM %2 T WHERE T.product_code = %4 AND T.balance > 0 AND "
+                "T.lot_no IS NOT NULL AND NOT EXISTS (SELECT 1 FROM %1 X WHERE X.product_code "
+                "= %4 AND X.reg_date %6 %7 AND +X.lot_no = T.lot_no) AND NOT EXISTS (SELECT 1 "
+                "FROM %1 X WHERE X.product_code = %4 AND X.reg_date IS NULL AND +X.lot_no = "
+                "T.lot_no) "
                 "UNION ALL SELECT %3 FROM %1 WHERE product_code = %4 AND lot_no IS NULL "
-                "UNION ALL SELECT %3 FROM %1 WHERE product_code = %4 AND lot_no IN (%5))")
-                .arg(QString::fromLatin1(kLedger), QString::fromLatin1(kTotals), rows, p, late);
+                "UNION ALL SELECT %3 FROM %1 WHERE product_code = %4 AND lot_no IN (%5) "
+                "LIMIT -1)")
+                .arg(QString::fromLatin1(kLedger), QString::fromLatin1(kTotals),
+                     QStringLiteral("product_code, lot_no, reg_date, idx, ipgo_su, culgo_su"), p,
+                     late, later, it->date);
         Piece& table = s[tables[it->ordinal]];
         table = synth(TokenKind::Word, sql, table.lead);
     }
