@@ -206,7 +206,10 @@ QString gfJAJU_INSERT_SQL(const JajuKey& k, const JajuSheet& s) {
                    {QStringLiteral("user_id"), q(s.user)}});
 }
 
-QString gfJAJU_ITEM_INSERT_SQL(const JajuKey& k, const JajuSheet& s, const JajuItem& item) {
+namespace {
+
+QList<QPair<QString, QString>> itemValues(const JajuKey& k, const JajuSheet& s,
+                                          const JajuItem& item) {
     QList<QPair<QString, QString>> v{{QStringLiteral("seq"), q(k.seq)},
                                      {QStringLiteral("process_test_num"), q(k.testNum)},
                                      {QStringLiteral("process_test_num_sub"), q(item.testNumSub)},
@@ -221,7 +224,31 @@ QString gfJAJU_ITEM_INSERT_SQL(const JajuKey& k, const JajuSheet& s, const JajuI
     v.append({QStringLiteral("last_date"), q(s.date)});
     v.append({QStringLiteral("last_time"), q(s.hhmmss)});
     v.append({QStringLiteral("user_id"), q(s.user)});
-    return insert(QStringLiteral("Q_CHOJUNGJONGTEST_RESULT_SUB"), v);
+    return v;
+}
+
+}  // namespace
+
+QString gfJAJU_ITEM_INSERT_SQL(const JajuKey& k, const JajuSheet& s, const JajuItem& item) {
+    return insert(QStringLiteral("Q_CHOJUNGJONGTEST_RESULT_SUB"), itemValues(k, s, item));
+}
+
+QString gfJAJU_ITEM_ADD_SQL(const JajuKey& k, const JajuSheet& s, const JajuItem& item) {
+    QStringList names, values;
+    for (const auto& [name, value] : itemValues(k, s, item)) {
+        names << name;
+        values << value;
+    }
+    return gfSQL_LINES(
+        {QStringLiteral("Insert into Q_CHOJUNGJONGTEST_RESULT_SUB ("),
+         QStringLiteral("    ") + names.join(QStringLiteral(", ")), QStringLiteral(") SELECT"),
+         QStringLiteral("    ") + values.join(QStringLiteral(", ")),
+         QStringLiteral("WHERE NOT EXISTS (SELECT 1 FROM Q_CHOJUNGJONGTEST_RESULT_SUB"),
+         QStringLiteral("    WHERE product_code = ") + q(k.product) +
+             QStringLiteral(" AND process_juya = ") + k.shift +
+             QStringLiteral(" AND process_test_num_sub = ") + q(item.testNumSub),
+         QStringLiteral("    AND seq = ") + q(k.seq) + QStringLiteral(" AND process_num = ") +
+             q(s.number) + u')'});
 }
 
 QStringList gfJAJU_DELETE_SQL(const JajuKey& k) {

@@ -58,6 +58,9 @@ QString gfJAJU_UPDATE_SQL(const JajuKey& key, const JajuSheet& s);
 QString gfJAJU_ITEM_UPDATE_SQL(const JajuKey& key, const JajuSheet& s, const JajuItem& item);
 QString gfJAJU_INSERT_SQL(const JajuKey& key, const JajuSheet& s);
 QString gfJAJU_ITEM_INSERT_SQL(const JajuKey& key, const JajuSheet& s, const JajuItem& item);
+// The item row of a stored sheet when it has none yet (an item the standard gained
+// after the sheet was stored), so that an update loses none of the values shown.
+QString gfJAJU_ITEM_ADD_SQL(const JajuKey& key, const JajuSheet& s, const JajuItem& item);
 // The sheet and its items.
 QStringList gfJAJU_DELETE_SQL(const JajuKey& key);
 

@@ -179,8 +179,10 @@ void frm_S_jajutest::btn_Savejaju_Click() {
         item.check = spread->TextWithColID(QStringLiteral("검사확인"), row);
         item.result = spread->TextWithColID(kResult, row);
         item.remark = spread->TextWithColID(QStringLiteral("비고"), row);
-        list << (count == 0 ? gfJAJU_ITEM_INSERT_SQL(k, s, item)
-                            : gfJAJU_ITEM_UPDATE_SQL(k, s, item));
+        if (count == 0)
+            list << gfJAJU_ITEM_INSERT_SQL(k, s, item);
+        else
+            list << gfJAJU_ITEM_UPDATE_SQL(k, s, item) << gfJAJU_ITEM_ADD_SQL(k, s, item);
     }
     if (!gfDB_EXEC_LIST(list, kLocation)) return;
     lbl_jaju_num->setText(s.number.isEmpty() ? lbl_jaju_num->text() : s.number);

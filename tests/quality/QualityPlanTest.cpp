@@ -29,7 +29,8 @@ TEST_F(QualityPlans, TheSheetsStatementsSeekTheirRows) {
                                                gfJAJU_STANDARD_SQL("FP-100"),
                                                gfJAJU_ORDER_QTY_SQL(key.seq),
                                                gfJAJU_UPDATE_SQL(key, sheet),
-                                               gfJAJU_ITEM_UPDATE_SQL(key, sheet, item)} +
+                                               gfJAJU_ITEM_UPDATE_SQL(key, sheet, item),
+                                               gfJAJU_ITEM_ADD_SQL(key, sheet, item)} +
                                    gfJAJU_DELETE_SQL(key);
     const QStringList results{"Q_MOLDTEST_RESULT", "Q_CHOJUNGJONGTEST_RESULT",
                               "Q_CHOJUNGJONGTEST_RESULT_SUB", "B_JAKUPJISI_MASTER"};

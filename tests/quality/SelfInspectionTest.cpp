@@ -199,6 +199,27 @@ TEST_F(SelfInspection, SheetsAreNumberedPerTestDateAndASecondSaveUpdates) {
     EXPECT_EQ(itemsOf("20261208002").size(), 4);
 }
 
+TEST_F(SelfInspection, AnItemAddedToTheStandardAfterTheSheetIsStoredOnUpdate) {
+    clearSheets();
+    frm_S_jajutest& j = inspect();
+    enter(j, 1, "x1", "1");
+    save(j);
+    gsUNLOAD<frm_S_jajutest>();
+    exec(
+        "INSERT INTO Q_CHOJUNGJONGTEST_STD_SUB (process_test_num_sub, process_test_num, "
+        "testlist_code, spec_std, spec_min, spec_max, spec_unit, process_test_gu, "
+        "process_siryo_su, sortby) VALUES ('QS-FP-100-05', 'QS-FP-100', 'TL03', '8.5±0.1', "
+        "'8.4', '8.6', 'mm', '핀 게이지', 3, 5)");
+    frm_S_jajutest& again = inspect();
+    enter(again, 5, "x1", "8.5");
+    enter(again, 1, "x1", "2");
+    save(again);
+    const QList<QVariantList> items = itemsOf("20261208001");
+    ASSERT_EQ(items.size(), 5) << "one row per item, none twice";
+    EXPECT_EQ(items[0].mid(0, 2), (QVariantList{"QS-FP-100-01", "2"}));
+    EXPECT_EQ(items[4].mid(0, 2), (QVariantList{"QS-FP-100-05", "8.5"}));
+}
+
 TEST_F(SelfInspection, QuotesInTheStandardAreStoredAsTheyStand) {
     clearSheets();
     exec(
