@@ -1,5 +1,6 @@
 // The results screen and the defect and downtime histories on the scaled plant,
-// small and large: one "all processes" press on the busiest machine of today.
+// small and large: one "all processes" press on the busiest machine of today, and
+// on the busiest machine-day of the history (the clock set to that day).
 // Statements, Session and SQLite time per press; the query plans of the process
 // buttons and of each grid's statement are printed once per size on stderr
 // ("big_scans" counts plan lines that read a whole history table).
@@ -10,6 +11,7 @@
 #include <map>
 
 #include "ActionMeter.h"
+#include "BenchSession.h"
 #include "QueryPlan.h"
 #include "SharedPlants.h"
 #include "foundation/Session.h"
@@ -37,6 +39,20 @@ QString busiestMachine() {
         .toString();
 }
 
+// The machine and work-order date with the most runs before today.
+std::pair<QString, QString> busiestPastDay(mesbench::BenchSession& p) {
+    RecordData data;
+    DbError error;
+    p.session().fetch(QStringLiteral("SELECT TOP 1 B.ipaddress, P.jisi_date FROM P_SANGSAN_MASTER "
+                                     "P JOIN B_EQUIPMENT B ON B.equipment_code = P.equipment_code "
+                                     "WHERE P.jisi_date < '%1' GROUP BY B.ipaddress, P.jisi_date "
+                                     "ORDER BY COUNT(*) DESC")
+                          .arg(TerminalClock::date()),
+                      &data, &error);
+    if (data.rows.isEmpty()) return {};
+    return {data.rows.first().value(0).toString(), data.rows.first().value(1).toString()};
+}
+
 void standAt(const QString& ip) {
     QByteArray address;
     for (const QString& part : ip.split(u'.')) address += char(part.toInt());
@@ -45,10 +61,10 @@ void standAt(const QString& ip) {
 
 void printPlans(mesbench::BenchSession& p, const QString& ip) {
     static std::map<QString, bool> printed;
-    const QString label = p.size().name();
+    const QString today = TerminalClock::date();
+    const QString label = p.size().name() + QStringLiteral(", ") + today;
     if (printed[label]) return;
     printed[label] = true;
-    const QString today = TerminalClock::date();
     const std::pair<const char*, QString> statements[] = {
         {"process buttons", reports::gfPROCESS_BUTTONS_SQL(ip, today, reports::IpClause::Lower)},
         {"results", reports::gfRESULTS_SQL(today, ip, {})},
@@ -72,9 +88,18 @@ void pressFind(benchmark::State& state) {
         return;
     }
     p.install();
-    const QString ip = busiestMachine();
+    const bool past = state.range(1) == 1;
+    QString ip;
+    if (past) {
+        const auto [address, date] = busiestPastDay(p);
+        ip = address;
+        if (!ip.isEmpty())
+            TerminalClock::setFixed(QDateTime(QDate::fromString(date, Qt::ISODate), QTime(12, 0)));
+    } else {
+        ip = busiestMachine();
+    }
     if (ip.isEmpty()) {
-        state.SkipWithError("no runs today on the plant");
+        state.SkipWithError("no runs on the plant for this date");
         return;
     }
     standAt(ip);
@@ -87,16 +112,31 @@ void pressFind(benchmark::State& state) {
     for (auto _ : state) s.btnFind_Click();
     meter.report(state);
     state.counters["grid_rows"] = s.spread->MaxRows();
-    state.SetLabel(p.size().name().toStdString());
+    state.SetLabel(
+        (p.size().name() + (past ? QStringLiteral(", busiest past day ") + TerminalClock::date()
+                                 : QStringLiteral(", today")))
+            .toStdString());
+    gsUNLOAD<Screen>();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    TerminalClock::clearFixed();
 }
 
 void BM_Results(benchmark::State& state) { pressFind<frm_S_Report_Sangsan>(state); }
 void BM_DefectHistory(benchmark::State& state) { pressFind<frm_S_Report_badqty>(state); }
 void BM_DowntimeHistory(benchmark::State& state) { pressFind<frm_S_Report_bigadong>(state); }
 
-BENCHMARK(BM_Results)->Arg(0)->Arg(1)->ArgName("large")->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_DefectHistory)->Arg(0)->Arg(1)->ArgName("large")->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_DowntimeHistory)->Arg(0)->Arg(1)->ArgName("large")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Results)
+    ->ArgsProduct({{0, 1}, {0, 1}})
+    ->ArgNames({"large", "past"})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DefectHistory)
+    ->ArgsProduct({{0, 1}, {0, 1}})
+    ->ArgNames({"large", "past"})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DowntimeHistory)
+    ->ArgsProduct({{0, 1}, {0, 1}})
+    ->ArgNames({"large", "past"})
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
