@@ -1,5 +1,6 @@
 #include "ui/ScreenParts.h"
 
+#include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -11,11 +12,15 @@
 
 namespace mes {
 
-ScreenFrame gfSCREEN_FRAME(QWidget* screen, const QString& name, const QString& title) {
+void gsSCREEN_WINDOW(QWidget* screen, const QString& name, const QString& title) {
     screen->setObjectName(name);
     screen->setWindowTitle(title);
     screen->move(0, 0);
     screen->resize(1024, 768);
+}
+
+ScreenFrame gfSCREEN_FRAME(QWidget* screen, const QString& name, const QString& title) {
+    gsSCREEN_WINDOW(screen, name, title);
     ScreenFrame frame;
     frame.layout = new QVBoxLayout(screen);
     frame.top = new QHBoxLayout;
@@ -42,6 +47,38 @@ QTableView* gfSPREAD_GRID(QWidget* parent, clsSpread** spread) {
     *spread = new clsSpread(parent);
     (*spread)->Spr(grid);
     return grid;
+}
+
+QLabel* gfCAPTION(QWidget* parent, const QString& text, const QString& name) {
+    auto* l = new QLabel(text, parent);
+    if (!name.isEmpty()) l->setObjectName(name);
+    l->setAlignment(Qt::AlignCenter);
+    l->setStyleSheet(QStringLiteral("background: rgb(214,224,236);"));
+    l->setMinimumHeight(Theme::kRowHeight);
+    return l;
+}
+
+void gsFIELD_LOOK(QLabel* field) {
+    field->setFrameShape(QFrame::Box);
+    field->setMinimumHeight(Theme::kRowHeight);
+    field->setAlignment(Qt::AlignCenter);
+    field->setStyleSheet(QStringLiteral("background: white;"));
+}
+
+QPushButton* gfBUTTON(QWidget* parent, const QString& name, const QString& text) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(name);
+    b->setMinimumHeight(Theme::kButtonHeight);
+    b->setFont(Theme::font(Theme::kFontPixels, true));
+    return b;
+}
+
+QPushButton* gfDIALOG_BUTTON(QWidget* parent, const QString& name, const QString& text) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(name);
+    b->setMinimumSize(Theme::kKeySize * 2, Theme::kButtonHeight);
+    b->setAutoDefault(false);
+    return b;
 }
 
 }  // namespace mes
