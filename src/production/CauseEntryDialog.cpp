@@ -7,6 +7,7 @@
 
 #include "production/RunFigures.h"
 #include "ui/Forms.h"
+#include "ui/ScreenParts.h"
 #include "ui/Theme.h"
 #include "ui/clsSpread.h"
 #include "ui/frmKey2.h"
@@ -23,22 +24,13 @@ CauseEntryDialog::CauseEntryDialog(const QString& name, const QString& caption,
     auto* layout = new QVBoxLayout(this);
     body_ = new QVBoxLayout;
     layout->addLayout(body_);
-    ss = new QTableView(this);
-    ss->setObjectName(QStringLiteral("ss"));
+    ss = gfSPREAD_GRID(this, &spread);
     layout->addWidget(ss, 1);
-    spread = new clsSpread(this);
-    spread->Spr(ss);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    cmdSave = new QPushButton(QStringLiteral("저장"), this);
-    cmdSave->setObjectName(QStringLiteral("cmdSave"));
-    Command14 = new QPushButton(QStringLiteral("닫기"), this);
-    Command14->setObjectName(QStringLiteral("Command14"));
-    for (QPushButton* b : {cmdSave, Command14}) {
-        b->setMinimumSize(Theme::kKeySize * 2, Theme::kButtonHeight);
-        b->setAutoDefault(false);
-        buttons->addWidget(b);
-    }
+    cmdSave = gfDIALOG_BUTTON(this, QStringLiteral("cmdSave"), QStringLiteral("저장"));
+    Command14 = gfDIALOG_BUTTON(this, QStringLiteral("Command14"), QStringLiteral("닫기"));
+    for (QPushButton* b : {cmdSave, Command14}) buttons->addWidget(b);
     layout->addLayout(buttons);
     connect(spread, &clsSpread::Click, this, &CauseEntryDialog::ss_Click);
     connect(cmdSave, &QPushButton::clicked, this, [this] { cmdSave_Click(); });

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "ui/NavigationBar.h"
+#include "ui/ScreenParts.h"
 #include "ui/Theme.h"
 #include "ui/TouchLabel.h"
 #include "ui/clsSpread.h"
@@ -26,38 +27,15 @@ T* field(QWidget* parent, const QString& name, bool shown = true) {
         l->hide();
         return l;
     }
-    l->setFrameShape(QFrame::Box);
-    l->setMinimumHeight(Theme::kRowHeight);
-    l->setAlignment(Qt::AlignCenter);
-    l->setStyleSheet(QStringLiteral("background: white;"));
+    gsFIELD_LOOK(l);
     return l;
-}
-
-QLabel* caption(QWidget* parent, const QString& text, const QString& name = {}) {
-    auto* l = new QLabel(text, parent);
-    if (!name.isEmpty()) l->setObjectName(name);
-    l->setAlignment(Qt::AlignCenter);
-    l->setStyleSheet(QStringLiteral("background: rgb(214,224,236);"));
-    l->setMinimumHeight(Theme::kRowHeight);
-    return l;
-}
-
-QPushButton* button(QWidget* parent, const QString& name, const QString& text) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    b->setMinimumHeight(Theme::kButtonHeight);
-    b->setFont(Theme::font(Theme::kFontPixels, true));
-    return b;
 }
 
 }  // namespace
 
 frm_S_dayReport::frm_S_dayReport(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setObjectName(QStringLiteral("frm_S_dayReport"));
-    // Also the location its statements give the error log.
-    setWindowTitle(QStringLiteral("작업지시목록"));
-    move(0, 0);
-    resize(1024, 768);
+    // The title is also the location its statements give the error log.
+    gsSCREEN_WINDOW(this, QStringLiteral("frm_S_dayReport"), QStringLiteral("작업지시목록"));
     buildFields();
     buildButtons();
     lsSpreadInit();
@@ -122,38 +100,38 @@ void frm_S_dayReport::buildFields() {
     lbl_jakupjisi_num = field(this, QStringLiteral("lbl_jakupjisi_num"));
     lbl_juya = field(this, QStringLiteral("lbl_juya"));
     lblOp_seq_sub = field(this, QStringLiteral("lblOp_seq_sub"));
-    pair(0, 0, caption(this, QStringLiteral("지시 일자")), lblJakupdate);
-    pair(0, 1, caption(this, QStringLiteral("작업번호")), lbl_jakupjisi_num);
+    pair(0, 0, gfCAPTION(this, QStringLiteral("지시 일자")), lblJakupdate);
+    pair(0, 1, gfCAPTION(this, QStringLiteral("작업번호")), lbl_jakupjisi_num);
     g->addWidget(lbl_juya, 0, 4);
     g->addWidget(lblOp_seq_sub, 0, 5, 1, 3);
 
     lblCustomer_Name = field(this, QStringLiteral("lblCustomer_Name"));
     lblpumbun = field(this, QStringLiteral("lblpumbun"));
     lblUnit_Code = field(this, QStringLiteral("lblUnit_Code"));
-    pair(1, 0, caption(this, QStringLiteral("수주처")), lblCustomer_Name);
-    pair(1, 1, caption(this, QStringLiteral("품번")), lblpumbun);
-    pair(1, 2, caption(this, QStringLiteral("단위")), lblUnit_Code);
+    pair(1, 0, gfCAPTION(this, QStringLiteral("수주처")), lblCustomer_Name);
+    pair(1, 1, gfCAPTION(this, QStringLiteral("품번")), lblpumbun);
+    pair(1, 2, gfCAPTION(this, QStringLiteral("단위")), lblUnit_Code);
 
     lblproduct_name = field(this, QStringLiteral("lblproduct_name"));
     lblProduct_name_Detail = field(this, QStringLiteral("lblProduct_name_Detail"));
-    g->addWidget(caption(this, QStringLiteral("품명")), 2, 0);
+    g->addWidget(gfCAPTION(this, QStringLiteral("품명")), 2, 0);
     g->addWidget(lblproduct_name, 2, 1, 1, 3);
-    g->addWidget(caption(this, QStringLiteral("품명(상세)")), 2, 4);
+    g->addWidget(gfCAPTION(this, QStringLiteral("품명(상세)")), 2, 4);
     g->addWidget(lblProduct_name_Detail, 2, 5, 1, 3);
 
     lblStDate = field(this, QStringLiteral("lblStDate"));
     lblStTime = field<TouchLabel>(this, QStringLiteral("lblStTime"));
     lblEdTime = field<TouchLabel>(this, QStringLiteral("lblEdTime"));
     lblMin = field(this, QStringLiteral("lblMin"));
-    pair(3, 0, caption(this, QStringLiteral("시작일자")), lblStDate);
-    pair(3, 1, caption(this, QStringLiteral("시작시간")), lblStTime);
-    pair(3, 2, caption(this, QStringLiteral("종료시간")), lblEdTime);
-    pair(3, 3, caption(this, QStringLiteral("경과시간")), lblMin);
+    pair(3, 0, gfCAPTION(this, QStringLiteral("시작일자")), lblStDate);
+    pair(3, 1, gfCAPTION(this, QStringLiteral("시작시간")), lblStTime);
+    pair(3, 2, gfCAPTION(this, QStringLiteral("종료시간")), lblEdTime);
+    pair(3, 3, gfCAPTION(this, QStringLiteral("경과시간")), lblMin);
 
-    lblJisi_Text = caption(this, {}, QStringLiteral("lblJisi_Text"));
-    lblSangsan_Text = caption(this, {}, QStringLiteral("lblSangsan_Text"));
-    lblOk_Text = caption(this, {}, QStringLiteral("lblOk_Text"));
-    lblBad_Text = caption(this, {}, QStringLiteral("lblBad_Text"));
+    lblJisi_Text = gfCAPTION(this, {}, QStringLiteral("lblJisi_Text"));
+    lblSangsan_Text = gfCAPTION(this, {}, QStringLiteral("lblSangsan_Text"));
+    lblOk_Text = gfCAPTION(this, {}, QStringLiteral("lblOk_Text"));
+    lblBad_Text = gfCAPTION(this, {}, QStringLiteral("lblBad_Text"));
     lblJisi_Cnt = field(this, QStringLiteral("lblJisi_Cnt"));
     lblJakup_Cnt = field(this, QStringLiteral("lblJakup_Cnt"));
     lblOk_Cnt = field<TouchLabel>(this, QStringLiteral("lblOk_Cnt"));
@@ -180,19 +158,19 @@ void frm_S_dayReport::buildFields() {
 
 void frm_S_dayReport::buildButtons() {
     auto* row = new QHBoxLayout;
-    btnBigadong_s = button(this, QStringLiteral("btnBigadong_s"), QStringLiteral("설비정지"));
+    btnBigadong_s = gfBUTTON(this, QStringLiteral("btnBigadong_s"), QStringLiteral("설비정지"));
     auto* shape = new QFrame(this);
     shape->setObjectName(QStringLiteral("Shape_0"));
     shape->setFrameShape(QFrame::Box);
     shape->setFixedSize(Theme::kButtonHeight, Theme::kButtonHeight);
     shape->setAutoFillBackground(true);
     Shape << shape;
-    btnBigadong_e = button(this, QStringLiteral("btnBigadong_e"), QStringLiteral("설비가동"));
-    btnBigadong = button(this, QStringLiteral("btnBigadong"), QStringLiteral("비가동 등록"));
-    btnTest = button(this, QStringLiteral("btnTest"), QStringLiteral("성형조건 등록"));
-    cmdUnit_Change = button(this, QStringLiteral("cmdUnit_Change"), QStringLiteral("단위변환"));
-    CmdChange = button(this, QStringLiteral("CmdChange"), QStringLiteral("작업전환"));
-    btnEnd = button(this, QStringLiteral("btnEnd"), QStringLiteral("작업종료"));
+    btnBigadong_e = gfBUTTON(this, QStringLiteral("btnBigadong_e"), QStringLiteral("설비가동"));
+    btnBigadong = gfBUTTON(this, QStringLiteral("btnBigadong"), QStringLiteral("비가동 등록"));
+    btnTest = gfBUTTON(this, QStringLiteral("btnTest"), QStringLiteral("성형조건 등록"));
+    cmdUnit_Change = gfBUTTON(this, QStringLiteral("cmdUnit_Change"), QStringLiteral("단위변환"));
+    CmdChange = gfBUTTON(this, QStringLiteral("CmdChange"), QStringLiteral("작업전환"));
+    btnEnd = gfBUTTON(this, QStringLiteral("btnEnd"), QStringLiteral("작업종료"));
     row->addWidget(btnBigadong_s);
     row->addWidget(shape);
     for (QPushButton* b : {btnBigadong_e, btnBigadong, btnTest, cmdUnit_Change, CmdChange, btnEnd})
@@ -209,7 +187,7 @@ void frm_S_dayReport::buildButtons() {
     connect(btnBigadong_e, &QPushButton::clicked, this, &frm_S_dayReport::btnBigadong_e_Click);
     connect(btnTest, &QPushButton::clicked, this, &frm_S_dayReport::btnTest_Click);
     connect(CmdChange, &QPushButton::clicked, this, &frm_S_dayReport::CmdChange_Click);
-    btnJajuTest = button(this, QStringLiteral("btnJajuTest"), QStringLiteral("자주검사"));
+    btnJajuTest = gfBUTTON(this, QStringLiteral("btnJajuTest"), QStringLiteral("자주검사"));
     row->insertWidget(row->indexOf(btnTest) + 1, btnJajuTest);
     connect(btnJajuTest, &QPushButton::clicked, this, &frm_S_dayReport::btnJajuTest_Click);
 }

@@ -1,17 +1,15 @@
 #pragma once
 
-#include <QDialog>
-#include <QList>
+#include "ui/TimeEntryDialog.h"
 
 class QLabel;
-class QPushButton;
 
 namespace mes {
 
 // Sets the end time shown on the production screen (lblEdTime): digits form
 // "HH:MM"; an entry that fails the check is cleared and the dialog stays open.
 // Only the day shift's elapsed minutes follow it; nothing is written here.
-class frm_S_endtime : public QDialog {
+class frm_S_endtime : public TimeEntryDialog {
     Q_OBJECT
   public:
     explicit frm_S_endtime(QWidget* parent = nullptr);
@@ -29,14 +27,11 @@ class frm_S_endtime : public QDialog {
     QLabel* lblProcess_code = nullptr;
     QLabel* lblJakupdate = nullptr;
     QLabel* lbl_juya = nullptr;
-    QList<QPushButton*> cmdNum;
-    QPushButton* cmdBackSpace = nullptr;
-    QPushButton* cmdSave = nullptr;
-    QPushButton* Command14 = nullptr;
 
   private:
+    QString backSpaced(const QString& entry) const override { return gfBACK_SPACE(entry); }
     void load();
-    void cmdSave_Click();
+    void cmdSave_Click() override;
 };
 
 }  // namespace mes

@@ -10,6 +10,7 @@
 #include "quality/frm_S_jajutest.h"
 #include "ui/Forms.h"
 #include "ui/ModalHost.h"
+#include "ui/ScreenParts.h"
 #include "ui/Theme.h"
 #include "ui/TouchLabel.h"
 #include "ui/clsSpread.h"
@@ -21,21 +22,12 @@ frm_S_jaju_employee::frm_S_jaju_employee(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("검사자 선택"));
     resize(500, 600);
     auto* layout = new QVBoxLayout(this);
-    ss = new QTableView(this);
-    ss->setObjectName(QStringLiteral("ss"));
+    ss = gfSPREAD_GRID(this, &spread);
     layout->addWidget(ss, 1);
-    spread = new clsSpread(this);
-    spread->Spr(ss);
     auto* buttons = new QHBoxLayout;
-    cmdSave = new QPushButton(QStringLiteral("선택"), this);
-    cmdSave->setObjectName(QStringLiteral("cmdSave"));
-    Command14 = new QPushButton(QStringLiteral("닫기"), this);
-    Command14->setObjectName(QStringLiteral("Command14"));
-    for (QPushButton* b : {cmdSave, Command14}) {
-        b->setMinimumSize(Theme::kKeySize * 2, Theme::kButtonHeight);
-        b->setAutoDefault(false);
-        buttons->addWidget(b);
-    }
+    cmdSave = gfDIALOG_BUTTON(this, QStringLiteral("cmdSave"), QStringLiteral("선택"));
+    Command14 = gfDIALOG_BUTTON(this, QStringLiteral("Command14"), QStringLiteral("닫기"));
+    for (QPushButton* b : {cmdSave, Command14}) buttons->addWidget(b);
     layout->addLayout(buttons);
     connect(spread, &clsSpread::Click, this, [this](int, int row) { row_ = row; });
     connect(cmdSave, &QPushButton::clicked, this, &frm_S_jaju_employee::cmdSave_Click);

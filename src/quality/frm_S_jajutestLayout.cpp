@@ -12,6 +12,7 @@
 #include "quality/GridGroupCaptions.h"
 #include "quality/frm_S_jajutest.h"
 #include "ui/Forms.h"
+#include "ui/ScreenParts.h"
 #include "ui/Theme.h"
 #include "ui/TouchDatePicker.h"
 #include "ui/TouchLabel.h"
@@ -26,27 +27,8 @@ T* field(QWidget* parent, const QString& name, bool shown = true) {
     auto* l = new T(parent);
     l->setObjectName(name);
     l->setVisible(shown);
-    l->setFrameShape(QFrame::Box);
-    l->setMinimumHeight(Theme::kRowHeight);
-    l->setAlignment(Qt::AlignCenter);
-    l->setStyleSheet(QStringLiteral("background: white;"));
+    gsFIELD_LOOK(l);
     return l;
-}
-
-QLabel* caption(QWidget* parent, const QString& text) {
-    auto* l = new QLabel(text, parent);
-    l->setAlignment(Qt::AlignCenter);
-    l->setMinimumHeight(Theme::kRowHeight);
-    l->setStyleSheet(QStringLiteral("background: rgb(214,224,236);"));
-    return l;
-}
-
-QPushButton* button(QWidget* parent, const QString& name, const QString& text) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    b->setMinimumHeight(Theme::kButtonHeight);
-    b->setFont(Theme::font(Theme::kFontPixels, true));
-    return b;
 }
 
 QRadioButton* option(QWidget* parent, const QString& name, const QString& text) {
@@ -60,10 +42,7 @@ QRadioButton* option(QWidget* parent, const QString& name, const QString& text) 
 }  // namespace
 
 frm_S_jajutest::frm_S_jajutest(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setObjectName(QStringLiteral("frm_S_jajutest"));
-    setWindowTitle(QStringLiteral("자주검사등록"));
-    move(0, 0);
-    resize(1024, 768);
+    gsSCREEN_WINDOW(this, QStringLiteral("frm_S_jajutest"), QStringLiteral("자주검사등록"));
     auto* layout = new QVBoxLayout(this);
     layout->setSpacing(4);
     buildTop();
@@ -100,7 +79,7 @@ void frm_S_jajutest::buildTop() {
     auto* g = new QGridLayout;
     g->setSpacing(4);
     const auto pair = [&](int row, int col, const QString& text, QWidget* value) {
-        g->addWidget(caption(this, text), row, col * 2);
+        g->addWidget(gfCAPTION(this, text), row, col * 2);
         g->addWidget(value, row, col * 2 + 1);
     };
     pair(0, 0, QStringLiteral("작업지시"), lbl_seq);
@@ -146,10 +125,10 @@ void frm_S_jajutest::buildBottom() {
     verdict->addButton(optNotpass);
     optCheck->setAutoExclusive(false);
     optPass->setChecked(true);
-    btn_Savejaju = button(this, QStringLiteral("btn_Savejaju"), QStringLiteral("초중종검사등록"));
+    btn_Savejaju = gfBUTTON(this, QStringLiteral("btn_Savejaju"), QStringLiteral("초중종검사등록"));
     btn_deletejaju =
-        button(this, QStringLiteral("btn_deletejaju"), QStringLiteral("초중종검사삭제"));
-    btnClose = button(this, QStringLiteral("btnClose"), QStringLiteral("닫기"));
+        gfBUTTON(this, QStringLiteral("btn_deletejaju"), QStringLiteral("초중종검사삭제"));
+    btnClose = gfBUTTON(this, QStringLiteral("btnClose"), QStringLiteral("닫기"));
     for (QWidget* w : std::initializer_list<QWidget*>{optPass, optNotpass, optCheck})
         row->addWidget(w);
     row->addStretch(1);

@@ -10,6 +10,7 @@
 #include "foundation/Session.h"
 #include "foundation/TerminalClock.h"
 #include "ui/Forms.h"
+#include "ui/ScreenParts.h"
 #include "ui/Theme.h"
 #include "ui/clsSpread.h"
 #include "ui/frm_MSG_001.h"
@@ -33,26 +34,13 @@ const Column kColumns[] = {
     {"품번코드", 10, true},  {"품번", 14, false},   {"품명", 20, false},
 };
 
-QPushButton* bigButton(QWidget* parent, const QString& name, const QString& caption) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setMinimumHeight(Theme::kButtonHeight);
-    b->setFont(Theme::font(Theme::kLargeFontPixels, true));
-    b->setFocusPolicy(Qt::NoFocus);
-    return b;
-}
-
 }  // namespace
 
 frm_S_Jakup::frm_S_Jakup(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setObjectName(QStringLiteral("frm_S_Jakup"));
-    setWindowTitle(QStringLiteral("작업등록"));
-    move(0, 0);
-    resize(1024, 768);
-    auto* layout = new QVBoxLayout(this);
-    auto* top = new QHBoxLayout;
-    auto* caption = new QLabel(windowTitle(), this);
-    caption->setFont(Theme::font(Theme::kLargeFontPixels + 6, true));
+    const ScreenFrame frame =
+        gfSCREEN_FRAME(this, QStringLiteral("frm_S_Jakup"), QStringLiteral("작업등록"));
+    QVBoxLayout* layout = frame.layout;
+    QHBoxLayout* top = frame.top;
     txtCustomer_Code = new QLineEdit(this);
     txtCustomer_Code->setObjectName(QStringLiteral("txtCustomer_Code"));
     txtCustomer_Code->hide();
@@ -60,21 +48,15 @@ frm_S_Jakup::frm_S_Jakup(QWidget* parent) : QWidget(parent, Qt::Window) {
     txtCustomer_Name->setObjectName(QStringLiteral("txtCustomer_Name"));
     txtCustomer_Name->setReadOnly(true);
     txtCustomer_Name->setFont(Theme::font(Theme::kLargeFontPixels, true));
-    cmd_query = bigButton(this, QStringLiteral("cmd_query"), QStringLiteral("조회"));
-    top->addWidget(caption);
-    top->addSpacing(16);
+    cmd_query = gfBIG_BUTTON(this, QStringLiteral("cmd_query"), QStringLiteral("조회"));
     top->addWidget(txtCustomer_Name, 1);
     top->addWidget(cmd_query);
-    layout->addLayout(top);
 
-    ss = new QTableView(this);
-    ss->setObjectName(QStringLiteral("ss"));
-    spread = new clsSpread(this);
-    spread->Spr(ss);
+    ss = gfSPREAD_GRID(this, &spread);
     layout->addWidget(ss, 1);
     auto* actions = new QHBoxLayout;
-    cmdSave = bigButton(this, QStringLiteral("cmdSave"), QStringLiteral("저장"));
-    Command14 = bigButton(this, QStringLiteral("Command14"), QStringLiteral("닫기"));
+    cmdSave = gfBIG_BUTTON(this, QStringLiteral("cmdSave"), QStringLiteral("저장"));
+    Command14 = gfBIG_BUTTON(this, QStringLiteral("Command14"), QStringLiteral("닫기"));
     actions->addStretch(1);
     actions->addWidget(cmdSave);
     actions->addWidget(Command14);

@@ -15,6 +15,7 @@
 #include "ui/ButtonStrip.h"
 #include "ui/Forms.h"
 #include "ui/NavigationBar.h"
+#include "ui/ScreenParts.h"
 #include "ui/Theme.h"
 #include "ui/clsSpread.h"
 #include "ui/frm_MSG_001.h"
@@ -73,15 +74,6 @@ const Column kColumns[] = {
     {"취소", "취소", 5, SpreadCellType::Button, false},
 };
 
-QPushButton* bigButton(QWidget* parent, const QString& name, const QString& caption) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setMinimumHeight(Theme::kButtonHeight);
-    b->setFont(Theme::font(Theme::kLargeFontPixels, true));
-    b->setFocusPolicy(Qt::NoFocus);
-    return b;
-}
-
 // The production screen shown on an order: its inputs, then its own load.
 void handOver(const QString& process, const QString& equipment, const QString& seq,
               const QString& opSeqSub) {
@@ -98,14 +90,10 @@ void handOver(const QString& process, const QString& equipment, const QString& s
 }  // namespace
 
 frm_S_jakupjisi_list::frm_S_jakupjisi_list(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setObjectName(QStringLiteral("frm_S_jakupjisi_list"));
-    setWindowTitle(QStringLiteral("작업지시목록"));
-    move(0, 0);
-    resize(1024, 768);
-    auto* layout = new QVBoxLayout(this);
-    auto* top = new QHBoxLayout;
-    auto* caption = new QLabel(windowTitle(), this);
-    caption->setFont(Theme::font(Theme::kLargeFontPixels + 6, true));
+    const ScreenFrame frame = gfSCREEN_FRAME(this, QStringLiteral("frm_S_jakupjisi_list"),
+                                             QStringLiteral("작업지시목록"));
+    QVBoxLayout* layout = frame.layout;
+    QHBoxLayout* top = frame.top;
     lblWC_name = new QLabel(this);
     lblWC_name->setObjectName(QStringLiteral("lblWC_name"));
     lblDate = new QLabel(this);
@@ -114,34 +102,29 @@ frm_S_jakupjisi_list::frm_S_jakupjisi_list(QWidget* parent) : QWidget(parent, Qt
     lblTime->setObjectName(QStringLiteral("lblTime"));
     for (QLabel* l : {lblWC_name, lblDate, lblTime})
         l->setFont(Theme::font(Theme::kLargeFontPixels, true));
-    top->addWidget(caption);
-    top->addSpacing(16);
     top->addWidget(lblWC_name, 1);
     top->addWidget(lblDate);
     top->addSpacing(12);
     top->addWidget(lblTime);
-    layout->addLayout(top);
 
     btnEquipment = new ButtonStrip(QStringLiteral("btnEquipment"), kCustomerButtons, 2, 6, this);
     layout->addWidget(btnEquipment);
     auto* dates = new QHBoxLayout;
-    btnFind = bigButton(this, QStringLiteral("btnFind"), QStringLiteral("작업 전체조회"));
+    btnFind = gfBIG_BUTTON(this, QStringLiteral("btnFind"), QStringLiteral("작업 전체조회"));
     btnEquipment2 = new ButtonStrip(QStringLiteral("btnEquipment2"), kDateButtons, 1, 5, this);
     dates->addWidget(btnFind);
     dates->addWidget(btnEquipment2, 1);
     layout->addLayout(dates);
 
-    ss = new QTableView(this);
-    ss->setObjectName(QStringLiteral("ss"));
-    spread = new clsSpread(this);
-    spread->Spr(ss);
+    ss = gfSPREAD_GRID(this, &spread);
     layout->addWidget(ss, 1);
 
     auto* actions = new QHBoxLayout;
-    btnStart = bigButton(this, QStringLiteral("btnStart"), QStringLiteral("작업시작"));
-    btnDayReport = bigButton(this, QStringLiteral("btnDayReport"), QStringLiteral("생산작업현황"));
-    btnJakup = bigButton(this, QStringLiteral("btnJakup"), QStringLiteral("작업등록"));
-    btnCancel = bigButton(this, QStringLiteral("btnCancel"), QStringLiteral("작업삭제"));
+    btnStart = gfBIG_BUTTON(this, QStringLiteral("btnStart"), QStringLiteral("작업시작"));
+    btnDayReport =
+        gfBIG_BUTTON(this, QStringLiteral("btnDayReport"), QStringLiteral("생산작업현황"));
+    btnJakup = gfBIG_BUTTON(this, QStringLiteral("btnJakup"), QStringLiteral("작업등록"));
+    btnCancel = gfBIG_BUTTON(this, QStringLiteral("btnCancel"), QStringLiteral("작업삭제"));
     for (QPushButton* b : {btnStart, btnDayReport, btnJakup, btnCancel}) actions->addWidget(b);
     layout->addLayout(actions);
     navigation = new NavigationBar(this);

@@ -1,10 +1,8 @@
 #pragma once
 
-#include <QDialog>
-#include <QList>
+#include "ui/TimeEntryDialog.h"
 
 class QLabel;
-class QPushButton;
 
 namespace mes {
 
@@ -13,7 +11,7 @@ namespace mes {
 //
 // The production screen opens it with frm_S_starttime::gsOPEN() from a touch on
 // lblStTime; nothing is written to the database here.
-class frm_S_starttime : public QDialog {
+class frm_S_starttime : public TimeEntryDialog {
     Q_OBJECT
   public:
     explicit frm_S_starttime(QWidget* parent = nullptr);
@@ -22,8 +20,7 @@ class frm_S_starttime : public QDialog {
     // rejected entry). handed: false when it was closed with Command14.
     static QString gsOPEN(bool* handed = nullptr);
 
-    // The entry after one more digit / after a back-space; pure, for the keys.
-    static QString gfADD_DIGIT(const QString& entry, QChar digit);
+    // The entry after a back-space; pure, for the key. Digits: gfADD_DIGIT.
     static QString gfBACK_SPACE(const QString& entry);
     // True when the entry passes cmdSave's check.
     static bool gfVALID(const QString& entry);
@@ -34,14 +31,11 @@ class frm_S_starttime : public QDialog {
     QLabel* lblProcess_code = nullptr;
     QLabel* lblJakup_date = nullptr;
     QLabel* lblJuya = nullptr;
-    QList<QPushButton*> cmdNum;
-    QPushButton* cmdBackSpace = nullptr;
-    QPushButton* cmdSave = nullptr;
-    QPushButton* Command14 = nullptr;
 
   private:
+    QString backSpaced(const QString& entry) const override { return gfBACK_SPACE(entry); }
     void load();
-    void cmdSave_Click();
+    void cmdSave_Click() override;
 
     QString handedBack_;
     bool handed_ = false;
