@@ -7,6 +7,13 @@ namespace plant::text {
 
 inline QString q(const QString& v) { return u'\'' + v + u'\''; }
 
+// The corpus takes values as they stand between quotes; the builders double
+// quotes themselves, so they get the value as typed.
+inline QString typed(const QString& v) {
+    QString s = v;
+    return s.replace(QStringLiteral("''"), QStringLiteral("'"));
+}
+
 // "    'a'," ... "    'z')" : one quoted value per line.
 inline QStringList valueLines(const QStringList& values, const QString& indent,
                               const QString& lastClose) {
