@@ -3,37 +3,12 @@
 
 #include "production/EndRunSql.h"
 #include "production/LotSql.h"
+#include "production/StockSql.h"
 #include "production/StopSql.h"
 
 namespace plant {
 
-using text::q;
 using text::typed;
-using text::valueLines;
-
-namespace {
-
-QStringList balancePattern(const QString& store, const QString& date, const QString& product) {
-    return {QStringLiteral("From (  Select PRODUCT_CODE,"),
-            QStringLiteral("   Max(reg_date) As reg_date"),
-            QStringLiteral(" From ") + store,
-            QStringLiteral("  Where reg_date <='") + date + u'\'',
-            QStringLiteral(" Group by PRODUCT_CODE) A"),
-            QStringLiteral(" Join ( Select PRODUCT_CODE,reg_date,"),
-            QStringLiteral("  Max(idx) As idx"),
-            QStringLiteral("  From ") + store,
-            QStringLiteral("  Where reg_date <= '") + date + u'\'',
-            QStringLiteral("  Group by PRODUCT_CODE,reg_date) B On A.PRODUCT_CODE = B.PRODUCT_CODE "
-                           "And A.reg_date = B.reg_date"),
-            QStringLiteral("Join ") + store + QStringLiteral(" C On B.idx = C.idx"),
-            QStringLiteral("RIGHT jOIN B_PRODUCT_MASTER AA  ON A.PRODUCT_CODE = AA.PRODUCT_CODE"),
-            QStringLiteral(" WHERE AA.PRODUCT_CODE = '") + product + u'\''};
-}
-
-const QString kServerDate = QStringLiteral("substring(convert(varchar, getdate(), 121),1,10)");
-const QString kServerTime = QStringLiteral("replace(convert(varchar, getdate(), 108),':','')");
-
-}  // namespace
 
 QString firstLot(const QString& product, const QString& today) {
     return mes::gfLOT_FIRST_SQL(typed(product), typed(today));
@@ -43,84 +18,46 @@ QString nextLots(const QString& product, const QString& today) {
     return mes::gfLOT_NEXT_SQL(typed(product), typed(today));
 }
 
-QString setRunLot(const QString& lot, const QString& opSeqSub) {
-    return lines({QStringLiteral("UPDATE P_SM"), QStringLiteral("SET"),
-                  QStringLiteral("    lot_no ='") + lot + u'\'',
-                  QStringLiteral("FROM P_SANGSAN_MASTER P_SM"), QStringLiteral("WHERE"),
-                  QStringLiteral("    P_SM.Op_seq_sub='") + opSeqSub + u'\''});
+namespace {
+
+QStringList typedAll(const QStringList& values) {
+    QStringList out;
+    for (const QString& v : values) out << typed(v);
+    return out;
 }
 
+}  // namespace
+
+QString setRunLot(const QString& lot, const QString& opSeqSub) {
+    return mes::gfRUN_LOT_SET_SQL(typed(lot), typed(opSeqSub));
+}
+
+// The one-space form: every booking but the components' consumption.
 QString shiftLaterBalances(const QString& table, const QString& product, const QString& date,
                            const QString& sign, const QString& qty) {
-    return lines({QStringLiteral(" Update ") + table,
-                  QStringLiteral(" Set Jego_Su = Jego_Su ") + sign + u' ' + qty,
-                  QStringLiteral(" WHERE product_code = '") + product +
-                      QStringLiteral("' And reg_date > '") + date + u'\''});
+    return mes::gfLATER_BALANCES_SQL(table, sign, qty, typed(product), typed(date),
+                                     QStringLiteral(" "));
 }
 
 QString insertStoreIn(const QString& table, const QString& key, const QString& product,
                       const QString& qty, const QString& type, const QString& lot,
                       const QString& date, const QString& user) {
-    QStringList l{QStringLiteral("  INSERT INTO  ") + table,
-                  QStringLiteral("  (IPGO_NO, IPGO_NO_SUB, PRODUCT_CODE, IPGO_SU, CULGO_TYPE, "
-                                 "lot_no, JEGO_SU, REG_DATE, last_date, last_time, user_id)"),
-                  QStringLiteral("SELECT"),
-                  QStringLiteral("  '") + key.left(11) + QStringLiteral("', '") + key +
-                      QStringLiteral("', '") + product + QStringLiteral("', ") + qty +
-                      QStringLiteral(", '") + type + QStringLiteral("', '") + lot +
-                      QStringLiteral("',"),
-                  QStringLiteral("  isnull(C.jego_su +") + qty + QStringLiteral(", ") + qty +
-                      QStringLiteral("),"),
-                  QStringLiteral("  '") + date + QStringLiteral("', ") + kServerDate +
-                      QStringLiteral(", ") + kServerTime + QStringLiteral(", '") + user + u'\''};
-    l << balancePattern(table, date, product);
-    return lines(l);
+    return mes::gfSTOCK_MOVEMENT_SQL({table, mes::StockBalance::Added, typed(key), typed(product),
+                                      qty, typed(type), typed(lot), typed(date), typed(user)});
 }
 
 QString insertStoreOut(const QString& key, const QString& product, const QString& qty,
                        const QString& type, const QString& lot, const QString& date,
                        const QString& user, bool positiveFallback) {
-    const QString store = QStringLiteral("S_PRODUCT_STORE");
-    const QString balance = positiveFallback
-                                ? QStringLiteral("  isnull(C.jego_su -") + qty +
-                                      QStringLiteral(", ") + qty + QStringLiteral("),")
-                                : QStringLiteral("  isnull(C.jego_su-") + qty +
-                                      QStringLiteral(", - ") + qty + QStringLiteral("),");
-    QStringList l{QStringLiteral("  INSERT INTO  ") + store,
-                  QStringLiteral("  (CULGO_NO, CULGO_NO_SUB, PRODUCT_CODE, CULGO_SU, CULGO_TYPE, "
-                                 "lot_no, JEGO_SU, REG_DATE, last_date, last_time, user_id)"),
-                  QStringLiteral("SELECT"),
-                  QStringLiteral("  '") + key.left(11) + QStringLiteral("', '") + key +
-                      QStringLiteral("', '") + product + QStringLiteral("', ") + qty +
-                      QStringLiteral(", '") + type + QStringLiteral("', '") + lot +
-                      QStringLiteral("',"),
-                  balance,
-                  QStringLiteral("  '") + date + QStringLiteral("', ") + kServerDate +
-                      QStringLiteral(", ") + kServerTime + QStringLiteral(", '") + user + u'\''};
-    l << balancePattern(store, date, product);
-    return lines(l);
+    const auto balance = positiveFallback ? mes::StockBalance::Issued : mes::StockBalance::Consumed;
+    return mes::gfSTOCK_MOVEMENT_SQL({QStringLiteral("S_PRODUCT_STORE"), balance, typed(key),
+                                      typed(product), qty, typed(type), typed(lot), typed(date),
+                                      typed(user)});
 }
 
-QString insertLotHistory(const QStringList& v) {
-    QStringList l{
-        QStringLiteral("INSERT INTO S_LOT_HISTORY"),
-        QStringLiteral("(ipgo_no_sub, ipgo_product_code, culgo_no_sub, culgo_product_code, lot_no, "
-                       "culgo_lot_no, process_code, equipment_code, reg_date)"),
-        QStringLiteral("VALUES"), QStringLiteral("(")};
-    l << valueLines(v, QStringLiteral("    "), QStringLiteral(")"));
-    return lines(l);
-}
+QString insertLotHistory(const QStringList& v) { return mes::gfLOT_HISTORY_SQL(typedAll(v)); }
 
-QString insertReceipt(const QStringList& v) {
-    QStringList l{
-        QStringLiteral("Insert into P_PRODUCT_IPGO"),
-        QStringLiteral("(ipgo_no, ipgo_no_sub, ipgo_date, product_code, lot_no, operation_no_sub, "
-                       "ipgo_su, palette_su, ipgo_price, ipgo_price_sum, bigo, employee_no, "
-                       "last_date, last_time, user_id)"),
-        QStringLiteral("Values"), QStringLiteral("(")};
-    l << valueLines(v, QStringLiteral("    "), QStringLiteral(")"));
-    return lines(l);
-}
+QString insertReceipt(const QStringList& v) { return mes::gfGOODS_RECEIPT_SQL(typedAll(v)); }
 
 namespace {
 
