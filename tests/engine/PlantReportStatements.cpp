@@ -1,77 +1,37 @@
 #include "PlantStatements.h"
 #include "PlantStatementsText.h"
 
+#include "quality/JajuTestSql.h"
+#include "quality/MoldTestSql.h"
 #include "reports/ReportStatements.h"
 
 namespace plant {
 
 using text::typed;
 
-namespace {
-
-QStringList moldColumns() {
-    QStringList c;
-    for (int n = 1; n <= 5; ++n) {
-        for (const char* stem : {"cylinder", "sacul", "speed", "mm"})
-            c << QLatin1String(stem) + QString::number(n);
-    }
-    c << QStringLiteral("time_s_ju") << QStringLiteral("time_s_ya") << QStringLiteral("time_n_ju")
-      << QStringLiteral("time_n_ya") << QStringLiteral("time_h_ju") << QStringLiteral("time_h_ya");
-    for (int n = 1; n <= 3; ++n) {
-        for (const char* stem : {"cv_ju", "shot_ju", "gadong_ju", "cv_ya", "shot_ya", "gadong_ya"})
-            c << QLatin1String(stem) + QString::number(n);
-    }
-    return c;
-}
-
-}  // namespace
-
 QString sheetNumber(const QString& yyyymmdd, const QString& date) {
-    return lines(
-        {QStringLiteral("SELECT"), QStringLiteral("     Case When max(M_MAI.process_num) is null"),
-         QStringLiteral("    Then '") + yyyymmdd + QStringLiteral("' + '001'"),
-         QStringLiteral(
-             "    else left(max(M_MAI.process_num),8) + Right('000' + "
-             "Cast(right(Max(process_num),3) + 1 as varchar),3) End            AS 전표번호"),
-         QStringLiteral("FROM Q_CHOJUNGJONGTEST_RESULT M_MAI"),
-         QStringLiteral("Where  process_test_date= '") + date + u'\''});
+    return mes::gfJAJU_SHEET_NUMBER_SQL(typed(yyyymmdd), typed(date));
 }
 
 QString sheetCount(const QString& product, const QString& shift, const QString& seq) {
-    return lines({QStringLiteral("SELECT COUNT(*) FROM Q_CHOJUNGJONGTEST_RESULT"),
-                  QStringLiteral("WHERE product_code = '") + product + u'\'',
-                  QStringLiteral("AND process_juya = ") + shift,
-                  QStringLiteral("and seq = '") + seq + u'\''});
+    mes::JajuKey key;
+    key.seq = typed(seq);
+    key.product = typed(product);
+    key.shift = shift;
+    return mes::gfJAJU_COUNT_SQL(key);
 }
 
-QString inspectors() {
-    return lines({QStringLiteral("SELECT B_EMP.idx,employee_no, employee_Name"),
-                  QStringLiteral("From B_EMPLOYEE B_EMP"),
-                  QStringLiteral("ORDER BY employee_Name")});
-}
+QString inspectors() { return mes::gfJAJU_EMPLOYEES_SQL(); }
 
-QString picturePath(const QString& number) {
-    return lines({QStringLiteral("Select"), QStringLiteral("    ISNULL(path,'')"),
-                  QStringLiteral("From"), QStringLiteral("    Q_CHOJUNGJONGTEST_STD"),
-                  QStringLiteral("Where"),
-                  QStringLiteral("    process_test_num = '") + number + u'\''});
-}
+QString picturePath(const QString& number) { return mes::gfJAJU_PICTURE_SQL(typed(number)); }
 
 QString moldSheetCount(const QString& opSeqSub, const QString& date) {
-    return lines({QStringLiteral("SELECT COUNT(*) FROM Q_MOLDTEST_RESULT"),
-                  QStringLiteral("WHERE op_seq_sub = '") + opSeqSub +
-                      QStringLiteral("' AND test_date = '") + date + u'\''});
+    return mes::gfMOLD_COUNT_SQL(typed(opSeqSub), typed(date));
 }
 
 // Today's sheet of the work order: the same key as the count.
 QString moldSheetLoad(const QString& opSeqSub, const QString& date) {
-    const QStringList columns = moldColumns();
-    QStringList l{QStringLiteral("SELECT  ") + columns.first()};
-    for (int i = 1; i < columns.size(); ++i) l << QStringLiteral("        ,") + columns[i];
-    l << QStringLiteral("From Q_MOLDTEST_RESULT")
-      << QStringLiteral("WHERE op_seq_sub = '") + opSeqSub + QStringLiteral("' AND test_date = '") +
-             date + u'\'';
-    return lines(l);
+    return mes::gfMOLD_LOAD_SQL(typed(opSeqSub), typed(date));
 }
 
 // The two history screens differ in the spelling of the machine's condition.
