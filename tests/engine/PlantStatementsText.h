@@ -14,15 +14,4 @@ inline QString typed(const QString& v) {
     return s.replace(QStringLiteral("''"), QStringLiteral("'"));
 }
 
-// "    'a'," ... "    'z')" : one quoted value per line.
-inline QStringList valueLines(const QStringList& values, const QString& indent,
-                              const QString& lastClose) {
-    QStringList out;
-    for (int i = 0; i < values.size(); ++i) {
-        const bool last = i + 1 == values.size();
-        out << indent + q(values[i]) + (last ? lastClose : QStringLiteral(","));
-    }
-    return out;
-}
-
 }  // namespace plant::text
