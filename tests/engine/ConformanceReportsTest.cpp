@@ -133,10 +133,11 @@ TEST_F(History, DefectAndDowntimeHistoryOfToday) {
                        QStringLiteral("2"), QStringLiteral("1000"), QStringLiteral("E01"),
                        QStringLiteral("note"), QStringLiteral("P01"), QString(), kToday,
                        QStringLiteral("101530"), QStringLiteral("U1")}));
+    // The time shown is the entry's own last_time; the user is the employee the screen writes.
     EXPECT_EQ(
         texts(defectHistory(kToday, kIp, QString())),
         QStringList{QStringLiteral(
-            "20261208001|20261208001001|1000|프레스|PN-01|A|브래킷|B01|찍힘|2|10:00||U1|note")});
+            "20261208001|20261208001001|1000|프레스|PN-01|A|브래킷|B01|찍힘|2|101530|||note")});
     EXPECT_TRUE(rows(defectHistory(kToday, kIp, QStringLiteral("AND B_PRO.process_code = '2000'")))
                     .isEmpty());
     exec(insertDowntime({QString(), QString(), kRun.left(11), kRun, QStringLiteral("D01"),

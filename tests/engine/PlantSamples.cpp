@@ -3,9 +3,6 @@
 
 namespace plant {
 
-using text::q;
-using text::valueLines;
-
 QStringList allSamples() {
     const QString d = QStringLiteral("2026-12-08"), key = QStringLiteral("20261208001001");
     QStringList run;

@@ -1,203 +1,125 @@
 #include "PlantStatements.h"
 #include "PlantStatementsText.h"
 
+#include "production/EndRunSql.h"
+#include "production/LotSql.h"
+#include "production/StockSql.h"
+#include "production/StopSql.h"
+
 namespace plant {
 
-using text::q;
-using text::valueLines;
+using text::typed;
+
+QString firstLot(const QString& product, const QString& today) {
+    return mes::gfLOT_FIRST_SQL(typed(product), typed(today));
+}
+
+QString nextLots(const QString& product, const QString& today) {
+    return mes::gfLOT_NEXT_SQL(typed(product), typed(today));
+}
 
 namespace {
 
-QStringList balancePattern(const QString& store, const QString& date, const QString& product) {
-    return {QStringLiteral("From (  Select PRODUCT_CODE,"),
-            QStringLiteral("   Max(reg_date) As reg_date"),
-            QStringLiteral(" From ") + store,
-            QStringLiteral("  Where reg_date <='") + date + u'\'',
-            QStringLiteral(" Group by PRODUCT_CODE) A"),
-            QStringLiteral(" Join ( Select PRODUCT_CODE,reg_date,"),
-            QStringLiteral("  Max(idx) As idx"),
-            QStringLiteral("  From ") + store,
-            QStringLiteral("  Where reg_date <= '") + date + u'\'',
-            QStringLiteral("  Group by PRODUCT_CODE,reg_date) B On A.PRODUCT_CODE = B.PRODUCT_CODE "
-                           "And A.reg_date = B.reg_date"),
-            QStringLiteral("Join ") + store + QStringLiteral(" C On B.idx = C.idx"),
-            QStringLiteral("RIGHT jOIN B_PRODUCT_MASTER AA  ON A.PRODUCT_CODE = AA.PRODUCT_CODE"),
-            QStringLiteral(" WHERE AA.PRODUCT_CODE = '") + product + u'\''};
-}
-
-const QString kServerDate = QStringLiteral("substring(convert(varchar, getdate(), 121),1,10)");
-const QString kServerTime = QStringLiteral("replace(convert(varchar, getdate(), 108),':','')");
-
-QStringList lotLines(const QString& product, const QString& today, const QString& lotLine) {
-    return {
-        lotLine,
-        QStringLiteral("                    IsNull(Sum(S_PS.ipgo_su), 0) - "
-                       "IsNull(Sum(S_PS.culgo_su), 0) as [재고],"),
-        QStringLiteral("                    MIN(S_PS.reg_date) As reg_date,"),
-        QStringLiteral("                    MIN(S_PS.idx) As idx,"),
-        QStringLiteral("                    CASE WHEN S_PS.lot_no LIKE '%선진행재고%' THEN '1'"),
-        QStringLiteral("                    ELSE '2' END AS gubun"),
-        QStringLiteral("            From S_PRODUCT_STORE S_PS"),
-        QStringLiteral("            WHERE S_PS.product_code = '") + product + u'\'',
-        QStringLiteral("            AND S_PS.reg_date <= '") + today + u'\'',
-        QStringLiteral("            GROUP BY S_PS.lot_no"),
-        QStringLiteral(
-            "            Having IsNull(Sum(S_PS.ipgo_su), 0) - IsNull(Sum(S_PS.culgo_su), 0) > 0")};
+QStringList typedAll(const QStringList& values) {
+    QStringList out;
+    for (const QString& v : values) out << typed(v);
+    return out;
 }
 
 }  // namespace
 
-QString firstLot(const QString& product, const QString& today) {
-    QStringList l{QStringLiteral("SELECT  TOP 1 AA.lot_no,"), QStringLiteral("        AA.재고"),
-                  QStringLiteral("FROM (")};
-    l << lotLines(product, today,
-                  QStringLiteral("            SELECT  ISNULL(S_PS.lot_no,0) as lot_no ,"));
-    l << QStringLiteral(") AA") << QStringLiteral("ORDER BY AA.gubun,AA.lot_no");
-    return lines(l);
-}
-
-QString nextLots(const QString& product, const QString& today) {
-    QStringList l = lotLines(product, today, QStringLiteral("            SELECT  S_PS.lot_no,"));
-    l << QStringLiteral("            ORDER BY gubun, S_PS.lot_no");
-    return lines(l);
-}
-
 QString setRunLot(const QString& lot, const QString& opSeqSub) {
-    return lines({QStringLiteral("UPDATE P_SM"), QStringLiteral("SET"),
-                  QStringLiteral("    lot_no ='") + lot + u'\'',
-                  QStringLiteral("FROM P_SANGSAN_MASTER P_SM"), QStringLiteral("WHERE"),
-                  QStringLiteral("    P_SM.Op_seq_sub='") + opSeqSub + u'\''});
+    return mes::gfRUN_LOT_SET_SQL(typed(lot), typed(opSeqSub));
 }
 
+// The one-space form: every booking but the components' consumption.
 QString shiftLaterBalances(const QString& table, const QString& product, const QString& date,
                            const QString& sign, const QString& qty) {
-    return lines({QStringLiteral(" Update ") + table,
-                  QStringLiteral(" Set Jego_Su = Jego_Su ") + sign + u' ' + qty,
-                  QStringLiteral(" WHERE product_code = '") + product +
-                      QStringLiteral("' And reg_date > '") + date + u'\''});
+    return mes::gfLATER_BALANCES_SQL(table, sign, qty, typed(product), typed(date),
+                                     QStringLiteral(" "));
 }
 
 QString insertStoreIn(const QString& table, const QString& key, const QString& product,
                       const QString& qty, const QString& type, const QString& lot,
                       const QString& date, const QString& user) {
-    QStringList l{QStringLiteral("  INSERT INTO  ") + table,
-                  QStringLiteral("  (IPGO_NO, IPGO_NO_SUB, PRODUCT_CODE, IPGO_SU, CULGO_TYPE, "
-                                 "lot_no, JEGO_SU, REG_DATE, last_date, last_time, user_id)"),
-                  QStringLiteral("SELECT"),
-                  QStringLiteral("  '") + key.left(11) + QStringLiteral("', '") + key +
-                      QStringLiteral("', '") + product + QStringLiteral("', ") + qty +
-                      QStringLiteral(", '") + type + QStringLiteral("', '") + lot +
-                      QStringLiteral("',"),
-                  QStringLiteral("  isnull(C.jego_su +") + qty + QStringLiteral(", ") + qty +
-                      QStringLiteral("),"),
-                  QStringLiteral("  '") + date + QStringLiteral("', ") + kServerDate +
-                      QStringLiteral(", ") + kServerTime + QStringLiteral(", '") + user + u'\''};
-    l << balancePattern(table, date, product);
-    return lines(l);
+    return mes::gfSTOCK_MOVEMENT_SQL({table, mes::StockBalance::Added, typed(key), typed(product),
+                                      qty, typed(type), typed(lot), typed(date), typed(user)});
 }
 
 QString insertStoreOut(const QString& key, const QString& product, const QString& qty,
                        const QString& type, const QString& lot, const QString& date,
                        const QString& user, bool positiveFallback) {
-    const QString store = QStringLiteral("S_PRODUCT_STORE");
-    const QString balance = positiveFallback
-                                ? QStringLiteral("  isnull(C.jego_su -") + qty +
-                                      QStringLiteral(", ") + qty + QStringLiteral("),")
-                                : QStringLiteral("  isnull(C.jego_su-") + qty +
-                                      QStringLiteral(", - ") + qty + QStringLiteral("),");
-    QStringList l{QStringLiteral("  INSERT INTO  ") + store,
-                  QStringLiteral("  (CULGO_NO, CULGO_NO_SUB, PRODUCT_CODE, CULGO_SU, CULGO_TYPE, "
-                                 "lot_no, JEGO_SU, REG_DATE, last_date, last_time, user_id)"),
-                  QStringLiteral("SELECT"),
-                  QStringLiteral("  '") + key.left(11) + QStringLiteral("', '") + key +
-                      QStringLiteral("', '") + product + QStringLiteral("', ") + qty +
-                      QStringLiteral(", '") + type + QStringLiteral("', '") + lot +
-                      QStringLiteral("',"),
-                  balance,
-                  QStringLiteral("  '") + date + QStringLiteral("', ") + kServerDate +
-                      QStringLiteral(", ") + kServerTime + QStringLiteral(", '") + user + u'\''};
-    l << balancePattern(store, date, product);
-    return lines(l);
+    const auto balance = positiveFallback ? mes::StockBalance::Issued : mes::StockBalance::Consumed;
+    return mes::gfSTOCK_MOVEMENT_SQL({QStringLiteral("S_PRODUCT_STORE"), balance, typed(key),
+                                      typed(product), qty, typed(type), typed(lot), typed(date),
+                                      typed(user)});
 }
 
-QString insertLotHistory(const QStringList& v) {
-    QStringList l{
-        QStringLiteral("INSERT INTO S_LOT_HISTORY"),
-        QStringLiteral("(ipgo_no_sub, ipgo_product_code, culgo_no_sub, culgo_product_code, lot_no, "
-                       "culgo_lot_no, process_code, equipment_code, reg_date)"),
-        QStringLiteral("VALUES"), QStringLiteral("(")};
-    l << valueLines(v, QStringLiteral("    "), QStringLiteral(")"));
-    return lines(l);
+QString insertLotHistory(const QStringList& v) { return mes::gfLOT_HISTORY_SQL(typedAll(v)); }
+
+QString insertReceipt(const QStringList& v) { return mes::gfGOODS_RECEIPT_SQL(typedAll(v)); }
+
+namespace {
+
+// The end of a run sends the order update, then the run update.
+QStringList endUpdates(const mes::EndUpdate& e) {
+    QStringList list;
+    mes::lsEndUpdate(list, e);
+    return list;
 }
 
-QString insertReceipt(const QStringList& v) {
-    QStringList l{
-        QStringLiteral("Insert into P_PRODUCT_IPGO"),
-        QStringLiteral("(ipgo_no, ipgo_no_sub, ipgo_date, product_code, lot_no, operation_no_sub, "
-                       "ipgo_su, palette_su, ipgo_price, ipgo_price_sum, bigo, employee_no, "
-                       "last_date, last_time, user_id)"),
-        QStringLiteral("Values"), QStringLiteral("(")};
-    l << valueLines(v, QStringLiteral("    "), QStringLiteral(")"));
-    return lines(l);
-}
+}  // namespace
 
 QString endOrder(const QString& good, const QString& bad, const QString& flag, const QString& seq) {
-    return lines({QStringLiteral("UPDATE P_SM "), QStringLiteral("SET"),
-                  QStringLiteral("    order_Qty =  ") + good + u',',
-                  QStringLiteral("    Qty = ") + good + u',',
-                  QStringLiteral("    Bad_Qty = ") + bad + u',',
-                  QStringLiteral("    end_yn = '") + flag + u'\'',
-                  QStringLiteral("FROM B_JAKUPJISI_MASTER P_SM"),
-                  QStringLiteral("Where P_SM.Seq = '") + seq + u'\''});
+    mes::EndUpdate e;
+    e.good = good.toInt();
+    e.bad = bad.toInt();
+    e.finishFlag = typed(flag);
+    e.orderNo = typed(seq);
+    return endUpdates(e).at(0);
 }
 
 QString endRun(const QStringList& v, const QString& opSeqSub) {
-    QStringList l{QStringLiteral("UPDATE P_SM"), QStringLiteral("SET"),
-                  QStringLiteral("    Qty=") + v[0] + u',',
-                  QStringLiteral("    Bad_Qty=") + v[1] + u','};
-    static const char* const quotedColumns[] = {
-        "    Unit_code ='", "    EDATE='",     "    ETIME='",        "    SDATE='",
-        "    STIME='",      "    MIN='",       "    EMPLOYEE_SU ='", "    employee_no ='",
-        "    Last_date='",  "    Last_time='", "    User_id='"};
-    for (int i = 0; i < 11; ++i)
-        l << QLatin1String(quotedColumns[i]) + v[i + 2] +
-                 (i == 10 ? QStringLiteral("'") : QStringLiteral("',"));
-    l << QStringLiteral("FROM P_SANGSAN_MASTER P_SM") << QStringLiteral("WHERE")
-      << QStringLiteral("    P_SM.Op_seq_sub='") + opSeqSub + u'\'';
-    return lines(l);
+    mes::EndUpdate e;
+    e.good = v[0].toInt();
+    e.bad = v[1].toInt();
+    e.unit = typed(v[2]);
+    e.endDate = typed(v[3]);
+    e.endTime = typed(v[4]);
+    e.startDate = typed(v[5]);
+    e.startTime = typed(v[6]);
+    e.minutes = v[7].toInt();
+    e.workers = v[8].toShort();
+    e.employeeNo = typed(v[9]);
+    e.lastDate = typed(v[10]);
+    e.lastTime = typed(v[11]);
+    e.user = typed(v[12]);
+    e.runKey = typed(opSeqSub);
+    return endUpdates(e).at(1);
 }
 
+// The stop leaves order, cause, workers and remark empty, cuts Op_seq from the
+// run key and writes the start date as the last date: only v[3], v[4], v[6..8],
+// v[12] and v[13] are taken.
 QString insertStop(const QStringList& v) {
-    QStringList l{QStringLiteral("  INSERT INTO P_BIGADONG"), QStringLiteral("  (")};
-    static const char* const columns[] = {
-        "Prod_No",       "Seq",       "Op_seq",    "Op_seq_sub", "EquipMent_Code",
-        "Bigadong_Code", "Biga_Date", "Sdate",     "Stime",      "Employee_su",
-        "Bigo",          "Last_Date", "Last_Time", "User_Id"};
-    for (int i = 0; i < 14; ++i)
-        l << QStringLiteral("    ") + QLatin1String(columns[i]) +
-                 (i == 13 ? QString() : QStringLiteral(","));
-    l << QStringLiteral("  )") << QStringLiteral("Values") << QStringLiteral("(");
-    l << valueLines(v, QString(), QStringLiteral(")"));
-    return lines(l);
+    mes::StopStart s;
+    s.opSeqSub = typed(v[3]);
+    s.equipment = typed(v[4]);
+    s.orderDate = typed(v[6]);
+    s.date = typed(v[7]);
+    s.hhmm = typed(v[8]);
+    s.hhmmss = typed(v[12]);
+    s.userId = typed(v[13]);
+    return mes::gfSTOP_INSERT_SQL(s);
 }
 
 QString setRealTime(const QString& flag, const QString& equipment) {
-    return lines({QStringLiteral("UPDATE REAL_TIME"),
-                  QStringLiteral("SET bigadong = '") + flag + QStringLiteral("',"),
-                  QStringLiteral("    work_time = getdate()"),
-                  QStringLiteral("WHERE equipment_code = '") + equipment + u'\''});
+    return mes::gfREAL_TIME_SQL(typed(flag), typed(equipment));
 }
 
 QString closeStops(const QString& today, const QString& now, const QString& equipment,
                    const QString& opSeqSub) {
-    return lines({QStringLiteral("UPDATE P_BIGADONG"),
-                  QStringLiteral("SET edate = '") + today + u'\'',
-                  QStringLiteral("    ,etime = '") + now + u'\'',
-                  QStringLiteral("    ,min = datediff(minute,SDATE + ' ' + Stime , getdate())"),
-                  QStringLiteral("From P_BIGADONG"),
-                  QStringLiteral("WHERE equipment_code = '") + equipment + u'\'',
-                  QStringLiteral("AND OP_SEQ_SUB = '") + opSeqSub + u'\'',
-                  QStringLiteral("AND Etime IS NULL")});
+    return mes::gfSTOP_CLOSE_SQL(typed(today), typed(now), typed(equipment), typed(opSeqSub));
 }
 
 }  // namespace plant
