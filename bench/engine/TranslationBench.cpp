@@ -3,10 +3,10 @@
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
-#include <QCoreApplication>
 #include <QDate>
 #include <QTemporaryDir>
 
+#include "BenchMain.h"
 #include "PlantStatements.h"
 #include "engine/Batch.h"
 #include "engine/Database.h"
@@ -114,10 +114,4 @@ BENCHMARK(BM_EngineExecute)->DenseRange(0, kStatements - 1);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return mesbench::runBenchmarks(argc, argv); }

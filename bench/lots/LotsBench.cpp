@@ -5,13 +5,12 @@
 // printed once per size on stderr.
 #include <benchmark/benchmark.h>
 
-#include <QCoreApplication>
-#include <QSet>
-#include <cstdio>
+#include <QStringList>
 
 #include "ActionMeter.h"
+#include "BenchMain.h"
 #include "BenchSession.h"
-#include "QueryPlan.h"
+#include "PlanPrint.h"
 #include "SharedPlants.h"
 #include "foundation/TerminalClock.h"
 #include "production/EndRunSql.h"
@@ -39,23 +38,17 @@ QList<mes::LotRow> components(BenchSession& p) {
 }
 
 void printPlans(BenchSession& p, const QString& component, const QString& today) {
-    static QSet<QString> printed;
-    if (printed.contains(p.size().name())) return;
-    printed.insert(p.size().name());
+    if (!mesbench::firstPrint(p.size().name())) return;
     QStringList list;
     mes::lsStockSave(list, {"AP-500", "20261209999", "20261209999001", 5, "W1", "A-02", today, ""},
                      {});
-    const std::pair<const char*, QString> statements[] = {
-        {"balance insert", list.value(2)},
-        {"first lot", mes::gfLOT_FIRST_SQL(component, today)},
-        {"next lots", mes::gfLOT_NEXT_SQL(component, today)}};
-    for (const auto& [name, sql] : statements) {
-        const mesbench::QueryPlan plan = mesbench::QueryPlan::of(p.database(), sql);
-        std::fprintf(stderr, "\nQuery plan, %s, %s:\n%s", qPrintable(p.size().name()), name,
-                     qPrintable(plan.text()));
-        for (const QString& scan : plan.bigTableScans())
-            std::fprintf(stderr, "SCAN OF A BIG TABLE: %s\n", qPrintable(scan));
-    }
+    mesbench::printPlans(
+        p.database(),
+        {{"balance insert", list.value(2)},
+         {"first lot", mes::gfLOT_FIRST_SQL(component, today)},
+         {"next lots", mes::gfLOT_NEXT_SQL(component, today)}},
+        [&p](const QString& name) { return p.size().name() + QStringLiteral(", ") + name; },
+        mesbench::PlanFailure::AfterPartialPlan);
 }
 
 void BM_Lots(benchmark::State& state) {
@@ -110,11 +103,4 @@ BENCHMARK(BM_Lots)
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    mesbench::releaseSharedPlants();
-    return 0;
-}
+int main(int argc, char** argv) { return mesbench::runBenchmarks(argc, argv); }

@@ -6,16 +6,16 @@
 // on stderr, each line that reads a whole history table flagged.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <cstdio>
 #include <map>
 #include <memory>
 
 #include "ActionMeter.h"
+#include "BenchMain.h"
 #include "BenchSession.h"
-#include "QueryPlan.h"
+#include "PlanPrint.h"
 #include "SharedPlants.h"
 #include "TerminalLoad.h"
 #include "foundation/Session.h"
@@ -108,22 +108,16 @@ bool ready(benchmark::State& state, const Plant& p, const Run& r) {
 }
 
 void printPlans(Plant& p, const Run& r, const frm_S_dayReport& s) {
-    static std::map<QString, bool> printed;
     const QString label = p.session->size().name() + QStringLiteral(", ") + r.equipment;
-    if (printed[label]) return;
-    printed[label] = true;
-    const std::pair<const char*, QString> statements[] = {
-        {"run query", gfDAYREPORT_RUN_SQL(r.equipment, r.key)},
-        {"bill of material", gfDAYREPORT_BOM_SQL(s.lblProduct_code->text(), r.key)},
-        {"open stops", gfDAYREPORT_OPEN_STOPS_SQL(r.equipment, r.key)},
-    };
-    for (const auto& [name, sql] : statements) {
-        const mesbench::QueryPlan plan = mesbench::QueryPlan::of(p.session->database(), sql);
-        std::fprintf(stderr, "\nQuery plan, %s, %s:\n%s", name, qPrintable(label),
-                     qPrintable(plan.ok() ? plan.text() : plan.error()));
-        for (const QString& scan : plan.bigTableScans())
-            std::fprintf(stderr, "SCAN OF A BIG TABLE: %s\n", qPrintable(scan));
-    }
+    if (!mesbench::firstPrint(label)) return;
+    mesbench::printPlans(
+        p.session->database(),
+        {
+            {"run query", gfDAYREPORT_RUN_SQL(r.equipment, r.key)},
+            {"bill of material", gfDAYREPORT_BOM_SQL(s.lblProduct_code->text(), r.key)},
+            {"open stops", gfDAYREPORT_OPEN_STOPS_SQL(r.equipment, r.key)},
+        },
+        [&label](const QString& name) { return name + QStringLiteral(", ") + label; });
 }
 
 void finish(benchmark::State& state, const mesbench::ActionMeter& meter, const Plant& p) {
@@ -186,13 +180,6 @@ BENCHMARK(BM_StopRunPair)->Arg(0)->Arg(1)->ArgName("large")->Unit(benchmark::kMi
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    Forms::unloadAll();
-    plants().clear();  // while Qt and the foundation still live
-    mesbench::releaseSharedPlants();
-    return 0;
+    // The plants go while Qt and the foundation still live.
+    return mesbench::runScreenBenchmarks(argc, argv, [] { plants().clear(); });
 }

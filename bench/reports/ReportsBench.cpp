@@ -6,13 +6,13 @@
 // ("big_scans" counts plan lines that read a whole history table).
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-#include <cstdio>
-#include <map>
+#include <QCoreApplication>
+#include <utility>
 
 #include "ActionMeter.h"
+#include "BenchMain.h"
 #include "BenchSession.h"
-#include "QueryPlan.h"
+#include "PlanPrint.h"
 #include "SharedPlants.h"
 #include "foundation/Session.h"
 #include "foundation/TerminalClock.h"
@@ -60,24 +60,21 @@ void standAt(const QString& ip) {
 }
 
 void printPlans(mesbench::BenchSession& p, const QString& ip) {
-    static std::map<QString, bool> printed;
     const QString today = TerminalClock::date();
     const QString label = p.size().name() + QStringLiteral(", ") + today;
-    if (printed[label]) return;
-    printed[label] = true;
-    const std::pair<const char*, QString> statements[] = {
-        {"process buttons", reports::gfPROCESS_BUTTONS_SQL(ip, today, reports::IpClause::Lower)},
-        {"results", reports::gfRESULTS_SQL(today, ip, {})},
-        {"defect history", reports::gfDEFECT_HISTORY_SQL(today, ip, {})},
-        {"downtime history", reports::gfDOWNTIME_HISTORY_SQL(today, ip, {})},
-    };
-    for (const auto& [name, sql] : statements) {
-        const mesbench::QueryPlan plan = mesbench::QueryPlan::of(p.database(), sql);
-        std::fprintf(stderr, "\nQuery plan, %s, %s (%s):\n%s", name, qPrintable(label),
-                     qPrintable(ip), qPrintable(plan.ok() ? plan.text() : plan.error()));
-        for (const QString& scan : plan.bigTableScans())
-            std::fprintf(stderr, "SCAN OF A BIG TABLE: %s\n", qPrintable(scan));
-    }
+    if (!mesbench::firstPrint(label)) return;
+    mesbench::printPlans(p.database(),
+                         {
+                             {"process buttons",
+                              reports::gfPROCESS_BUTTONS_SQL(ip, today, reports::IpClause::Lower)},
+                             {"results", reports::gfRESULTS_SQL(today, ip, {})},
+                             {"defect history", reports::gfDEFECT_HISTORY_SQL(today, ip, {})},
+                             {"downtime history", reports::gfDOWNTIME_HISTORY_SQL(today, ip, {})},
+                         },
+                         [&](const QString& name) {
+                             return name + QStringLiteral(", ") + label + QStringLiteral(" (") +
+                                    ip + u')';
+                         });
 }
 
 template <class Screen>
@@ -141,13 +138,5 @@ BENCHMARK(BM_DowntimeHistory)
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    Forms::unloadAll();
-    gsSET_RESOLVER({});
-    mesbench::releaseSharedPlants();
-    return 0;
+    return mesbench::runScreenBenchmarks(argc, argv, [] { gsSET_RESOLVER({}); });
 }

@@ -5,12 +5,10 @@
 // stderr; "big_scans" counts plan lines that read a whole history table).
 #include <benchmark/benchmark.h>
 
-#include <QCoreApplication>
-#include <QSet>
-#include <cstdio>
-
 #include "ActionMeter.h"
+#include "BenchMain.h"
 #include "BenchSession.h"
+#include "PlanPrint.h"
 #include "PlantStatements.h"
 #include "QueryPlan.h"
 #include "SharedPlants.h"
@@ -65,13 +63,8 @@ void BM_Stock(benchmark::State& state) {
     const mesbench::QueryPlan plan = mesbench::QueryPlan::of(p.database(), sql);
     const QString label =
         p.size().name() + QStringLiteral(", ") + QLatin1String(kStatementNames[which]);
-    static QSet<QString> printed;
-    if (!printed.contains(label)) {
-        printed.insert(label);
-        std::fprintf(stderr, "\nQuery plan, %s:\n%s", qPrintable(label), qPrintable(plan.text()));
-        for (const QString& scan : plan.bigTableScans())
-            std::fprintf(stderr, "SCAN OF A BIG TABLE: %s\n", qPrintable(scan));
-    }
+    if (mesbench::firstPrint(label))
+        mesbench::printPlan(label, plan, mesbench::PlanFailure::AfterPartialPlan);
 
     mes::RecordData rows;
     mesbench::ActionMeter meter(p.session(), p.database());
@@ -97,11 +90,4 @@ BENCHMARK(BM_Stock)
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    mesbench::releaseSharedPlants();
-    return 0;
-}
+int main(int argc, char** argv) { return mesbench::runBenchmarks(argc, argv); }

@@ -6,14 +6,13 @@
 // history table flagged "SCAN OF A BIG TABLE".
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QPushButton>
-#include <cstdio>
-#include <set>
 
 #include "ActionMeter.h"
+#include "BenchMain.h"
 #include "BenchSession.h"
-#include "QueryPlan.h"
+#include "PlanPrint.h"
 #include "SharedPlants.h"
 #include "foundation/Session.h"
 #include "foundation/TerminalClock.h"
@@ -33,25 +32,19 @@ using mesbench::BenchSession;
 
 const QString kCustomer = QStringLiteral("C001");
 
-void printPlan(BenchSession& p, const char* name, const QString& sql) {
-    const mesbench::QueryPlan plan = mesbench::QueryPlan::of(p.database(), sql);
-    std::fprintf(stderr, "\nQuery plan, %s, %s:\n%s", name, qPrintable(p.size().name()),
-                 qPrintable(plan.ok() ? plan.text() : plan.error()));
-    for (const QString& scan : plan.bigTableScans())
-        std::fprintf(stderr, "SCAN OF A BIG TABLE: %s\n", qPrintable(scan));
-}
-
 void printPlans(BenchSession& p) {
-    static std::set<QString> printed;
-    if (!printed.insert(p.size().name()).second) return;
+    if (!mesbench::firstPrint(p.size().name())) return;
     const QDate today = TerminalClock::now().date();
     const QString date = today.toString(Qt::ISODate);
-    printPlan(p, "list", gfLIST_SQL(QString(), today));
-    printPlan(p, "list by customer", gfLIST_SQL(gfLIST_CUSTOMER_FILTER(kCustomer), today));
-    printPlan(p, "list by date", gfLIST_SQL(gfLIST_DATE_FILTER(date, QString()), today));
-    printPlan(p, "dates", gfLIST_DATES_SQL(kCustomer, today));
-    printPlan(p, "next Op_Seq", gfOP_SEQ_SQL(today));
-    printPlan(p, "next prod_no", gfPROD_NO_SQL(today));
+    mesbench::printPlans(
+        p.database(),
+        {{"list", gfLIST_SQL(QString(), today)},
+         {"list by customer", gfLIST_SQL(gfLIST_CUSTOMER_FILTER(kCustomer), today)},
+         {"list by date", gfLIST_SQL(gfLIST_DATE_FILTER(date, QString()), today)},
+         {"dates", gfLIST_DATES_SQL(kCustomer, today)},
+         {"next Op_Seq", gfOP_SEQ_SQL(today)},
+         {"next prod_no", gfPROD_NO_SQL(today)}},
+        [&p](const QString& name) { return name + QStringLiteral(", ") + p.size().name(); });
 }
 
 // A new list screen on the size's plant (its constructor loads it).
@@ -149,13 +142,4 @@ BENCHMARK(BM_Start)->Apply(sizes);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    Forms::unloadAll();
-    mesbench::releaseSharedPlants();
-    return 0;
-}
+int main(int argc, char** argv) { return mesbench::runScreenBenchmarks(argc, argv); }

@@ -44,28 +44,25 @@ Session::Session() : factory_(&odbcFromConfig) {}
 
 Session::~Session() = default;
 
-bool Session::tracedExec(const QString& sql, qint64* rows, DbError* err) {
+template <class Run>
+bool Session::traced(const QString& sql, DbError* err, Run run) {
     if (!conn_) {
         *err = kClosed;
         return false;
     }
     QElapsedTimer t;
     t.start();
-    const bool ok = conn_->exec(sql, rows, err);
+    const bool ok = run(*conn_);
     if (trace_) trace_(TraceEvent{conn_->name(), sql, t.nsecsElapsed(), ok});
     return ok;
 }
 
+bool Session::tracedExec(const QString& sql, qint64* rows, DbError* err) {
+    return traced(sql, err, [&](DbEngine& c) { return c.exec(sql, rows, err); });
+}
+
 bool Session::tracedQuery(const QString& sql, RecordData* out, DbError* err) {
-    if (!conn_) {
-        *err = kClosed;
-        return false;
-    }
-    QElapsedTimer t;
-    t.start();
-    const bool ok = conn_->query(sql, out, err);
-    if (trace_) trace_(TraceEvent{conn_->name(), sql, t.nsecsElapsed(), ok});
-    return ok;
+    return traced(sql, err, [&](DbEngine& c) { return c.query(sql, out, err); });
 }
 
 void Session::checkOpen() {

@@ -62,6 +62,9 @@ class Session {
     bool runList(const QStringList& list, const QString& location, int expected);
     bool tracedExec(const QString& sql, qint64* rows, DbError* err);
     bool tracedQuery(const QString& sql, RecordData* out, DbError* err);
+    // Runs one statement on the open connection and reports it to the trace hook.
+    template <class Run>
+    bool traced(const QString& sql, DbError* err, Run run);
 
     EngineFactory factory_;
     TraceHook trace_;

@@ -3,13 +3,10 @@
 #include <QStringList>
 
 #include "foundation/Session.h"
+#include "production/CauseRowSql.h"
 #include "production/DayReportSql.h"
 
 namespace mes {
-
-namespace {
-QString quoted(const QString& v) { return u'\'' + gfSQ(v) + u'\''; }
-}  // namespace
 
 QString gfBAD_CAUSES_SQL(const QString& opSeqSub, const QString& process, const QString& product) {
     return gfSQL_LINES(
@@ -32,44 +29,37 @@ QString gfBAD_CAUSES_SQL(const QString& opSeqSub, const QString& process, const 
 }
 
 QString gfBAD_INSERT_SQL(const BadQtyRow& r) {
-    static const char* const columns[] = {
+    const QStringList columns{
         "Prod_No",     "Seq",          "Op_seq",         "Op_seq_sub", "ProcessBad_code",
         "Bad_Qty",     "Process_Code", "EquipMent_Code", "Bigo",       "Product_code",
         "Employee_no", "Last_Date",    "Last_Time",      "User_Id"};
     // The quantity is a number and goes without quotes.
-    const QStringList values{quoted({}),         quoted({}),          quoted(r.opSeqSub.left(11)),
-                             quoted(r.opSeqSub), quoted(r.cause),     QString::number(r.qty),
-                             quoted(r.process),  quoted(r.equipment), quoted(r.remark),
-                             quoted(r.product),  quoted(r.employee),  quoted(r.date),
-                             quoted(r.hhmmss),   quoted(r.employee)};
-    QStringList l{QStringLiteral("INSERT INTO P_BADQTY"), QStringLiteral("(")};
-    for (int i = 0; i < 14; ++i)
-        l << QStringLiteral("    ") + QLatin1String(columns[i]) +
-                 (i == 13 ? QString() : QStringLiteral(","));
-    l << QStringLiteral(")") << QStringLiteral("Values") << QStringLiteral("(");
-    for (int i = 0; i < 14; ++i)
-        l << QStringLiteral("    ") + values[i] + (i == 13 ? QString() : QStringLiteral(","));
-    l << QStringLiteral(")");
-    return gfSQL_LINES(l);
+    const QStringList values{
+        gfQUOTED({}),         gfQUOTED({}),          gfQUOTED(r.opSeqSub.left(11)),
+        gfQUOTED(r.opSeqSub), gfQUOTED(r.cause),     QString::number(r.qty),
+        gfQUOTED(r.process),  gfQUOTED(r.equipment), gfQUOTED(r.remark),
+        gfQUOTED(r.product),  gfQUOTED(r.employee),  gfQUOTED(r.date),
+        gfQUOTED(r.hhmmss),   gfQUOTED(r.employee)};
+    return gfCAUSE_ROW_INSERT_SQL(QStringLiteral("P_BADQTY"), columns, values,
+                                  ValuesClose::OwnLine);
 }
 
 QString gfBAD_UPDATE_SQL(const BadQtyRow& r) {
     return gfSQL_LINES(
-        {QStringLiteral("    UPDATE  P_BADQTY"), QStringLiteral("    SET"),
-         QStringLiteral("        BAD_QTY = ") + QString::number(r.qty) + u',',
-         QStringLiteral("        BIGO = '") + gfSQ(r.remark) + QStringLiteral("',"),
-         QStringLiteral("        Employee_no = '") + gfSQ(r.employee) + QStringLiteral("',"),
-         QStringLiteral("        User_id = '") + gfSQ(r.employee) + QStringLiteral("',"),
-         QStringLiteral("        last_date = '") + gfSQ(r.date) + QStringLiteral("',"),
-         QStringLiteral("        last_time = '") + gfSQ(r.hhmmss) + u'\'',
-         QStringLiteral("    WHERE op_seq_sub = '") + gfSQ(r.opSeqSub) + u'\'',
-         QStringLiteral("    and processbad_code = '") + gfSQ(r.cause) + u'\''});
+        QStringList{
+            QStringLiteral("    UPDATE  P_BADQTY"), QStringLiteral("    SET"),
+            QStringLiteral("        BAD_QTY = ") + QString::number(r.qty) + u',',
+            QStringLiteral("        BIGO = '") + gfSQ(r.remark) + QStringLiteral("',"),
+            QStringLiteral("        Employee_no = '") + gfSQ(r.employee) + QStringLiteral("',"),
+            QStringLiteral("        User_id = '") + gfSQ(r.employee) + QStringLiteral("',"),
+            QStringLiteral("        last_date = '") + gfSQ(r.date) + QStringLiteral("',"),
+            QStringLiteral("        last_time = '") + gfSQ(r.hhmmss) + u'\''} +
+        gfCAUSE_ROW_WHERE(QStringLiteral("processbad_code"), r.opSeqSub, r.cause));
 }
 
 QString gfBAD_DELETE_SQL(const QString& opSeqSub, const QString& cause) {
-    return gfSQL_LINES({QStringLiteral("    DELETE  P_BADQTY"),
-                        QStringLiteral("    WHERE op_seq_sub = '") + gfSQ(opSeqSub) + u'\'',
-                        QStringLiteral("    and processbad_code = '") + gfSQ(cause) + u'\''});
+    return gfCAUSE_ROW_DELETE_SQL(QStringLiteral("P_BADQTY"), QStringLiteral("processbad_code"),
+                                  opSeqSub, cause);
 }
 
 QString gfRUN_BAD_SQL(qint32 total, const QString& opSeqSub) {

@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include "foundation/Session.h"
+#include "production/CauseRowSql.h"
 #include "production/DayReportSql.h"
 
 namespace mes {
@@ -24,52 +25,36 @@ QString gfDOWNTIME_CAUSES_SQL(const QString& opSeqSub, const QString& product) {
 }
 
 QString gfDOWNTIME_INSERT_SQL(const DowntimeRow& r) {
-    static const char* const columns[] = {
+    const QStringList columns{
         "Prod_No",        "Seq",  "Op_seq",    "Op_seq_sub", "bigadong_code", "employee_su", "Min",
         "EquipMent_Code", "Bigo", "Biga_date", "Last_Date",  "Last_Time",     "User_Id"};
-    const QStringList values{QString(),
-                             QString(),
-                             r.opSeqSub.left(11),
-                             r.opSeqSub,
-                             r.cause,
-                             QString::number(r.workers),
-                             QString::number(r.minutes),
-                             r.equipment,
-                             r.remark,
-                             r.date,
-                             r.date,
-                             r.hhmmss,
-                             r.userId};
-    QStringList l{QStringLiteral("INSERT INTO P_BIGADONG"), QStringLiteral("(")};
-    for (int i = 0; i < 13; ++i)
-        l << QStringLiteral("    ") + QLatin1String(columns[i]) +
-                 (i == 12 ? QString() : QStringLiteral(","));
-    l << QStringLiteral(")") << QStringLiteral("Values") << QStringLiteral("(");
-    for (int i = 0; i < 13; ++i)
-        l << QStringLiteral("    '") + gfSQ(values[i]) +
-                 (i == 12 ? QStringLiteral("')") : QStringLiteral("',"));
-    return gfSQL_LINES(l);
+    // Every value quoted, the numbers too.
+    QStringList values;
+    for (const QString& v : {QString(), QString(), r.opSeqSub.left(11), r.opSeqSub, r.cause,
+                             QString::number(r.workers), QString::number(r.minutes), r.equipment,
+                             r.remark, r.date, r.date, r.hhmmss, r.userId})
+        values << gfQUOTED(v);
+    return gfCAUSE_ROW_INSERT_SQL(QStringLiteral("P_BIGADONG"), columns, values,
+                                  ValuesClose::AfterLastValue);
 }
 
 QString gfDOWNTIME_UPDATE_SQL(const DowntimeRow& r) {
     return gfSQL_LINES(
-        {QStringLiteral("    UPDATE  P_BIGADONG"), QStringLiteral("    SET"),
-         QStringLiteral("        min = ") + QString::number(r.minutes) + u',',
-         QStringLiteral("        BIGO = '") + gfSQ(r.remark) + QStringLiteral("',"),
-         QStringLiteral("        employee_su = '") + QString::number(r.workers) +
-             QStringLiteral("',"),
-         QStringLiteral("        biga_date = '") + gfSQ(r.date) + QStringLiteral("', "),
-         QStringLiteral("        User_id = '") + gfSQ(r.userId) + QStringLiteral("',"),
-         QStringLiteral("        last_date = '") + gfSQ(r.date) + QStringLiteral("',"),
-         QStringLiteral("        last_time = '") + gfSQ(r.hhmmss) + u'\'',
-         QStringLiteral("    WHERE op_seq_sub = '") + gfSQ(r.opSeqSub) + u'\'',
-         QStringLiteral("    and bigadong_code = '") + gfSQ(r.cause) + u'\''});
+        QStringList{QStringLiteral("    UPDATE  P_BIGADONG"), QStringLiteral("    SET"),
+                    QStringLiteral("        min = ") + QString::number(r.minutes) + u',',
+                    QStringLiteral("        BIGO = '") + gfSQ(r.remark) + QStringLiteral("',"),
+                    QStringLiteral("        employee_su = '") + QString::number(r.workers) +
+                        QStringLiteral("',"),
+                    QStringLiteral("        biga_date = '") + gfSQ(r.date) + QStringLiteral("', "),
+                    QStringLiteral("        User_id = '") + gfSQ(r.userId) + QStringLiteral("',"),
+                    QStringLiteral("        last_date = '") + gfSQ(r.date) + QStringLiteral("',"),
+                    QStringLiteral("        last_time = '") + gfSQ(r.hhmmss) + u'\''} +
+        gfCAUSE_ROW_WHERE(QStringLiteral("bigadong_code"), r.opSeqSub, r.cause));
 }
 
 QString gfDOWNTIME_DELETE_SQL(const QString& opSeqSub, const QString& cause) {
-    return gfSQL_LINES({QStringLiteral("    DELETE  P_BIGADONG"),
-                        QStringLiteral("    WHERE op_seq_sub = '") + gfSQ(opSeqSub) + u'\'',
-                        QStringLiteral("    and bigadong_code = '") + gfSQ(cause) + u'\''});
+    return gfCAUSE_ROW_DELETE_SQL(QStringLiteral("P_BIGADONG"), QStringLiteral("bigadong_code"),
+                                  opSeqSub, cause);
 }
 
 }  // namespace mes
