@@ -1,5 +1,6 @@
 #include "quality/MoldTestSql.h"
 
+#include <QLocale>
 #include <QRegularExpression>
 
 #include "foundation/Session.h"
@@ -78,6 +79,11 @@ bool gfIS_NUMBER_TOKEN(const QString& value) {
     static const QRegularExpression re(
         QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?$"));
     return re.match(value).hasMatch();
+}
+
+QString gfMOLD_VALUE_TEXT(const QVariant& value) {
+    if (value.typeId() != QMetaType::Double) return value.toString();
+    return QLocale::c().toString(value.toDouble(), 'f', QLocale::FloatingPointShortest);
 }
 
 std::optional<QString> gfMOLD_INSERT_SQL(const MoldSheet& sheet, QString* badColumn) {

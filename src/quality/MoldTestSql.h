@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 #include <optional>
 
 namespace mes {
@@ -19,6 +20,9 @@ QString gfMOLD_COUNT_SQL(const QString& opSeqSub, const QString& date);
 // True when value is one numeric literal (digits with an optional point,
 // sign and exponent): nothing else may stand unquoted in a statement.
 bool gfIS_NUMBER_TOKEN(const QString& value);
+// A stored value as its field shows it: numbers in plain decimal form (a shot
+// count of 100000 is "100000", never "1e+05").
+QString gfMOLD_VALUE_TEXT(const QVariant& value);
 
 // The values by column ("" = nothing entered). Both builders return nothing
 // and name the first column whose value is not a number in badColumn.

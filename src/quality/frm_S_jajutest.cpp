@@ -39,6 +39,7 @@ QString xCol(int n) { return QStringLiteral("x%1").arg(n); }
 void frm_S_jajutest::gsOPEN(const frm_S_dayReport& run) {
     frm_S_jajutest& s = gfFORM<frm_S_jajutest>();
     gsSHOW_SCREEN(s);
+    s.lsNewSheet();
     s.lblProduct_code->setText(run.lblProduct_code->text());
     s.lbl_seq->setText(run.lblseq->text());
     s.lbljuya->setText(run.lbl_juya->text());
@@ -59,12 +60,22 @@ JajuKey frm_S_jajutest::key() const {
 }
 
 void frm_S_jajutest::Form_Load() {
+    gsRUN_SHARE_COMMANDS(gfSHARE_COMMANDS());
+    lsSpreadInit();
+    lsNewSheet();
+}
+
+void frm_S_jajutest::lsNewSheet() {
+    // The screen outlives a sheet (another run, a night over midnight): nothing of
+    // the last one may pass into the next, neither its verdict nor its date.
     for (TouchDatePicker* d : {dtpSt_date, dtptest_date}) {
         d->setDate(TerminalClock::now().date());
         d->setEnabled(false);
     }
-    gsRUN_SHARE_COMMANDS(gfSHARE_COMMANDS());
-    lsSpreadInit();
+    spread->SetMaxRows(0);
+    lbl_jaju_num->clear();
+    optPass->setChecked(true);
+    optCheck->setChecked(false);
 }
 
 void frm_S_jajutest::lsQuery() {

@@ -58,6 +58,8 @@ class frm_S_jajutest : public QWidget {
     QPushButton* btnClose = nullptr;
 
     void Form_Load();
+    // A clean sheet of today: no values, passed, not complete, no sheet number.
+    void lsNewSheet();
     void lsQuery();
     void lsPicture();
     void ss_Click(int col, int row);

@@ -39,7 +39,7 @@ void frm_S_test::lsQuery() {
     for (const auto& e : entries_) e.second->clear();
     if (gfDB_QUERY(gfMOLD_LOAD_SQL(lblOp_seq_sub->text(), lblDate->text()), false, kCaption) &&
         !gvRS().eof()) {
-        for (const auto& e : entries_) e.second->setText(gvRS().text(e.first));
+        for (const auto& e : entries_) e.second->setText(gfMOLD_VALUE_TEXT(gvRS().value(e.first)));
     }
     gvRS().close();
 }

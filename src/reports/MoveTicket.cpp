@@ -75,9 +75,11 @@ bool MoveTicket::run(const Row& row, const QString& location) {
     if (!written) saveFailed();
     // The tag shows what the table holds, even after a failed write.
     const QVariantMap fields = readBack(location);
-    if (!fields.isEmpty()) TicketPreviewDialog::preview(fields);
-    // Empty again whatever happened, so that the next ticket starts clean.
+    // Every terminal hands its ticket over through the same row: empty it before
+    // the preview, which may stay open for minutes, so that another terminal can
+    // print meanwhile.
     if (!gfDB_EXEC(reports::gfTICKET_CLEAR_SQL(), location)) saveFailed();
+    if (!fields.isEmpty()) TicketPreviewDialog::preview(fields);
     return !fields.isEmpty();
 }
 

@@ -6,7 +6,7 @@
 namespace mes {
 
 // The process move ticket of a results row: the checks, the hand-off row, the
-// two-up tag read back from it, and the hand-off table emptied afterwards.
+// two-up tag read back from it; the hand-off table is emptied before the tag shows.
 class MoveTicket {
   public:
     struct Row {

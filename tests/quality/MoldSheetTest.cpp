@@ -113,6 +113,28 @@ TEST_F(MoldSheet, EachDateHasItsOwnSheetAndTheLoadShowsTodays) {
     });
 }
 
+TEST_F(MoldSheet, ShiftSizedValuesShowAndStoreAsPlainNumbers) {
+    exec(
+        "INSERT INTO Q_MOLDTEST_RESULT (op_seq_sub, product_code, test_date, cylinder1, "
+        "shot_ju1, gadong_ju1, cv_ya1) VALUES ('" +
+        kOrder + "', 'FP-100', '" + day() + "', 1234.5, 100000, 1000000, 12345)");
+    sheet([&](frm_S_test& d) {
+        EXPECT_EQ(d.entry("cylinder1")->text(), "1234.5");
+        EXPECT_EQ(d.entry("shot_ju1")->text(), "100000");
+        EXPECT_EQ(d.entry("gadong_ju1")->text(), "1000000");
+        EXPECT_EQ(d.entry("cv_ya1")->text(), "12345");
+        key(d, "shot_ya1", "200000");
+        save(d);
+    });
+    const QList<QVariantList> stored = sheets();
+    ASSERT_EQ(stored.size(), 1);
+    const QVariantList want{1234.5, 100000, 1000000, 12345, 200000};
+    QVariantList got;
+    for (const char* c : {"cylinder1", "shot_ju1", "gadong_ju1", "cv_ya1", "shot_ya1"})
+        got << at(stored[0], c).toDouble();
+    EXPECT_EQ(got, want);
+}
+
 TEST_F(MoldSheet, AValueThatIsNoNumberFailsTheSaveSendsNothingAndKeepsTheScreen) {
     struct Case {
         bool existing;

@@ -7,6 +7,7 @@
 #include <QTableView>
 #include <QThread>
 
+#include "foundation/TerminalClock.h"
 #include "production/ProductionFixture.h"
 #include "production/frm_S_dayReport.h"
 #include "quality/GridGroupCaptions.h"
@@ -197,6 +198,41 @@ TEST_F(SelfInspection, SheetsAreNumberedPerTestDateAndASecondSaveUpdates) {
     EXPECT_EQ(sheetsOfOrder().size(), 2);
     EXPECT_EQ(sheetsOfOrder()[1].mid(0, 2), (QVariantList{"20261208002", "0"}));
     EXPECT_EQ(itemsOf("20261208002").size(), 4);
+}
+
+TEST_F(SelfInspection, EveryOpeningStartsAFreshSheetOfToday) {
+    clearSheets();
+    exec("UPDATE B_JAKUPJISI_MASTER SET order_qty = 100000 WHERE seq = '" + kOrder + "'");
+    frm_S_jajutest& day1 = inspect();
+    for (int row = 1; row <= 4; ++row)
+        for (const char* col : {"x1", "x2", "x3"}) enter(day1, row, col, "1");
+    enter(day1, 3, "x1", "8.3");
+    ASSERT_TRUE(day1.optNotpass->isChecked());
+    ASSERT_TRUE(day1.optCheck->isChecked());
+    // Left open, unsaved; the night goes past midnight.
+    open();
+    TerminalClock::setFixed(QDateTime(kNow.date().addDays(1), QTime(0, 40)));
+    frm_S_jajutest& night = inspect("야간");
+    ASSERT_EQ(&night, &day1) << "the same screen, kept";
+    EXPECT_TRUE(night.optPass->isChecked());
+    EXPECT_FALSE(night.optCheck->isChecked());
+    EXPECT_EQ(night.dtptest_date->text(), day(1));
+    EXPECT_EQ(night.dtpSt_date->text(), day(1));
+    EXPECT_EQ(night.lbl_jaju_num->text(), "");
+    ASSERT_EQ(night.spread->MaxRows(), 4);
+    EXPECT_EQ(night.spread->TextWithColID("x1", 3), "");
+    save(night);
+    const QString number = kNow.date().addDays(1).toString("yyyyMMdd") + "001";
+    EXPECT_EQ(sheetsOfOrder(),
+              (QList<QVariantList>{{number, "0", "0", "1", 100000, 0, "E001", day(1)}}));
+    EXPECT_EQ(value("SELECT process_test_su FROM Q_CHOJUNGJONGTEST_RESULT"), 100000);
+
+    enter(night, 2, "x1", "0.2");
+    save(night);
+    EXPECT_EQ(sheetsOfOrder(),
+              (QList<QVariantList>{{number, "0", "0", "0", 0, 100000, "E001", day(1)}}));
+    EXPECT_EQ(itemsOf(number).value(1),
+              (QVariantList{"QS-FP-100-02", "0.2", "", "", "", "불합격"}));
 }
 
 TEST_F(SelfInspection, AnItemAddedToTheStandardAfterTheSheetIsStoredOnUpdate) {

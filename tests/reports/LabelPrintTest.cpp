@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 
 #include "ResultsFixture.h"
 #include "reports/BoxLabel.h"
@@ -216,6 +217,72 @@ TEST_F(Labels, RefusalsAndFailuresSendNothingAndKeepTheGrid) {
         EXPECT_EQ(screen->spread->MaxRows(), 2) << c.what;
         EXPECT_FALSE(LabelPort::isOpen()) << c.what;
         EXPECT_EQ(printer.openHandles(), 0) << c.what;
+    }
+}
+
+TEST_F(Labels, TypedNumbersGoAsNumbersAndARunWithoutLotIsRefused) {
+    const int good = 12345;
+    exec(QString("UPDATE P_SANGSAN_MASTER SET qty = %1 WHERE op_seq_sub = '%2'")
+             .arg(good)
+             .arg(run(1)));
+    const auto small = reports::PackSize::Small;
+    const auto large = reports::PackSize::Large;
+    const char* lot = "'K-20261208-7'";
+    const QString zero = "대포장출력수가 0 입니다.\n출력할 수 없습니다.";
+    const QString noLot = "LOT NO가 없습니다.";
+    const QString byDefault = QString::number((good + 1199) / 1200);
+    struct Case {
+        const char* what;
+        reports::PackSize size;
+        const char* lot;  // the run's lot_no, as SQL
+        QString pack;     // typed
+        QString count;    // typed; null: the default count
+        QString sentPack;
+        QString sentCount;
+        QString message;  // a refusal: nothing sent
+    };
+    const Case cases[] = {
+        {"leading zeros", small, lot, "01200", "07", "1200", "7", {}},
+        {"default count", large, lot, "1200", {}, "1200", byDefault, {}},
+        {"zeros only", large, lot, "500", "00", {}, {}, zero},
+        {"no lot", small, "NULL", "1200", "3", {}, {}, noLot},
+        {"empty lot", large, "''", "1200", "3", {}, {}, noLot},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        exec(QString("UPDATE P_SANGSAN_MASTER SET lot_no = %1 WHERE op_seq_sub = '%2'")
+                 .arg(c.lot, run(1)));
+        screen->btnFind_Click();
+        row = rowOf(run(1));
+        const bool isSmall = c.size == small;
+        const QString packId = isSmall ? "소포장수량" : "대포장수량";
+        script.keypad(c.pack);
+        touch(packId, row);
+        if (!c.count.isNull()) {
+            script.keypad(c.count);
+            touch(isSmall ? "소출력수" : "대출력수", row);
+        }
+        EXPECT_EQ(cell(packId, row), QLocale(QLocale::English).toString(c.pack.toInt()));
+        if (c.message.isEmpty()) confirmPreview();
+        if (!c.message.isEmpty()) script.ok(c.message);
+        touch(isSmall ? "바코드소포장" : "바코드대포장", row);
+        const QByteArray got = printer.received();
+        if (!c.message.isEmpty()) {
+            EXPECT_EQ(got, QByteArray());
+            ASSERT_FALSE(script.shown().isEmpty());
+            EXPECT_EQ(script.shown().back().title, "오류");
+            EXPECT_EQ(script.shown().back().icon, UserInterface::Icon::Critical);
+            continue;
+        }
+        QByteArray want;
+        for (const QString& l :
+             reports::gfLABEL_LINES({c.sentCount, c.sentPack, run(1), "리어 브라켓 LH",
+                                     "84720-AX200", "84720AX2", "K-20261"},
+                                    c.size))
+            want += l.toUtf8() + (isSmall ? "\n" : "");
+        EXPECT_EQ(got, want);
+        EXPECT_TRUE(got.contains("^FT335,720^A0N,35,35^FH\\^FD" + c.sentPack.toUtf8() + "^FS"));
+        EXPECT_TRUE(got.contains("^PQ" + c.sentCount.toUtf8() + ",0,1,Y^XZ"));
     }
 }
 

@@ -4,7 +4,9 @@
 #include <QPushButton>
 
 #include "ResultsFixture.h"
+#include "foundation/EmbeddedEngine.h"
 #include "reports/MoveTicket.h"
+#include "reports/ReportStatements.h"
 #include "reports/TicketPainter.h"
 #include "reports/TicketPreviewDialog.h"
 #include "ui/clsSpread.h"
@@ -63,11 +65,15 @@ TEST_F(Ticket, TheTagCarriesTheRowWrittenAndPrintsToPdf) {
     QList<QVariantList> written;
     QImage tag;
     QString pdf;
-    script.on("DataReport1", [&](uitest::DialogHandle& d) {
+    // The hand-off row as the ticket reads it back (it is gone before the preview).
+    session.setTrace([&](const TraceEvent& e) {
+        if (e.statement != reports::gfTICKET_READ_SQL()) return;
         written = rows(
             "SELECT car_name, car_name2, car_name3, jakup_date, jakup_date2, barcode, "
             "lot_no, palette_ea, op_seq_sub2, bigo, product_name, product_name2 FROM "
             "S_DATAREPORT1");
+    });
+    script.on("DataReport1", [&](uitest::DialogHandle& d) {
         auto& dialog = d.as<TicketPreviewDialog>();
         tag = TicketPainter::image(dialog.fields(), 200);
         pdf = dialog.pdfPath();
@@ -96,6 +102,49 @@ TEST_F(Ticket, TheTagCarriesTheRowWrittenAndPrintsToPdf) {
         ASSERT_TRUE(zbar.waitForFinished(30000));
         EXPECT_EQ(zbar.readAllStandardOutput().trimmed(), run(1).toUtf8()) << "half " << half;
     }
+}
+
+TEST_F(Ticket, TwoTerminalsPrintingAtOnceEachGetTheirOwnTicket) {
+    exec("UPDATE P_SANGSAN_MASTER SET qty = 12345, lot_no = 'N-LOT ''야간''' WHERE op_seq_sub = '" +
+         run(2) + "'");
+    exec("UPDATE P_SANGSAN_MASTER SET qty = 1200 WHERE op_seq_sub = '" + run(1) + "'");
+    Session other;  // the second terminal, on the same database
+    other.setEngineFactory([p = dbPath] { return std::make_unique<EmbeddedEngine>(p); });
+    ASSERT_TRUE(other.connect());
+    choose(run(1));
+    QVariantMap mine;
+    QVariantMap theirs;
+    int rowsWhileShown = -1;
+    script.on("DataReport1", [&](uitest::DialogHandle& d) {
+        mine = d.as<TicketPreviewDialog>().fields();
+        rowsWhileShown = handOffRows();
+        // The other terminal prints while this preview is still open.
+        gsSET_SESSION(&other);
+        MoveTicket::run({run(2), "프레스", "B차종", "12345", day(), "FP-200", "84720-AX200",
+                         "리어 브라켓 LH", "박지훈"},
+                        "frm_S_Report_Sangsan");
+        gsSET_SESSION(&session);
+        d.press("cmdClose");
+    });
+    script.on("DataReport1", [&](uitest::DialogHandle& d) {
+        theirs = d.as<TicketPreviewDialog>().fields();
+        d.press("cmdClose");
+    });
+    screen->btn_gongjung->click();
+    EXPECT_EQ(rowsWhileShown, 0) << "the hand-off row is gone before the preview";
+    const QVariantList own =
+        rows("SELECT lot_no, qty FROM P_SANGSAN_MASTER WHERE op_seq_sub = '" + run(1) + "'")
+            .value(0);
+    ASSERT_EQ(own.size(), 2);
+    auto ticket = [](const QVariantMap& f) {
+        return QStringList{f.value("세부전표번호").toString(), f.value("세부전표번호2").toString(),
+                           f.value("LOT_NO").toString(), f.value("용기수량").toString()};
+    };
+    EXPECT_EQ(ticket(mine), (QStringList{run(1), run(1), own[0].toString(), own[1].toString()}));
+    EXPECT_EQ(ticket(theirs), (QStringList{run(2), run(2), "N-LOT '야간'", "12345"}));
+    EXPECT_EQ(theirs.value("차종명").toString(), "B차종 - CAR");
+    EXPECT_FALSE(script.texts().contains("저장실패"));
+    EXPECT_EQ(handOffRows(), 0);
 }
 
 TEST_F(Ticket, AFailedWriteIsReportedAndTheTableEmptied) {

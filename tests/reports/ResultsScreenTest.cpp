@@ -55,7 +55,8 @@ TEST_F(Results, DefaultPrintCountsRoundUpAndAnEmptyPackGivesNone) {
         const char* pack;  // typed on the keypad; nullptr: cancelled
         const char* expected;
     };
-    const Case cases[] = {{25, "10", "3"}, {20, "10", "2"}, {25, "0", "0"}, {1, "1000", "1"}};
+    const Case cases[] = {{25, "10", "3"},  {20, "10", "2"},       {25, "0", "0"},
+                          {1, "1000", "1"}, {12345, "1200", "11"}, {100000, "1000", "100"}};
     for (const Case& c : cases) {
         exec(QString("UPDATE P_SANGSAN_MASTER SET qty = %1 WHERE op_seq_sub = '%2'")
                  .arg(c.good)
