@@ -11,9 +11,9 @@ namespace mes::reports {
 QString gfZPL_GRAPHIC(const QImage& picture);
 
 // The picture of a graphic field's parameters (what follows "^GF": "A,b,c,d,data"),
-// one dot per pixel, black on white; '!' ends a row in black. Null when the compression is not A, the data
-// holds a character the compression does not know, or its bytes after
-// decompression are not the count both byte-count fields give.
+// one dot per pixel, black on white; '!' ends a row in black. Null when the compression is not A,
+// the data holds a character the compression does not know, or its bytes after decompression are
+// not the count both byte-count fields give.
 QImage gfZPL_GRAPHIC_PICTURE(const QString& parameters);
 
 }  // namespace mes::reports
