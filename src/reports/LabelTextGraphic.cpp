@@ -73,7 +73,7 @@ QString graphicLine(const QString& text, int x, int baseline, int height, int wi
         sx = natural * std::max(fit, kNarrowest);
         sy = fit / std::max(fit, kNarrowest);
     }
-    const qreal ascent = m.ascent() * sy;
+    const int ascent = int(std::ceil(m.ascent() * sy));  // whole dots: row 0 is baseline - ascent
     const QSize size(int(std::ceil(advance * sx)) + 2 * kPad,
                      int(std::ceil((m.ascent() + m.descent()) * sy)) + 1);
     QImage img(size, QImage::Format_Grayscale8);
@@ -95,10 +95,10 @@ QString graphicLine(const QString& text, int x, int baseline, int height, int wi
         for (int i = 0; i <= right; ++i)
             if (line[i] < 128) ink |= QRect(i, y, 1, 1);
     }
-    if (ink.isEmpty()) ink = QRect(kPad, int(ascent) - 1, 1, 1);  // nothing prints: one white dot
+    if (ink.isEmpty()) ink = QRect(kPad, ascent - 1, 1, 1);  // nothing prints: one white dot
     return QStringLiteral("^FO%1,%2")
                .arg(x - kPad + ink.left())
-               .arg(baseline - int(ascent) + ink.top()) +
+               .arg(baseline - ascent + ink.top()) +
            gfZPL_GRAPHIC(img.copy(ink)) + QStringLiteral("^FS");
 }
 
