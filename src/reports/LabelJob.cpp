@@ -4,6 +4,7 @@
 #include "foundation/UserInterface.h"
 #include "reports/LabelPort.h"
 #include "reports/LabelPreviewDialog.h"
+#include "reports/LabelTextGraphic.h"
 #include "reports/ReportStatements.h"
 
 namespace mes {
@@ -67,7 +68,7 @@ bool LabelJob::run(const Row& row, reports::PackSize size, const QString& locati
         refuse(QStringLiteral("LOT NO가 없습니다."));
         return false;
     }
-    const QStringList lines = reports::gfLABEL_LINES(label, size);
+    const QStringList lines = reports::gfLABEL_PRINTABLE_LINES(reports::gfLABEL_LINES(label, size));
     if (!LabelPreviewDialog::confirm(lines)) return false;
     if (!LabelPort::send(lines, size)) {
         gvUI().showMessage(gfPRODUCT_NAME(), noPrinter, UserInterface::Icon::Information);

@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPixmap>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -17,7 +18,7 @@ constexpr int kShownHeight = 520;  // fits the panel with the buttons below
 }
 
 LabelPreviewDialog::LabelPreviewDialog(const QStringList& lines, QWidget* parent)
-    : QDialog(parent), picture_(ZplRenderer::render(lines)) {
+    : QDialog(parent), lines_(lines), picture_(ZplRenderer::render(lines)) {
     setObjectName(QStringLiteral("frmLabelPreview"));
     setWindowTitle(QStringLiteral("라벨 미리보기"));
     auto* layout = new QVBoxLayout(this);
@@ -27,6 +28,12 @@ LabelPreviewDialog::LabelPreviewDialog(const QStringList& lines, QWidget* parent
         QPixmap::fromImage(picture_.scaledToHeight(kShownHeight, Qt::SmoothTransformation)));
     imgLabel->setFrameShape(QFrame::Box);
     layout->addWidget(imgLabel, 0, Qt::AlignHCenter);
+    lblCopies = new QLabel(QStringLiteral("출력 매수: %1 장")
+                               .arg(QLocale(QLocale::Korean).toString(ZplRenderer::copies(lines))),
+                           this);
+    lblCopies->setObjectName(QStringLiteral("lblCopies"));
+    lblCopies->setFont(Theme::font(Theme::kLargeFontPixels, true));
+    layout->addWidget(lblCopies, 0, Qt::AlignHCenter);
     auto* buttons = new QHBoxLayout;
     cmdPrint = new QPushButton(QStringLiteral("출력"), this);
     cmdPrint->setObjectName(QStringLiteral("cmdPrint"));

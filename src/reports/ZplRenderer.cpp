@@ -5,7 +5,8 @@
 #include <QPainter>
 
 #include "reports/Barcode.h"
-#include "ui/Theme.h"
+#include "reports/LabelTextGraphic.h"
+#include "reports/ZplGraphic.h"
 
 namespace mes {
 
@@ -106,16 +107,10 @@ void drawBox(QPainter& p, const State& s, const QStringList& a) {
     p.fillRect(QRect(r.right() - t + 1, r.top(), t, h), Qt::black);
 }
 
-// Font 0 is a condensed face: a digit advances about 0.55 of the cell width.
-constexpr qreal kAdvancePerWidth = 0.55;
-
 void drawText(QPainter& p, const State& s, const QString& text) {
-    QFont f(Theme::fontFamily());
-    f.setPixelSize(std::max(4, s.fontH));
-    f.setBold(true);
+    const QFont f = reports::gfLABEL_FONT(s.fontH);
     const QFontMetricsF m(f);
-    const qreal natural = m.horizontalAdvance(QLatin1Char('0'));
-    const qreal sx = natural > 0 ? kAdvancePerWidth * s.fontW / natural : 1.0;
+    const qreal sx = reports::gfLABEL_FONT_SCALE(f, s.fontW);
     p.save();
     p.setFont(f);
     p.setPen(Qt::black);
@@ -133,7 +128,24 @@ void drawBarcode(QPainter& p, const State& s, const QString& data) {
                          s.module);
 }
 
+// Only the dots that print: a graphic field never clears what is under it.
+void drawGraphic(QPainter& p, const State& s, const QString& parameters) {
+    const QImage g = reports::gfZPL_GRAPHIC_PICTURE(parameters);
+    if (g.isNull()) return;
+    const int top = s.baseline ? s.y - g.height() : s.y;
+    for (int y = 0; y < g.height(); ++y)
+        for (int x = 0; x < g.width(); ++x)
+            if (g.pixel(x, y) == 0xFF000000) p.fillRect(s.x + x, top + y, 1, 1, Qt::black);
+}
+
 }  // namespace
+
+int ZplRenderer::copies(const QStringList& lines) {
+    int n = 1;
+    for (const Command& c : parse(lines.join(QString())))
+        if (c.code == QLatin1String("PQ")) n = std::max(1, arg(c.args.split(u','), 0, 1));
+    return n;
+}
 
 QImage ZplRenderer::render(const QStringList& lines) {
     const QList<Command> commands = parse(lines.join(QString()));
@@ -169,6 +181,8 @@ QImage ZplRenderer::render(const QStringList& lines) {
             s.hex = c.args.isEmpty() ? QChar(u'_') : c.args[0];
         } else if (k == QLatin1String("GB")) {
             drawBox(p, s, a);
+        } else if (k == QLatin1String("GF")) {
+            drawGraphic(p, s, c.args);
         } else if (k == QLatin1String("FD")) {
             const QString data = s.hex.isNull() ? c.args : unescape(c.args, s.hex);
             if (s.barcode)

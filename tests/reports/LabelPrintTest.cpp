@@ -5,11 +5,14 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLocale>
 
 #include "ResultsFixture.h"
 #include "reports/BoxLabel.h"
 #include "reports/LabelPort.h"
+#include "reports/LabelPreviewDialog.h"
+#include "reports/LabelTextGraphic.h"
 #include "ui/clsSpread.h"
 
 using namespace mes;
@@ -88,6 +91,7 @@ class Labels : public reporttest::ResultsFixture {
 };
 
 TEST_F(Labels, SmallAndLargePacksSendTheExactLinesInTheirFraming) {
+    exec("UPDATE B_PRODUCT_MASTER SET product_name = 'REAR BRKT LH' WHERE product_code = 'FP-200'");
     const QString lot =
         value("SELECT lot_no FROM P_SANGSAN_MASTER WHERE op_seq_sub = '" + run(1) + "'")
             .toString()
@@ -96,19 +100,43 @@ TEST_F(Labels, SmallAndLargePacksSendTheExactLinesInTheirFraming) {
         const bool small = size == reports::PackSize::Small;
         print(size, "50", "6");
         const QByteArray got = printer.received();
-        const QStringList lines = reports::gfLABEL_LINES(
-            {"6", "50", run(1), "리어 브라켓 LH", "84720-AX200", "84720AX2", lot}, size);
+        const QStringList lines = {
+            QString(QChar(16)) + "CT~~CD,~CC^~CT~",
+            "^XA~TA000~JSN^LT0^MNW^MTT^PON^PMN^LH0,0^JMA^PR2,2~SD15^JUS^LRN^CI0^XZ",
+            "^XA",
+            "^MMT",
+            "^PW799",
+            "^LL0759",
+            "^LS0",
+            "^FO22,30^GB765,715,8^FS",
+            "^FT44,99^A0N,73,72^FH\\^FDVORAK CORP^FS",
+            "^FO25,112^GB755,0,3^FS",
+            "^FO25,467^GB755,0,3^FS",
+            "^FO25,522^GB755,0,3^FS",
+            "^FO25,678^GB550,0,3^FS",
+            "^FO25,181^GB755,0,3^FS",
+            "^FT55,367^A0N,34,33^FH\\^FDNO^FS",
+            "^FT35,723^A0N,34,33^FH\\^FDQTY / BOX^FS",
+            "^FT602,511^A0N,34,33^FH\\^FDJUDGMENT^FS",
+            "^FT165,511^A0N,34,33^FH\\^FDDELIVERY LOT NO^FS",
+            "^FT39,316^A0N,34,33^FH\\^FDPART^FS",
+            "^FT35,163^A0N,34,33^FH\\^FDCONTROL NUMBER^FS",
+            "^FO123,184^GB0,286,3^FS",
+            "^FO303,115^GB0,67,3^FS",
+            "^FO183,682^GB0,59,3^FS",
+            "^FO575,470^GB0,267,3^FS",
+            small ? "^BY4,3,92^FT270,380^BCN,,N,N" : "^BY4,3,92^FT230,380^BCN,,N,N",
+            "^FD>;" + run(1) + "^FS",
+            "^FT325,165^A0N,50,35^FH\\^FD84720-AX200^FS",
+            "^FT290,255^A0N,80,60^FH\\^FD84720AX2^FS",
+            "^FT210,450^A0N,80,35^FH\\^FDREAR BRKT LH^FS",
+            "^FT95,630^A0N,90,50^FH\\^FD" + lot + "^FS",
+            "^FT335,720^A0N,35,35^FH\\^FD50^FS",
+            "^PQ6,0,1,Y^XZ",
+        };
         QByteArray want;
         for (const QString& l : lines) want += l.toUtf8() + (small ? "\n" : "");
         EXPECT_EQ(got, want) << (small ? "small" : "large");
-        EXPECT_TRUE(
-            got.startsWith("\x10"
-                           "CT~~CD,~CC^~CT~"));
-        EXPECT_TRUE(
-            got.contains(small ? "^BY4,3,92^FT270,380^BCN,,N,N" : "^BY4,3,92^FT230,380^BCN,,N,N"));
-        EXPECT_TRUE(got.contains("^FD>;" + run(1).toUtf8() + "^FS"));
-        EXPECT_TRUE(got.contains("^FT95,630^A0N,90,50^FH\\^FD" + lot.toUtf8() + "^FS"));
-        EXPECT_TRUE(got.endsWith(small ? "^PQ6,0,1,Y^XZ\n" : "^PQ6,0,1,Y^XZ"));
         const QList<qsizetype> writes = LabelPort::lastWrites();
         if (small) {
             EXPECT_EQ(writes, QList<qsizetype>{got.size()}) << "one write";
@@ -118,6 +146,37 @@ TEST_F(Labels, SmallAndLargePacksSendTheExactLinesInTheirFraming) {
                 EXPECT_EQ(writes[i], lines[i].toUtf8().size()) << i;
         }
         EXPECT_EQ(printer.openHandles(), 0) << "closed after the job";
+    }
+}
+
+TEST_F(Labels, KoreanTextsTravelAsTheGraphicFieldsThePreviewDrew) {
+    // The demo product's name is Korean; the lot gets Korean too.
+    exec("UPDATE P_SANGSAN_MASTER SET lot_no = '한글LOT1' WHERE op_seq_sub = '" + run(1) + "'");
+    for (auto size : {reports::PackSize::Small, reports::PackSize::Large}) {
+        const bool small = size == reports::PackSize::Small;
+        QStringList shown;
+        QString copies;
+        script.keypad("50").keypad("30");
+        script.on("frmLabelPreview", [&](auto& d) {
+            shown = d.template as<LabelPreviewDialog>().lines();
+            copies = d.template as<LabelPreviewDialog>().lblCopies->text();
+            d.press("cmdPrint");
+        });
+        touch(small ? "소포장수량" : "대포장수량", row);
+        touch(small ? "소출력수" : "대출력수", row);
+        touch(small ? "바코드소포장" : "바코드대포장", row);
+        const QByteArray got = printer.received();
+        QByteArray want;
+        for (const QString& l : shown) want += l.toUtf8() + (small ? "\n" : "");
+        EXPECT_EQ(got, want) << "the bytes previewed, unchanged";
+        EXPECT_EQ(got.count("^GFA,"), 2) << "product name and lot";
+        EXPECT_TRUE(got.contains("^FT325,165^A0N,50,35^FH\\^FD84720-AX200^FS"));
+        EXPECT_EQ(got.count("^PQ"), 1) << "thirty copies are one job";
+        EXPECT_TRUE(got.contains("^PQ30,0,1,Y^XZ"));
+        EXPECT_EQ(copies, "출력 매수: 30 장");
+        EXPECT_TRUE(std::all_of(got.begin(), got.end(), [](char c) { return uchar(c) < 0x7F; }))
+            << "font 0 prints ASCII only";
+        EXPECT_EQ(LabelPort::lastWrites().size(), small ? 1 : shown.size());
     }
 }
 
@@ -275,10 +334,10 @@ TEST_F(Labels, TypedNumbersGoAsNumbersAndARunWithoutLotIsRefused) {
             continue;
         }
         QByteArray want;
-        for (const QString& l :
-             reports::gfLABEL_LINES({c.sentCount, c.sentPack, run(1), "리어 브라켓 LH",
-                                     "84720-AX200", "84720AX2", "K-20261"},
-                                    c.size))
+        for (const QString& l : reports::gfLABEL_PRINTABLE_LINES(
+                 reports::gfLABEL_LINES({c.sentCount, c.sentPack, run(1), "리어 브라켓 LH",
+                                         "84720-AX200", "84720AX2", "K-20261"},
+                                        c.size)))
             want += l.toUtf8() + (isSmall ? "\n" : "");
         EXPECT_EQ(got, want);
         EXPECT_TRUE(got.contains("^FT335,720^A0N,35,35^FH\\^FD" + c.sentPack.toUtf8() + "^FS"));
