@@ -13,9 +13,20 @@ set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 
 install(TARGETS mes-terminal mes-sql RUNTIME DESTINATION ${MES_PROGRAM_DIR})
+# Relocations resolved and made read-only at start, as Debian builds its programs.
+foreach(program mes-terminal mes-sql)
+  set_property(TARGET ${program} APPEND PROPERTY LINK_OPTIONS -Wl,-z,relro -Wl,-z,now)
+endforeach()
 install(FILES ${CMAKE_BINARY_DIR}/src/app/Panel_Orvel_version.txt DESTINATION ${MES_PROGRAM_DIR})
 install(FILES ${CMAKE_SOURCE_DIR}/src/quality/img/no_photo.gif DESTINATION ${MES_PROGRAM_DIR}/img)
 install(PROGRAMS ${CMAKE_SOURCE_DIR}/scripts/register-odbc.sh DESTINATION ${MES_PROGRAM_DIR})
+
+# The compiler's notes are of no use on a panel PC.
+install(CODE "
+  foreach(program mes-terminal mes-sql)
+    execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment
+                    \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${MES_PROGRAM_DIR}/\${program}\")
+  endforeach()")
 
 # /usr/bin/mes-terminal -> ../lib/mes-terminal/mes-terminal: the program finds its
 # folder through the link.
@@ -30,16 +41,18 @@ function(mes_gzip_page source target)
   configure_file(${source} ${MES_PACKAGE_STAGE}/${target} @ONLY)
   execute_process(COMMAND gzip -9nf ${MES_PACKAGE_STAGE}/${target})
 endfunction()
-mes_gzip_page(${CMAKE_SOURCE_DIR}/packaging/changelog changelog.Debian)
+mes_gzip_page(${CMAKE_SOURCE_DIR}/packaging/changelog changelog)
 mes_gzip_page(${CMAKE_SOURCE_DIR}/packaging/mes-terminal.1 mes-terminal.1)
 mes_gzip_page(${CMAKE_SOURCE_DIR}/packaging/mes-sql.1 mes-sql.1)
 install(FILES ${MES_PACKAGE_STAGE}/mes-terminal.1.gz ${MES_PACKAGE_STAGE}/mes-sql.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-install(FILES ${MES_PACKAGE_STAGE}/changelog.Debian.gz ${CMAKE_SOURCE_DIR}/packaging/copyright
+install(FILES ${MES_PACKAGE_STAGE}/changelog.gz ${CMAKE_SOURCE_DIR}/packaging/copyright
               ${CMAKE_SOURCE_DIR}/db/sqlserver.sql
         DESTINATION ${MES_DOC_DIR})
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/mes-terminal-kiosk.desktop
         DESTINATION ${MES_DOC_DIR}/examples)
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/lintian-overrides
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME ${MES_PACKAGE})
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/mes-terminal.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 
@@ -55,11 +68,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "shop-floor terminal of a production machine")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "shop-floor terminal of a production machine\n"
-    " A touch-screen terminal for the panel PC at a press or moulding machine:\n"
-    " work orders, counts, defects, stops, lot booking and box labels, straight\n"
-    " on the plant's SQL Server database through ODBC (FreeTDS), or on an\n"
-    " embedded demo plant. \"mes-terminal --check\" tells plant IT what works.")
+    "A touch-screen terminal for the panel PC at a press or moulding machine:\n\
+work orders, counts, defects, stops, lot booking and box labels, straight on\n\
+the plant's SQL Server database through ODBC (FreeTDS), or on an embedded\n\
+demo plant. mes-terminal --check tells plant IT what works and what not.")
 # Debian 12's packages by name: Qt 6 with its serial-port, print-support and
 # ODBC modules, unixODBC with FreeTDS's driver, libzint, the Korean font.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
