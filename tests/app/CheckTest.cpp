@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 
 #include "../db/PlantDb.h"
+#include "../ui/VersionServer.h"
 #include "app/TerminalCheck.h"
 #include "foundation/AppPaths.h"
 #include "foundation/DemoPlant.h"
@@ -201,6 +202,56 @@ TEST_F(Check, EachPointSaysOkOrWhatIsWrong) {
         EXPECT_FALSE(QFile::exists(folder.file(QStringLiteral("conf.ini"))))
             << "the check wrote conf.ini";
     }
+}
+
+TEST_F(Check, TheVersionIsComparedWithThePublishedOne) {
+    VersionServer server;
+    ASSERT_TRUE(server.start());
+    QFile local(folder.file(QStringLiteral("Panel_Orvel_version.txt")));
+    ASSERT_TRUE(local.open(QIODevice::WriteOnly));
+    local.write("1.05,build 17\r\n");
+    local.close();
+    const QString updater = folder.file(QStringLiteral("update"));
+    struct Case {
+        const char* published;  // nullptr: nobody answers
+        bool updaterThere;
+        QString expected;
+    };
+    for (const Case& c : {
+             Case{"1.05", false, "version: ok - installed / published: 1.05 / 1.05"},
+             Case{"1.1", true,
+                  "version: ok - a newer build is published (installed / published: 1.05 / "
+                  "1.1): the terminal starts the updater at its next start"},
+             Case{"1.1", false,
+                  QStringLiteral("version: FAILED - a newer build is published (installed / "
+                                 "published: 1.05 / 1.1) and there is no updater %1; install the "
+                                 "new build: the terminal ends at start until then")
+                      .arg(updater)},
+         }) {
+        SCOPED_TRACE(c.published);
+        server.setBody(QByteArray(c.published));
+        if (c.updaterThere) {
+            QFile u(updater);
+            ASSERT_TRUE(u.open(QIODevice::WriteOnly));
+        } else {
+            QFile::remove(updater);
+        }
+        CheckOptions o = options;
+        o.updateBaseUrl = server.baseUrl();
+        const CheckReport report = TerminalCheck(o).run();
+        EXPECT_EQ(lineOf(report.lines(), "version").toStdString(), c.expected.toStdString());
+        EXPECT_EQ(report.anyFailed(), c.expected.contains("FAILED"));
+    }
+    CheckOptions o = options;
+    o.updateBaseUrl = gfDEAD_URL();
+    const QString line = lineOf(TerminalCheck(o).run().lines(), "version");
+    EXPECT_TRUE(line.startsWith(QStringLiteral("version: FAILED - the update server %1 cannot be "
+                                               "read: ")
+                                    .arg(o.updateBaseUrl)))
+        << line.toStdString();
+    EXPECT_TRUE(
+        line.endsWith("check the network and the server: the terminal ends at start "
+                      "without it"));
 }
 
 TEST_F(Check, TheCommandRunsWithoutADisplayOnTheDemoAndOnADatabaseFile) {
