@@ -25,4 +25,5 @@ if [ ${#missing[@]} -gt 0 ]; then
   $SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" </dev/null
 fi
 
+# FreeTDS as "SQL Server" (the package's post-install step runs the same script).
 $SUDO "$(dirname "$0")/register-odbc.sh"
