@@ -2,9 +2,9 @@
 
 namespace mes {
 
-QuietUserInterface::QuietUserInterface() { gsSET_UI(this); }
+QuietUserInterface::QuietUserInterface() : previous_(&gvUI()) { gsSET_UI(this); }
 
-QuietUserInterface::~QuietUserInterface() { gsSET_UI(nullptr); }
+QuietUserInterface::~QuietUserInterface() { gsSET_UI(previous_); }
 
 void QuietUserInterface::showMessage(const QString&, const QString& text, Icon) {
     shown_ << text.simplified();

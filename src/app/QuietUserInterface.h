@@ -21,6 +21,7 @@ class QuietUserInterface : public UserInterface {
     QString take();
 
   private:
+    UserInterface* previous_;
     QStringList shown_;
 };
 
