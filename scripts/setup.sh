@@ -37,21 +37,5 @@ if [ ! -f "$zebrash/node_modules/zpl-renderer-js/package.json" ]; then
   (cd "$zebrash" && npm ci --no-audit --no-fund --loglevel=error)
 fi
 
-# FreeTDS as "SQL Server". Without a pinned TDS_Version a login time-out falls
-# back to an old protocol and hangs.
-tds=$(dpkg -L tdsodbc | grep -m1 '/libtdsodbc\.so$')
-setup=$(dpkg -L tdsodbc | grep -m1 '/libtdsS\.so$' || true)
-if ! odbcinst -q -d -n "SQL Server" 2>/dev/null | grep -q "TDS_Version"; then
-  tmp=$(mktemp)
-  {
-    echo "[SQL Server]"
-    echo "Description=FreeTDS driver registered for the shop-floor terminal"
-    echo "Driver=$tds"
-    [ -n "$setup" ] && echo "Setup=$setup"
-    echo "TDS_Version=7.4"
-    echo "UsageCount=1"
-  } >"$tmp"
-  $SUDO odbcinst -i -d -f "$tmp" -r >/dev/null
-  rm -f "$tmp"
-  echo 'Registered ODBC driver "SQL Server" (FreeTDS, TDS 7.4)'
-fi
+# FreeTDS as "SQL Server" (the package's post-install step runs the same script).
+$SUDO "$(dirname "$0")/register-odbc.sh"

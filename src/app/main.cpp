@@ -1,9 +1,10 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
-#include <QFile>
 #include <cstdio>
 
+#include "app/CheckReport.h"
+#include "app/TerminalCheck.h"
 #include "foundation/DemoPlant.h"
 #include "foundation/EmbeddedEngine.h"
 #include "foundation/Session.h"
@@ -27,12 +28,28 @@ struct Options {
         QStringLiteral("create-demo"),
         QStringLiteral("Create and seed a demo database at PATH, then exit."),
         QStringLiteral("PATH")};
+    QCommandLineOption check{
+        QStringLiteral("check"),
+        QStringLiteral("Check settings, ODBC driver, database, machine, label port, picture "
+                       "share and version without a display; exit 1 when a point fails.")};
 
     void parse(QCommandLineParser& parser, const QCoreApplication& app) {
         parser.setApplicationDescription(QStringLiteral("Shop-floor terminal"));
         parser.addHelpOption();
-        parser.addOptions({demo, database, createDemo});
+        parser.addOptions({demo, database, createDemo, check});
         parser.process(app);
+    }
+
+    // The embedded database chosen on the command line ("" for the plant's SQL
+    // Server); false with error when the demo plant cannot be made ready.
+    bool embeddedPath(const QCommandLineParser& parser, QString* path, QString* error) const {
+        path->clear();
+        if (parser.isSet(demo)) {
+            *path = gfDEMO_PATH();
+            return gfOPEN_DEMO(*path, error);
+        }
+        if (parser.isSet(database)) *path = QDir(parser.value(database)).absolutePath();
+        return true;
     }
 };
 
@@ -41,26 +58,38 @@ void nameApplication() {
     QCoreApplication::setOrganizationName(QStringLiteral("mes-terminal"));
 }
 
-// Creating a demo database needs no display: it runs on a server or in CI too.
-bool wantsCreateDemo(int argc, char* argv[]) {
+// Creating a demo database and the check need no display: they run on a server,
+// over ssh or in CI too.
+bool wantsNoDisplay(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i) {
-        if (QByteArray(argv[i]).startsWith("--create-demo")) return true;
+        const QByteArray arg(argv[i]);
+        if (arg.startsWith("--create-demo") || arg == "--check") return true;
     }
     return false;
 }
 
-int createDemoAndExit(int argc, char* argv[]) {
+int fail(const QString& error) {
+    std::fprintf(stderr, "%s\n", error.toLocal8Bit().constData());
+    return 1;
+}
+
+int runWithoutDisplay(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     nameApplication();
     Options options;
     QCommandLineParser parser;
     options.parse(parser, app);
     QString error;
-    const QString path = QDir(parser.value(options.createDemo)).absolutePath();
-    if (!gfCREATE_DEMO(path, &error)) {
-        std::fprintf(stderr, "%s\n", error.toLocal8Bit().constData());
-        return 1;
+    if (parser.isSet(options.check)) {
+        QString path;
+        if (!options.embeddedPath(parser, &path, &error)) return fail(error);
+        const CheckReport report = TerminalCheck(CheckOptions::program(path)).run();
+        for (const QString& line : report.lines())
+            std::printf("%s\n", line.toLocal8Bit().constData());
+        return report.anyFailed() ? 1 : 0;
     }
+    const QString path = QDir(parser.value(options.createDemo)).absolutePath();
+    if (!gfCREATE_DEMO(path, &error)) return fail(error);
     std::printf("%s\n", path.toLocal8Bit().constData());
     return 0;
 }
@@ -68,27 +97,16 @@ int createDemoAndExit(int argc, char* argv[]) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (wantsCreateDemo(argc, argv)) return createDemoAndExit(argc, argv);
+    if (wantsNoDisplay(argc, argv)) return runWithoutDisplay(argc, argv);
 
     QApplication app(argc, argv);
     nameApplication();
     Options options;
     QCommandLineParser parser;
     options.parse(parser, app);
-    const QCommandLineOption& demo = options.demo;
-    const QCommandLineOption& database = options.database;
-
     QString embeddedPath;
-    if (parser.isSet(demo)) {
-        QString error;
-        embeddedPath = gfDEMO_PATH();
-        if (!QFile::exists(embeddedPath) && !gfCREATE_DEMO(embeddedPath, &error)) {
-            std::fprintf(stderr, "%s\n", error.toLocal8Bit().constData());
-            return 1;
-        }
-    } else if (parser.isSet(database)) {
-        embeddedPath = QDir(parser.value(database)).absolutePath();
-    }
+    QString error;
+    if (!options.embeddedPath(parser, &embeddedPath, &error)) return fail(error);
     if (!embeddedPath.isEmpty()) {
         gvSession().setEngineFactory(
             [embeddedPath] { return std::make_unique<EmbeddedEngine>(embeddedPath); });

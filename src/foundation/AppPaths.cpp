@@ -18,6 +18,15 @@ QString& programOverride() {
 }
 }  // namespace
 
+bool AppPaths::keepsSettings(const QString& dir) {
+#ifndef Q_OS_WIN
+    // An installed package lives under /usr, the system's own: root may write
+    // there, but a settings file would outlive the package and serve no user.
+    if (QDir::cleanPath(dir).startsWith(QLatin1String("/usr/"))) return false;
+#endif
+    return QFileInfo(dir).isWritable();
+}
+
 QString AppPaths::programDir() {
     if (!programOverride().isEmpty()) return programOverride();
     if (QCoreApplication::instance()) return QCoreApplication::applicationDirPath();
@@ -27,7 +36,7 @@ QString AppPaths::programDir() {
 QString AppPaths::configDir() {
     if (!configOverride().isEmpty()) return configOverride();
     const QString dir = programDir();
-    if (QFileInfo(dir).isWritable()) return dir;
+    if (keepsSettings(dir)) return dir;
     QString user = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     QDir().mkpath(user);
     return user;

@@ -12,6 +12,9 @@ class AppPaths {
     // Folder of conf.ini and the error files: the program folder when writable,
     // otherwise the per-user configuration folder.
     static QString configDir();
+    // Whether a program folder takes conf.ini: writable, and not the system's
+    // (an installed package's folder under /usr).
+    static bool keepsSettings(const QString& dir);
     // Tests and tools point everything at a folder of their own.
     static void setConfigDir(const QString& dir);
     static void setProgramDir(const QString& dir);

@@ -11,6 +11,7 @@
 #include "engine/Database.h"
 #include "engine/EngineError.h"
 #include "foundation/DemoSeed.h"
+#include "foundation/Session.h"
 #include "foundation/TerminalClock.h"
 #include "foundation/TerminalIdentity.h"
 
@@ -99,7 +100,82 @@ bool createNew(const QString& path, const QStringList& scripts, QString* error) 
     return true;
 }
 
+// The day of making is kept in the file header, outside the plant's tables.
+int dayStamp(const QDate& day) { return day.year() * 10000 + day.month() * 100 + day.day(); }
+
+// The name an earlier day's demo plant is kept under: "demo-plant-2026-12-08.db".
+QString datedName(const QString& path, const QDate& day) {
+    const QFileInfo info(path);
+    const QString stem = info.completeBaseName() + QLatin1Char('-') + day.toString(Qt::ISODate);
+    const QString suffix = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
+    QString name = info.dir().filePath(stem + suffix);
+    for (int n = 2; QFileInfo::exists(name); ++n)
+        name = info.dir().filePath(stem + QLatin1Char('-') + QString::number(n) + suffix);
+    return name;
+}
+
+// Moves the database and its journal files together, so that nothing written is lost.
+bool moveDatabase(const QString& from, const QString& to, QString* error) {
+    if (!QFile::rename(from, to)) {
+        if (error) *error = QStringLiteral("cannot move %1 to %2").arg(from, to);
+        return false;
+    }
+    for (const char* suffix : {"-wal", "-shm"}) {
+        const QString companion = from + QLatin1String(suffix);
+        if (QFileInfo::exists(companion)) QFile::rename(companion, to + QLatin1String(suffix));
+    }
+    return true;
+}
+
+// The press of the demo stands at this terminal, whatever its address is today.
+bool takeAddress(const QString& path, QString* error) {
+    const QString ip = gfGET_IP();
+    if (ip.isEmpty()) return true;  // the look-up has shown its message; keep the old one
+    engine::Database db;
+    try {
+        db.open(path);
+        db.executeNative(QStringLiteral("UPDATE B_EQUIPMENT SET ipaddress = '%1' "
+                                        "WHERE equipment_code = 'P-01' AND ipaddress <> '%1'")
+                             .arg(gfSQ(ip)));
+        db.close();
+        return true;
+    } catch (const engine::EngineError& e) {
+        if (error)
+            *error = QStringLiteral("cannot open the demo plant %1: %2").arg(path, e.message());
+        return false;
+    }
+}
+
 }  // namespace
+
+QDate gfDEMO_MADE_ON(const QString& path) {
+    sqlite3* db = nullptr;
+    int stamp = 0;
+    if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) ==
+        SQLITE_OK) {
+        sqlite3_stmt* st = nullptr;
+        if (sqlite3_prepare_v2(db, "PRAGMA user_version", -1, &st, nullptr) == SQLITE_OK &&
+            sqlite3_step(st) == SQLITE_ROW)
+            stamp = sqlite3_column_int(st, 0);
+        sqlite3_finalize(st);
+    }
+    sqlite3_close(db);
+    return QDate(stamp / 10000, stamp / 100 % 100, stamp % 100);
+}
+
+bool gfOPEN_DEMO(const QString& path, QString* error) {
+    const QDate today = TerminalClock::now().date();
+    if (QFileInfo::exists(path)) {
+        QDate made = gfDEMO_MADE_ON(path);
+        if (made != today) {
+            // A plant from before the day was kept in the file is named by its last change.
+            if (!made.isValid()) made = QFileInfo(path).lastModified().date();
+            if (!moveDatabase(path, datedName(path, made), error)) return false;
+        }
+    }
+    if (!QFileInfo::exists(path)) return gfCREATE_DEMO(path, error);  // made at today's address
+    return takeAddress(path, error);
+}
 
 QString gfDEMO_PATH() {
     const QString dir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
@@ -135,7 +211,9 @@ bool gfCREATE_DEMO(const QString& path, QString* error) {
     if (ip.isEmpty()) ip = QStringLiteral("127.0.0.1");
     QString seed;
     if (!gfDEMO_EXPAND(seedTemplate, TerminalClock::now(), ip, &seed, error)) return false;
-    return createNew(path, {schema, seed}, error);
+    const QString stamp =
+        QStringLiteral("PRAGMA user_version = %1;").arg(dayStamp(TerminalClock::now().date()));
+    return createNew(path, {schema, seed, stamp}, error);
 }
 
 }  // namespace mes

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 
 namespace mes {
@@ -12,5 +13,11 @@ bool gfCREATE_DEMO(const QString& path, QString* error);
 bool gfCREATE_SCHEMA(const QString& path, QString* error);
 // The demo database in the user's data folder.
 QString gfDEMO_PATH();
+// The day the demo plant at path was made (invalid for a file that does not say).
+QDate gfDEMO_MADE_ON(const QString& path);
+// Makes the demo plant at path ready for today: a plant made on an earlier day is
+// moved aside under its date and a new one made; a missing one is made. Then the
+// demo's press takes the terminal's current address. False (with error) on failure.
+bool gfOPEN_DEMO(const QString& path, QString* error);
 
 }  // namespace mes

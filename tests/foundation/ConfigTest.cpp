@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
+#include <QDir>
 #include <QFile>
 #include <QFileDevice>
 #include <QFileInfo>
@@ -189,3 +190,16 @@ TEST(IniReadTest, ReadsTrimmedUnquotedAndCaseInsensitive) {
 }
 
 }  // namespace
+
+// conf.ini goes beside the program only where the program's user may write and the
+// folder is not the system's: a package under /usr keeps it in the user's folder,
+// also when root (who may write there) runs it.
+TEST(AppPathsTest, SettingsStayBesideTheProgramOnlyInAWritableFolderOutsideUsr) {
+    testsupport::TempFolder folder;
+    ASSERT_TRUE(QDir().mkpath(folder.file("usr-like/usr/lib")));
+    EXPECT_TRUE(AppPaths::keepsSettings(folder.path()));
+    EXPECT_TRUE(AppPaths::keepsSettings(folder.file("usr-like/usr/lib")));
+    EXPECT_FALSE(AppPaths::keepsSettings(folder.file("missing")));
+    EXPECT_FALSE(AppPaths::keepsSettings("/usr/lib/mes-terminal"));
+    EXPECT_FALSE(AppPaths::keepsSettings("/usr/lib"));
+}
