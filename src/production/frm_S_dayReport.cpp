@@ -132,7 +132,7 @@ void frm_S_dayReport::buildFields() {
     lblSangsan_Text = gfCAPTION(this, {}, QStringLiteral("lblSangsan_Text"));
     lblOk_Text = gfCAPTION(this, {}, QStringLiteral("lblOk_Text"));
     lblBad_Text = gfCAPTION(this, {}, QStringLiteral("lblBad_Text"));
-    lblJisi_Cnt = field(this, QStringLiteral("lblJisi_Cnt"));
+    lblJisi_Cnt = field<CountLabel>(this, QStringLiteral("lblJisi_Cnt"));
     lblJakup_Cnt = field<CountLabel>(this, QStringLiteral("lblJakup_Cnt"));
     lblOk_Cnt = field<CountLabel>(this, QStringLiteral("lblOk_Cnt"));
     lblBad_Cnt = field<CountLabel>(this, QStringLiteral("lblBad_Cnt"));

@@ -51,7 +51,7 @@ class frm_S_dayReport : public QWidget {
     QLabel* lblproduct_name = nullptr;
     QLabel* lblProduct_name_Detail = nullptr;
     QLabel* lblUnit_Code = nullptr;
-    QLabel* lblJisi_Cnt = nullptr;
+    CountLabel* lblJisi_Cnt = nullptr;
     // The counts hold their value (count()); the text shown carries separators.
     CountLabel* lblOk_Cnt = nullptr;
     CountLabel* lblOk_Cnt2 = nullptr;

@@ -101,7 +101,7 @@ void frm_S_dayReport::copyRun() {
     put(lblproduct_name, "품명");
     put(lblProduct_name_Detail, "품명상세");
     put(lblUnit_Code, "단위");
-    put(lblJisi_Cnt, "지시수량");
+    lblJisi_Cnt->setCount(rs.text(QStringLiteral("지시수량")));
     const QString good = rs.text(QStringLiteral("양품수량"));
     const QString bad = rs.text(QStringLiteral("불량수량"));
     lblOk_Cnt->setCount(good);
@@ -124,8 +124,9 @@ void frm_S_dayReport::emptyRun() {
                       lblProduct_code, lblpumbun, lblproduct_name, lblProduct_name_Detail}) {
         l->clear();
     }
-    for (QLabel* l : {lblJisi_Cnt, lbl_okcnt2, lbl_badcnt2}) l->setText(QStringLiteral("0"));
-    for (CountLabel* l : {lblJakup_Cnt, lblBad_Cnt, lblOk_Cnt, lblBad_Cnt2, lblOk_Cnt2})
+    for (QLabel* l : {lbl_okcnt2, lbl_badcnt2}) l->setText(QStringLiteral("0"));
+    for (CountLabel* l :
+         {lblJisi_Cnt, lblJakup_Cnt, lblBad_Cnt, lblOk_Cnt, lblBad_Cnt2, lblOk_Cnt2})
         l->setCount(0);
     for (QLabel* l :
          {lblUnit_Code, lblStDate, static_cast<QLabel*>(lblStTime), lblMin, lblCar_code, lblLotno,
