@@ -7,7 +7,7 @@
 
 namespace mes {
 
-// One row of the material grid as the booking sees it (the grid's texts).
+// One row of the material grid as the booking sees it (values, no separators).
 struct LotRow {
     QString product;    // "품번코드"
     QString usage;      // quantity per produced unit

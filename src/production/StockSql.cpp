@@ -77,16 +77,21 @@ QString gfLATER_BALANCES_SQL(const QString& store, const QString& sign, const QS
 
 QString gfSTOCK_MOVEMENT_SQL(const StockMovement& m) {
     const bool in = m.balance == StockBalance::Added;
+    // A negative change (counts corrected downward) right after the minus would
+    // make "--", which starts a comment and breaks the statement.
+    const QString operand =
+        m.qty.startsWith(u'-') ? QStringLiteral("(") + m.qty + QStringLiteral(")") : m.qty;
     QString balance;
     switch (m.balance) {
         case StockBalance::Added:
-            balance = QStringLiteral("isnull(C.jego_su +") + m.qty + QStringLiteral(", ") + m.qty;
+            balance = QStringLiteral("isnull(C.jego_su +") + operand + QStringLiteral(", ") + m.qty;
             break;
         case StockBalance::Consumed:
-            balance = QStringLiteral("isnull(C.jego_su-") + m.qty + QStringLiteral(", - ") + m.qty;
+            balance =
+                QStringLiteral("isnull(C.jego_su-") + operand + QStringLiteral(", - ") + m.qty;
             break;
         case StockBalance::Issued:
-            balance = QStringLiteral("isnull(C.jego_su -") + m.qty + QStringLiteral(", ") + m.qty;
+            balance = QStringLiteral("isnull(C.jego_su -") + operand + QStringLiteral(", ") + m.qty;
             break;
     }
     QStringList l{QStringLiteral("  INSERT INTO  ") + m.store,

@@ -79,7 +79,7 @@ void frm_S_badqty::lsBadQuery() {
 }
 
 void frm_S_badqty::fillBoxes() {
-    QString bad = gfFORM<frm_S_dayReport>().lblBad_Cnt->text();
+    QString bad = gfFORM<frm_S_dayReport>().lblBad_Cnt->count();
     if (bad.isEmpty()) bad = QStringLiteral("0");
     txtBad_cnt->setText(bad);
     txtBad_Total_cnt->clear();
@@ -157,7 +157,7 @@ void frm_S_badqty::cmdSave_Click() {
     gsSQL_LIST_ADD();
     gfSQL_LIST_READY();
     if (!gfDB_EXEC_LIST(gvSQLList, kLocation)) return;
-    run.lblBad_Cnt->setText(QString::number(total));
+    run.lblBad_Cnt->setCount(total);
     finish(true);
 }
 

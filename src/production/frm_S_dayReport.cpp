@@ -70,8 +70,8 @@ void frm_S_dayReport::buildFields() {
     lblWC_code = field(this, QStringLiteral("lblWC_code"), false);
     lblEquipment_code = field(this, QStringLiteral("lblEquipment_code"), false);
     lblProduct_code = field(this, QStringLiteral("lblProduct_code"), false);
-    lblOk_Cnt2 = field(this, QStringLiteral("lblOk_Cnt2"), false);
-    lblBad_Cnt2 = field(this, QStringLiteral("lblBad_Cnt2"), false);
+    lblOk_Cnt2 = field<CountLabel>(this, QStringLiteral("lblOk_Cnt2"), false);
+    lblBad_Cnt2 = field<CountLabel>(this, QStringLiteral("lblBad_Cnt2"), false);
     lblProduct_Gubun = field(this, QStringLiteral("lblProduct_Gubun"), false);
     lblemployee_no = field(this, QStringLiteral("lblemployee_no"), false);
     lblEmployee_name = field(this, QStringLiteral("lblEmployee_name"), false);
@@ -132,10 +132,10 @@ void frm_S_dayReport::buildFields() {
     lblSangsan_Text = gfCAPTION(this, {}, QStringLiteral("lblSangsan_Text"));
     lblOk_Text = gfCAPTION(this, {}, QStringLiteral("lblOk_Text"));
     lblBad_Text = gfCAPTION(this, {}, QStringLiteral("lblBad_Text"));
-    lblJisi_Cnt = field(this, QStringLiteral("lblJisi_Cnt"));
-    lblJakup_Cnt = field(this, QStringLiteral("lblJakup_Cnt"));
-    lblOk_Cnt = field<TouchLabel>(this, QStringLiteral("lblOk_Cnt"));
-    lblBad_Cnt = field<TouchLabel>(this, QStringLiteral("lblBad_Cnt"));
+    lblJisi_Cnt = field<CountLabel>(this, QStringLiteral("lblJisi_Cnt"));
+    lblJakup_Cnt = field<CountLabel>(this, QStringLiteral("lblJakup_Cnt"));
+    lblOk_Cnt = field<CountLabel>(this, QStringLiteral("lblOk_Cnt"));
+    lblBad_Cnt = field<CountLabel>(this, QStringLiteral("lblBad_Cnt"));
     for (QLabel* count :
          std::initializer_list<QLabel*>{lblJisi_Cnt, lblJakup_Cnt, lblOk_Cnt, lblBad_Cnt}) {
         count->setFont(Theme::font(Theme::kLargeFontPixels, true));

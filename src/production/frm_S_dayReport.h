@@ -3,6 +3,9 @@
 #include <QList>
 #include <QWidget>
 
+#include "production/RunEntries.h"
+#include "ui/CountLabel.h"
+
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -48,11 +51,12 @@ class frm_S_dayReport : public QWidget {
     QLabel* lblproduct_name = nullptr;
     QLabel* lblProduct_name_Detail = nullptr;
     QLabel* lblUnit_Code = nullptr;
-    QLabel* lblJisi_Cnt = nullptr;
-    TouchLabel* lblOk_Cnt = nullptr;
-    QLabel* lblOk_Cnt2 = nullptr;
-    TouchLabel* lblBad_Cnt = nullptr;
-    QLabel* lblBad_Cnt2 = nullptr;
+    CountLabel* lblJisi_Cnt = nullptr;
+    // The counts hold their value (count()); the text shown carries separators.
+    CountLabel* lblOk_Cnt = nullptr;
+    CountLabel* lblOk_Cnt2 = nullptr;
+    CountLabel* lblBad_Cnt = nullptr;
+    CountLabel* lblBad_Cnt2 = nullptr;
     QLabel* lblStDate = nullptr;
     TouchLabel* lblStTime = nullptr;
     TouchLabel* lblEdTime = nullptr;
@@ -60,7 +64,7 @@ class frm_S_dayReport : public QWidget {
     QLabel* lblemployee_no = nullptr;
 
     // Kept by the timers and the lot booking.
-    QLabel* lblJakup_Cnt = nullptr;
+    CountLabel* lblJakup_Cnt = nullptr;
     QLabel* lblMin = nullptr;
     QLabel* lbl_okcnt2 = nullptr;
     QLabel* lbl_badcnt2 = nullptr;
@@ -97,6 +101,8 @@ class frm_S_dayReport : public QWidget {
     // Books the material lots for the change of the counts since the load.
     void lsTuip_Sum();
     qint16 lvLotIdx = 0;  // lot cursor of the continuation rows, kept between bookings
+    // What was entered on the run shown and is not booked yet.
+    RunEntries lsHeldEntries() const;
     // The order totals; also runs every 5 s while Timer2 is enabled.
     void Timer2_Timer();
     void Timer1_Timer();
@@ -134,12 +140,15 @@ class frm_S_dayReport : public QWidget {
     // Buttons and shape as the run's open stops say (none shown: running).
     void loadStopState();
     void wireCounts();
-    QList<LotRow> lotRows() const;  // the material grid's rows
+    QList<LotRow> lotRows() const;  // the material grid's rows, values
+    void lsRestoreEntries(const RunEntries& held);
     void lsEndSaved();
     void lsOpenLotSelect(int row);
     void lsOpenStartTime();
     void lsOpenEndTime();
     void lsOpenTest();
+
+    QString shownRun_;  // the run loaded by the last lsQuery; empty: none
 };
 
 }  // namespace mes

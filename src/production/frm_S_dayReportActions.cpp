@@ -94,9 +94,9 @@ void frm_S_dayReport::lblBad_Cnt_Click() {
     dialog.Show();
     Timer2_Timer();
     Timer2->start();
-    const std::optional<qint32> ok = gfCOUNT32(lblOk_Cnt->text());
-    const std::optional<qint32> bad = gfCOUNT32(lblBad_Cnt->text());
-    if (ok && bad) lblJakup_Cnt->setText(QString::number(qint64(*ok) + *bad));
+    const std::optional<qint32> ok = gfCOUNT32(lblOk_Cnt->count());
+    const std::optional<qint32> bad = gfCOUNT32(lblBad_Cnt->count());
+    if (ok && bad) lblJakup_Cnt->setCount(qint64(*ok) + *bad);
     lsBottomQuery();
     lsTuip_Sum();
 }

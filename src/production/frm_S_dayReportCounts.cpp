@@ -22,7 +22,7 @@ const QString kLot = QStringLiteral("LOT NO");
 const QString kStock = QStringLiteral("LOT재고");
 const QString kQty = QStringLiteral("투입수량");
 
-double number(const QLabel* l) { return l->text().trimmed().toDouble(); }
+double number(const CountLabel* l) { return l->count().toDouble(); }
 
 }  // namespace
 
@@ -39,11 +39,11 @@ void frm_S_dayReport::lblOk_Cnt_Click() {
     Timer2_Timer();
     Timer2->start();
     if (entry.isEmpty()) return;
-    lblOk_Cnt->setText(entry);
-    const std::optional<qint32> ok = gfCOUNT32(lblOk_Cnt->text());
-    const std::optional<qint32> bad = gfCOUNT32(lblBad_Cnt->text());
+    lblOk_Cnt->setCount(entry);
+    const std::optional<qint32> ok = gfCOUNT32(lblOk_Cnt->count());
+    const std::optional<qint32> bad = gfCOUNT32(lblBad_Cnt->count());
     if (!ok || !bad) return;  // Timer1 settles the counts within a second
-    lblJakup_Cnt->setText(QString::number(qint64(*bad) + *ok));
+    lblJakup_Cnt->setCount(qint64(*bad) + *ok);
     lsBottomQuery();
     lsTuip_Sum();
     Timer2->stop();  // from now on the production count follows the good count
@@ -78,23 +78,24 @@ void frm_S_dayReport::lsOpenLotSelect(int row) {
 
 QList<LotRow> frm_S_dayReport::lotRows() const {
     QList<LotRow> rows;
+    // Quantities as values: the text shown carries thousands separators.
     for (int r = 1; r <= spread->MaxRows(); ++r) {
         rows << LotRow{spread->TextWithColID(QStringLiteral("품번코드"), r),
-                       spread->TextWithColID(QStringLiteral("usage"), r),
-                       spread->TextWithColID(kLot, r), spread->TextWithColID(kStock, r),
-                       spread->TextWithColID(kQty, r)};
+                       spread->ValueWithColID(QStringLiteral("usage"), r),
+                       spread->TextWithColID(kLot, r), spread->ValueWithColID(kStock, r),
+                       spread->ValueWithColID(kQty, r)};
     }
     return rows;
 }
 
 void frm_S_dayReport::lsTuip_Sum() {
     spread->SetFocus(1, 1);
-    if (lblBad_Cnt->text().isEmpty()) lblBad_Cnt->setText(QStringLiteral("0"));
+    if (lblBad_Cnt->count().isEmpty()) lblBad_Cnt->setCount(0);
     QList<LotRow> rows = lotRows();
     const double change =
         (number(lblOk_Cnt) - number(lblOk_Cnt2)) + (number(lblBad_Cnt) - number(lblBad_Cnt2));
     LotBooking::onSession(lvLotIdx, TerminalClock::date(), QStringLiteral("frm_S_dayReport"))
-        .lsTuip_Sum(rows, change, !lblJakup_Cnt->text().isEmpty());
+        .lsTuip_Sum(rows, change, !lblJakup_Cnt->count().isEmpty());
     const int lotCol = spread->GetColNo(kLot);
     for (int r = 1; r <= rows.size(); ++r) {
         const LotRow& row = rows[r - 1];

@@ -30,7 +30,7 @@ void frm_S_dayReport::btnEnd_Click() {
     if (lblproduct_name->text().isEmpty() && lblOp_seq_sub->text().isEmpty() &&
         lbl_juya->text().isEmpty() && lblJakupdate->text().isEmpty())
         return;
-    if (lblJakup_Cnt->text().trimmed().toDouble() == 0) {
+    if (lblJakup_Cnt->count().toDouble() == 0) {
         gsMSG(QStringLiteral("생산수량이 0입니다."));
         return;
     }
@@ -42,9 +42,9 @@ void frm_S_dayReport::btnEnd_Click() {
         lsEndSaved();
         return;
     }
-    const std::optional<qint32> good = gfCOUNT32(lblOk_Cnt->text());
-    const std::optional<qint32> loaded = gfCOUNT32(lblOk_Cnt2->text());
-    const std::optional<qint32> bad = gfCOUNT32(lblBad_Cnt->text());
+    const std::optional<qint32> good = gfCOUNT32(lblOk_Cnt->count());
+    const std::optional<qint32> loaded = gfCOUNT32(lblOk_Cnt2->count());
+    const std::optional<qint32> bad = gfCOUNT32(lblBad_Cnt->count());
     const std::optional<qint16> workers = gfCOUNT16(lblJakupsu->text());
     const std::optional<qint32> minutes = gfMINUTES32(lblMin->text());
     const std::optional<qint32> change =

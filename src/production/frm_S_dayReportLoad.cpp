@@ -7,7 +7,7 @@
 #include "production/DayReportSql.h"
 #include "production/RunFigures.h"
 #include "production/frm_S_dayReport.h"
-#include "ui/TouchLabel.h"
+#include "ui/SpreadModel.h"
 #include "ui/clsSpread.h"
 
 namespace mes {
@@ -17,6 +17,8 @@ const QString kLocation = QStringLiteral("작업지시목록");
 }  // namespace
 
 void frm_S_dayReport::lsQuery() {
+    // The run already shown keeps what was entered on it; only another run replaces it.
+    const RunEntries held = lsHeldEntries();
     const bool found =
         gfDB_QUERY(gfDAYREPORT_RUN_SQL(lvEquipment_code, lblOp_seq_sub->text()), false, kLocation);
     if (found) {
@@ -29,13 +31,51 @@ void frm_S_dayReport::lsQuery() {
         gvRS().close();
         Timer2->stop();
     }
+    shownRun_ = found ? lblOp_seq_sub->text() : QString();
     setCaptionsByUnit();
-    lsBottomQuery();
-    lsTuip_Sum();
+    if (found && !held.runKey.isEmpty() && held.runKey == shownRun_) {
+        lsRestoreEntries(held);
+    } else {
+        lsBottomQuery();
+        lsTuip_Sum();
+    }
     lblWC_name->setText(lblCustomer_Name->text() + QStringLiteral(" (") +
                         lbl_jakupjisi_num->text() + u')');
     loadStopState();
     Timer1_Timer();
+}
+
+RunEntries frm_S_dayReport::lsHeldEntries() const {
+    RunEntries held;
+    if (shownRun_.isEmpty()) return held;
+    held.runKey = shownRun_;
+    held.good = lblOk_Cnt->count();
+    held.bad = lblBad_Cnt->count();
+    held.made = lblJakup_Cnt->count();
+    held.goodLoaded = lblOk_Cnt2->count();
+    held.badLoaded = lblBad_Cnt2->count();
+    held.goodFixed = !Timer2->isActive();
+    held.lotIdx = lvLotIdx;
+    const SpreadModel& grid = *spread->model();
+    for (int r = 0; r < grid.rowCount(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < grid.columnCount(); ++c) cells << grid.raw(r, c);
+        held.lotCells << cells;
+        held.lotMarks << grid.mark(r);
+    }
+    return held;
+}
+
+void frm_S_dayReport::lsRestoreEntries(const RunEntries& held) {
+    lblOk_Cnt->setCount(held.good);
+    lblBad_Cnt->setCount(held.bad);
+    lblJakup_Cnt->setCount(held.made);
+    lblOk_Cnt2->setCount(held.goodLoaded);
+    lblBad_Cnt2->setCount(held.badLoaded);
+    if (held.goodFixed) Timer2->stop();
+    lvLotIdx = held.lotIdx;
+    spread->model()->replaceRows(held.lotCells);
+    for (int r = 1; r <= held.lotMarks.size(); ++r) spread->SetRowMark(r, held.lotMarks[r - 1]);
 }
 
 void frm_S_dayReport::copyRun() {
@@ -61,19 +101,21 @@ void frm_S_dayReport::copyRun() {
     put(lblproduct_name, "품명");
     put(lblProduct_name_Detail, "품명상세");
     put(lblUnit_Code, "단위");
-    put(lblJisi_Cnt, "지시수량");
-    put(lblOk_Cnt, "양품수량");
-    put(lblOk_Cnt2, "양품수량");
-    put(lblBad_Cnt, "불량수량");
-    put(lblBad_Cnt2, "불량수량");
+    lblJisi_Cnt->setCount(rs.text(QStringLiteral("지시수량")));
+    const QString good = rs.text(QStringLiteral("양품수량"));
+    const QString bad = rs.text(QStringLiteral("불량수량"));
+    lblOk_Cnt->setCount(good);
+    lblOk_Cnt2->setCount(good);
+    lblBad_Cnt->setCount(bad);
+    lblBad_Cnt2->setCount(bad);
     put(lblStDate, "시작일자");
     put(lblStTime, "시작시간");
     put(lblEdTime, "종료시간");
     put(lblProduct_Gubun, "제품구분");
     put(lblemployee_no, "작업자사번");
-    const std::optional<qint32> ok = gfCOUNT32(lblOk_Cnt->text());
-    const std::optional<qint32> bad = gfCOUNT32(lblBad_Cnt->text());
-    if (ok && bad) lblJakup_Cnt->setText(QString::number(qint64(*ok) + *bad));
+    const std::optional<qint32> ok = gfCOUNT32(good);
+    const std::optional<qint32> badCount = gfCOUNT32(bad);
+    if (ok && badCount) lblJakup_Cnt->setCount(qint64(*ok) + *badCount);
 }
 
 void frm_S_dayReport::emptyRun() {
@@ -82,11 +124,10 @@ void frm_S_dayReport::emptyRun() {
                       lblProduct_code, lblpumbun, lblproduct_name, lblProduct_name_Detail}) {
         l->clear();
     }
-    for (QLabel* l :
-         {lblJisi_Cnt, lblJakup_Cnt, static_cast<QLabel*>(lblBad_Cnt),
-          static_cast<QLabel*>(lblOk_Cnt), lblBad_Cnt2, lblOk_Cnt2, lbl_okcnt2, lbl_badcnt2}) {
-        l->setText(QStringLiteral("0"));
-    }
+    for (QLabel* l : {lbl_okcnt2, lbl_badcnt2}) l->setText(QStringLiteral("0"));
+    for (CountLabel* l :
+         {lblJisi_Cnt, lblJakup_Cnt, lblBad_Cnt, lblOk_Cnt, lblBad_Cnt2, lblOk_Cnt2})
+        l->setCount(0);
     for (QLabel* l :
          {lblUnit_Code, lblStDate, static_cast<QLabel*>(lblStTime), lblMin, lblCar_code, lblLotno,
           lblProduct_Gubun, static_cast<QLabel*>(lblEdTime), lblProduct_type_code, lblseq}) {
@@ -115,13 +156,13 @@ void frm_S_dayReport::Timer1_Timer() {
     lblMin->setText(gfELAPSED_TEXT(lblStDate->text(), lblStTime->text(), lblEdTime->text(),
                                    lbl_juya->text(), now, lblMin->text()));
     // The count rule; a count that is not a number leaves the fields as they are.
-    const std::optional<qint32> bad = gfCOUNT32(lblBad_Cnt->text());
+    const std::optional<qint32> bad = gfCOUNT32(lblBad_Cnt->count());
     if (Timer2->isActive()) {
-        const std::optional<qint32> made = gfCOUNT32(lblJakup_Cnt->text());
-        if (made && bad) lblOk_Cnt->setText(QString::number(qint64(*made) - *bad));
+        const std::optional<qint32> made = gfCOUNT32(lblJakup_Cnt->count());
+        if (made && bad) lblOk_Cnt->setCount(qint64(*made) - *bad);
     } else {
-        const std::optional<qint32> ok = gfCOUNT32(lblOk_Cnt->text());
-        if (ok && bad) lblJakup_Cnt->setText(QString::number(qint64(*ok) + *bad));
+        const std::optional<qint32> ok = gfCOUNT32(lblOk_Cnt->count());
+        if (ok && bad) lblJakup_Cnt->setCount(qint64(*ok) + *bad);
     }
 }
 

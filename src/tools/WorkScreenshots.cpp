@@ -113,11 +113,11 @@ int continuationRow(const clsSpread& spread) {
     return 0;
 }
 
-// A good count of 200 needs more sheet than is left of its first lot, so the
-// booking continues on the next lot; then the lot picker from that row's LOT NO
-// and the end time, each through the screen's own touch.
+// A shift's good count of 2,000 needs more sheet than is left of its first lot,
+// so the booking continues on the next lots; then the lot picker from that
+// row's LOT NO and the end time, each through the screen's own touch.
 int saveLotsAndEnd(frm_S_dayReport& day, GrabDriver& driver, const QDir& dir) {
-    driver.keypadEntry = QStringLiteral("200");
+    driver.keypadEntry = QStringLiteral("2000");
     emit day.lblOk_Cnt->clicked();
     const int row = continuationRow(*day.spread);
     int failed = 0;

@@ -152,10 +152,10 @@ TEST_F(EndRun, AFailureAnywhereWritesNothingAndKeepsTheCounts) {
          [](frm_S_dayReport& s) { s.lblMin->setText("분"); },
          {"저장 실패"}},
         {"count out of range",
-         [](frm_S_dayReport& s) { s.lblBad_Cnt->setText("3000000000"); },
+         [](frm_S_dayReport& s) { s.lblBad_Cnt->setCount("3000000000"); },
          {"저장 실패"}},
         {"production zero",
-         [](frm_S_dayReport& s) { s.lblJakup_Cnt->setText("0"); },
+         [](frm_S_dayReport& s) { s.lblJakup_Cnt->setCount("0"); },
          {"생산수량이 0입니다."}},
     };
     for (const Case& c : cases) {

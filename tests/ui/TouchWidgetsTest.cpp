@@ -7,6 +7,7 @@
 
 #include "foundation/TerminalClock.h"
 #include "ui/ButtonStrip.h"
+#include "ui/CountLabel.h"
 #include "ui/DatePickerDialog.h"
 #include "ui/Theme.h"
 #include "ui/TouchDatePicker.h"
@@ -170,6 +171,22 @@ TEST_F(TouchWidgets, DatePickerStepsByDayAndPicksOnTheCalendar) {
         QTest::mouseClick(picker.btnDate, Qt::LeftButton);
         EXPECT_EQ(picker.text(), "2026-12-20") << "a cancelled calendar changes nothing";
     }
+}
+
+// A count keeps what it was given; only the text shown is grouped.
+TEST_F(TouchWidgets, ACountShowsSeparatorsAndKeepsItsValue) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"999", "999"},           {"1500", "1,500"}, {"-1500", "-1,500"}, {"100000", "100,000"},
+        {"1000000", "1,000,000"}, {"007", "007"},    {"12.5", "12.5"},    {"두명", "두명"},
+    };
+    CountLabel label;
+    for (const auto& [count, shown] : cases) {
+        label.setCount(QString::fromUtf8(count));
+        EXPECT_EQ(label.count(), QString::fromUtf8(count));
+        EXPECT_EQ(label.text(), QString::fromUtf8(shown));
+    }
+    label.setCount(qint64(-2147483648LL));
+    EXPECT_EQ(label.text(), "-2,147,483,648");
 }
 
 }  // namespace
