@@ -95,7 +95,8 @@ int TerminalLoad::work(const QString& database, const QString& date, int orders,
         }
         ++registered;
         mes::RunValues run = runOf(order, prodNo);
-        if (mes::gfSTART_WORK_RUN(&run, QStringLiteral("load"), attempts))
+        if (mes::gfSTART_WORK_RUN(&run, QStringLiteral("load"), attempts) ==
+            mes::KeyedWrite::Outcome::Written)
             ++started;
         else
             ++failed;

@@ -57,7 +57,7 @@ Run startAssembly() {
     RunValues run = mesload::runOf(order, prodNo);
     run.orderQty = 500;
     run.stime = TerminalClock::hhmm();
-    if (!gfSTART_WORK_RUN(&run, QStringLiteral("bench"))) return {};
+    if (gfSTART_WORK_RUN(&run, QStringLiteral("bench")) != KeyedWrite::Outcome::Written) return {};
     return {order.equipmentCode, run.opSeqSub};
 }
 

@@ -1,5 +1,7 @@
 #include "foundation/RecordSet.h"
 
+#include "foundation/NumberText.h"
+
 namespace mes {
 
 void RecordSet::open(RecordData data) {
@@ -13,6 +15,9 @@ void RecordSet::close() {
     pos_ = 0;
     open_ = false;
 }
+
+QString RecordSet::text(int col) const { return gfVALUE_TEXT(value(col)); }
+QString RecordSet::text(const QString& name) const { return gfVALUE_TEXT(value(name)); }
 
 void RecordSet::moveNext() {
     if (pos_ < data_.rows.size()) ++pos_;

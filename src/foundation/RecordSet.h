@@ -35,9 +35,9 @@ class RecordSet {
     // Field of the current row; an invalid QVariant past the end or for an unknown field.
     QVariant value(int col) const;
     QVariant value(const QString& name) const;
-    // Text of a field: null gives "".
-    QString text(int col) const { return value(col).toString(); }
-    QString text(const QString& name) const { return value(name).toString(); }
+    // Text of a field: null gives "", a number its plain decimal form (gfVALUE_TEXT).
+    QString text(int col) const;
+    QString text(const QString& name) const;
 
     const RecordData& data() const { return data_; }
 

@@ -8,6 +8,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "foundation/NumberText.h"
 #include "foundation/Session.h"
 #include "foundation/TerminalClock.h"
 #include "foundation/UserInterface.h"
@@ -110,7 +111,7 @@ QString frm_S_lot_select::lsLotFifo(const QString& material, const QString& lot)
     const QString workDate = gfFORM<frm_S_dayReport>().lblJakupdate->text();
     const QString older =
         gfDB_VALUE(gfLOTSEL_OLDER_SQL(workDate, material, first.value(0).toString(),
-                                      first.value(1).toString()),
+                                      gfVALUE_TEXT(first.value(1))),
                    windowTitle())
             .toString();
     return older.isEmpty() ? QStringLiteral("0") : older;

@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "foundation/BuildInfo.h"
+#include "foundation/NumberText.h"
 #include "foundation/Session.h"
 #include "foundation/TerminalClock.h"
 #include "foundation/TerminalIdentity.h"
@@ -49,7 +50,7 @@ void frm_S_jajutest::gsOPEN(const frm_S_dayReport& run) {
         gfDB_VALUE(gfJAJU_STANDARD_SQL(s.lblProduct_code->text()), kLocation).toString());
     s.lbl_jaju_num->setText(gfDB_VALUE(gfJAJU_SHEET_OF_SQL(s.key()), kLocation).toString());
     s.lblipha_su->setText(
-        gfDB_VALUE(gfJAJU_ORDER_QTY_SQL(s.lbl_seq->text()), kLocation).toString());
+        gfVALUE_TEXT(gfDB_VALUE(gfJAJU_ORDER_QTY_SQL(s.lbl_seq->text()), kLocation)));
     s.lsQuery();
     s.lsPicture();
 }

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "foundation/ErrorLog.h"
+#include "foundation/NumberText.h"
 #include "foundation/Session.h"
 #include "foundation/UserInterface.h"
 #include "ui/SpreadDelegate.h"
@@ -29,20 +30,11 @@ int& lastRowCount() {
 
 int pointsToPixels(int points) { return static_cast<int>(std::lround(points * 96.0 / 72.0)); }
 
+// Cells are read back into statements: numbers in plain decimal form.
 QString fieldText(const QVariant& v) {
-    if (!v.isValid() || v.isNull()) return {};
-    switch (v.typeId()) {
-        case QMetaType::Double:
-        case QMetaType::Float: {
-            const double d = v.toDouble();
-            if (std::floor(d) == d && std::fabs(d) < 1e15) return QString::number(qint64(d));
-            return QString::number(d, 'g', 15);
-        }
-        case QMetaType::Bool:
-            return v.toBool() ? QStringLiteral("1") : QStringLiteral("0");
-        default:
-            return v.toString();
-    }
+    if (v.isValid() && !v.isNull() && v.typeId() == QMetaType::Bool)
+        return v.toBool() ? QStringLiteral("1") : QStringLiteral("0");
+    return gfVALUE_TEXT(v);
 }
 
 }  // namespace

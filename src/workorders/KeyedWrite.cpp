@@ -20,18 +20,20 @@ bool KeyedWrite::isDuplicateKey(const DbError& err) {
                                     Qt::CaseInsensitive);
 }
 
-bool KeyedWrite::run(const Build& build, const QString& location, int expected, int attempts) {
+KeyedWrite::Outcome KeyedWrite::run(const Build& build, const QString& location, int expected,
+                                    int attempts) {
     DbError err;
     for (int attempt = 1; attempt <= attempts; ++attempt) {
         QStringList statements;
-        if (!build(&statements)) return false;
+        if (!build(&statements)) return Outcome::Failed;
         err = DbError{};
-        if (gvSession().tryList(statements, expected, &err)) return true;
+        if (gvSession().tryList(statements, expected, &err)) return Outcome::Written;
         if (!isDuplicateKey(err)) break;
         ++collisionCount();
     }
     gsERR_LOG(err, err.description, location);
-    return false;
+    // tryList leaves err empty for a row-count mismatch only.
+    return err.number == 0 && err.description.isEmpty() ? Outcome::Unchanged : Outcome::Failed;
 }
 
 int KeyedWrite::collisions() { return collisionCount(); }

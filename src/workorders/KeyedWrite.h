@@ -21,9 +21,13 @@ class KeyedWrite {
     // (already reported).
     using Build = std::function<bool(QStringList* statements)>;
 
+    // Unchanged: a statement touched another number of rows than expected
+    // (rolled back, only the location is logged, no box).
+    enum class Outcome { Written, Unchanged, Failed };
+
     // expected: the row count each statement must touch, -1 for any.
-    static bool run(const Build& build, const QString& location, int expected = -1,
-                    int attempts = kAttempts);
+    static Outcome run(const Build& build, const QString& location, int expected = -1,
+                       int attempts = kAttempts);
 
     // The failure a duplicate of a unique key gives, on SQL Server and embedded.
     static bool isDuplicateKey(const DbError& err);

@@ -130,8 +130,11 @@ QString gfRUN_OF_ORDER_SQL(const QString& seq) {
 
 QStringList gfDELETE_ORDER_LIST(const QString& seq) {
     const QString where = quoted(QStringLiteral("WHERE SEQ = '"), seq);
+    // An order started meanwhile (a stale list) is not deleted: the second
+    // statement then removes no row and the whole list rolls back.
     return {gfLINES({QStringLiteral("DELETE FROM P_SangSan_Master"), where}),
-            gfLINES({QStringLiteral("DELETE  FROM B_JAKUPJISI_MASTER"), where})};
+            gfLINES({QStringLiteral("DELETE  FROM B_JAKUPJISI_MASTER"), where,
+                     QStringLiteral("And (END_YN = '1' Or END_YN Is Null)")})};
 }
 
 }  // namespace mes

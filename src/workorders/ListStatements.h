@@ -27,7 +27,8 @@ QString gfPROCESS_FILTER(const QString& processCode);
 QString gfISSUED_SQL(const QString& seq, const QString& flag);
 // The run of an order.
 QString gfRUN_OF_ORDER_SQL(const QString& seq);
-// The run and the order; each statement must remove exactly one row.
+// The run and the order, the order only while not started; each statement must
+// remove exactly one row.
 QStringList gfDELETE_ORDER_LIST(const QString& seq);
 
 // Lines joined, each after a line feed.

@@ -37,7 +37,7 @@ QString gfPROD_NO_SQL(const QDate& date) {
                     QStringLiteral(" Where PROD_NO like '") + d + QStringLiteral("%'")});
 }
 
-QString gfORDER_INSERT_SQL(const QString& prodNo, const OrderValues& o) {
+void lsInsertOrder(const QString& prodNo, const OrderValues& o, QStringList* list) {
     static const char* const columns[] = {
         "prod_no",        "seq",           "process_code", "jisi_date",
         "equipment_code", "cproduct_code", "product_code", "customer_code",
@@ -58,7 +58,7 @@ QString gfORDER_INSERT_SQL(const QString& prodNo, const OrderValues& o) {
       << value(QString::number(o.workers)) << value(QString::number(o.shift))
       << QStringLiteral("    '1',") << value(o.lastDate) << value(o.lastTime);
     l << QStringLiteral("    '") + gfSQ(o.userId) + QLatin1Char('\'') << QStringLiteral(")");
-    return gfLINES(l);
+    *list << gfLINES(l);
 }
 
 }  // namespace mes

@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 namespace mes {
 
@@ -24,7 +25,8 @@ struct OrderValues {
 QString gfPRODUCTS_SQL(const QString& customerCode);
 // The next prod_no of a date ("yyyymmdd" + counter), read from the server.
 QString gfPROD_NO_SQL(const QDate& date);
-// The insert of the order; the server joins seq from prod_no and the suffix.
-QString gfORDER_INSERT_SQL(const QString& prodNo, const OrderValues& order);
+// A registration's statement appended to list: the insert of the order; the
+// server joins seq from prod_no and the suffix.
+void lsInsertOrder(const QString& prodNo, const OrderValues& order, QStringList* list);
 
 }  // namespace mes

@@ -2,14 +2,11 @@
 
 #include <QStringList>
 
+#include "foundation/NumberText.h"
 #include "foundation/Session.h"
 #include "workorders/ListStatements.h"
 
 namespace mes {
-
-QString gfQTY_TEXT(double value) {
-    return QString::number(value, 'g', QLocale::FloatingPointShortest);
-}
 
 QString gfOP_SEQ_SQL(const QDate& workOrderDate) {
     const QString d = workOrderDate.toString(QStringLiteral("yyyyMMdd"));
@@ -24,7 +21,9 @@ QString gfOP_SEQ_SQL(const QDate& workOrderDate) {
 
 QString gfOP_SEQ_SUB(const QString& opSeq) { return opSeq + QStringLiteral("001"); }
 
-QString gfRUN_INSERT_SQL(const RunValues& r) {
+namespace {
+
+QString runInsert(const RunValues& r) {
     static const char* const columns[] = {"Prod_no",      "Seq",           "Op_Seq",
                                           "Op_Seq_sub",   "Process_Code",  "Equipment_Code",
                                           "Product_Code", "Customer_Code", "JisiQty",
@@ -41,9 +40,9 @@ QString gfRUN_INSERT_SQL(const RunValues& r) {
                              r.equipmentCode,
                              r.productCode,
                              r.customerCode,
-                             gfQTY_TEXT(r.orderQty),
-                             gfQTY_TEXT(r.qty),
-                             gfQTY_TEXT(r.badQty),
+                             gfNUMBER_TEXT(r.orderQty),
+                             gfNUMBER_TEXT(r.qty),
+                             gfNUMBER_TEXT(r.badQty),
                              r.sdate,
                              r.edate,
                              r.stime,
@@ -64,6 +63,14 @@ QString gfRUN_INSERT_SQL(const RunValues& r) {
         l << QStringLiteral("    '") + gfSQ(values[i]) + QStringLiteral("',");
     l << QStringLiteral("    '") + gfSQ(values.last()) + QStringLiteral("')");
     return gfLINES(l);
+}
+
+}  // namespace
+
+void lsInsertRun(const RunValues& run, const QString& state, QStringList* list) {
+    *list << runInsert(run)
+          << gfORDER_STATE_SQL(run.prodNo, run.seq, state) +
+                 QStringLiteral("\nAnd (end_yn = '1' Or end_yn Is Null)");
 }
 
 QString gfORDER_STATE_SQL(const QString& prodNo, const QString& seq, const QString& state) {

@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 namespace mes {
 
@@ -35,11 +36,11 @@ struct RunValues {
 QString gfOP_SEQ_SQL(const QDate& workOrderDate);
 // Op_Seq_sub of a run started from the list: always the first sub-run.
 QString gfOP_SEQ_SUB(const QString& opSeq);
-// The insert of the run.
-QString gfRUN_INSERT_SQL(const RunValues& run);
+// A start's statements appended to list: the insert of the run and the order's
+// new state. The state changes only for an order not started yet ('1' or null),
+// so a second start of the same order changes no row and is refused as a whole.
+void lsInsertRun(const RunValues& run, const QString& state, QStringList* list);
 // The order's new state.
 QString gfORDER_STATE_SQL(const QString& prodNo, const QString& seq, const QString& state);
-// A quantity in shortest decimal form: 150 -> "150", 1.5 -> "1.5".
-QString gfQTY_TEXT(double value);
 
 }  // namespace mes

@@ -11,31 +11,32 @@ namespace {
 QString nextNumber(const QString& sql) { return gfDB_VALUE(sql, QString()).toString(); }
 }  // namespace
 
-bool gfSTART_WORK_RUN(RunValues* run, const QString& location, int attempts) {
+KeyedWrite::Outcome gfSTART_WORK_RUN(RunValues* run, const QString& location, int attempts) {
     const QDate date = QDate::fromString(run->jisiDate, QStringLiteral("yyyy-MM-dd"));
     return KeyedWrite::run(
         [run, date](QStringList* statements) {
             run->opSeq = nextNumber(gfOP_SEQ_SQL(date));
             if (run->opSeq.isEmpty()) return false;
             run->opSeqSub = gfOP_SEQ_SUB(run->opSeq);
-            *statements = {gfRUN_INSERT_SQL(*run),
-                           gfORDER_STATE_SQL(run->prodNo, run->seq, QStringLiteral("2"))};
+            statements->clear();
+            lsInsertRun(*run, QStringLiteral("2"), statements);
             return true;
         },
-        location, -1, attempts);
+        location, 1, attempts);
 }
 
 bool gfREGISTER_WORK_ORDER(const OrderValues& order, const QString& location, QString* prodNo,
                            int attempts) {
     const QDate date = QDate::fromString(order.jisiDate, QStringLiteral("yyyy-MM-dd"));
     return KeyedWrite::run(
-        [&order, prodNo, date](QStringList* statements) {
-            *prodNo = nextNumber(gfPROD_NO_SQL(date));
-            if (prodNo->isEmpty()) return false;
-            *statements = {gfORDER_INSERT_SQL(*prodNo, order)};
-            return true;
-        },
-        location, 1, attempts);
+               [&order, prodNo, date](QStringList* statements) {
+                   *prodNo = nextNumber(gfPROD_NO_SQL(date));
+                   if (prodNo->isEmpty()) return false;
+                   statements->clear();
+                   lsInsertOrder(*prodNo, order, statements);
+                   return true;
+               },
+               location, 1, attempts) == KeyedWrite::Outcome::Written;
 }
 
 }  // namespace mes

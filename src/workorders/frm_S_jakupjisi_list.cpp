@@ -230,6 +230,18 @@ void frm_S_jakupjisi_list::lsQuery() {
     }
 }
 
+void frm_S_jakupjisi_list::lsQueryOn(const QString& seq) {
+    lsQuery();
+    // The reload clears the active row: a second touch of 작업시작 must find the
+    // same order again (now 진행중), not another one or none.
+    for (int r = 1; r <= spread->MaxRows(); ++r) {
+        if (spread->TextWithColID(QStringLiteral("지시순번"), r) == seq) {
+            spread->SetFocus(spread->GetColNo(QStringLiteral("지시일자")), r);
+            return;
+        }
+    }
+}
+
 void frm_S_jakupjisi_list::setFindColour(bool selected) {
     const QColor c = selected ? Theme::selected() : Theme::unselected();
     btnFind->setStyleSheet(
@@ -252,13 +264,23 @@ void frm_S_jakupjisi_list::btnFind_Click() {
     lblWC_name->setText(btnFind->text());
 }
 
-void frm_S_jakupjisi_list::customerClicked(int index) {
+void frm_S_jakupjisi_list::lsSelectCustomer(int index) {
+    if (index < 0) {
+        btnEquipment->clearSelection();
+        lvJakup_Customer_Code.clear();
+        lvJakup_Customer_Name.clear();
+        return;
+    }
     btnEquipment->select(index);
-    setFindColour(false);
-    lblWC_name->setText(btnEquipment->caption(index));
-    lvSerchSQL = gfLIST_CUSTOMER_FILTER(btnEquipment->tag(index));
     lvJakup_Customer_Code = btnEquipment->tag(index);
     lvJakup_Customer_Name = btnEquipment->caption(index);
+}
+
+void frm_S_jakupjisi_list::customerClicked(int index) {
+    lsSelectCustomer(index);
+    setFindColour(false);
+    lblWC_name->setText(lvJakup_Customer_Name);
+    lvSerchSQL = gfLIST_CUSTOMER_FILTER(lvJakup_Customer_Code);
     lsDateButtons(lvJakup_Customer_Code);
     lsQuery();
 }
@@ -266,11 +288,9 @@ void frm_S_jakupjisi_list::customerClicked(int index) {
 void frm_S_jakupjisi_list::dateClicked(int index) {
     btnEquipment2->select(index);
     setFindColour(false);
-    const int customer = btnEquipment->selected();
-    const QString customerCode = customer >= 0 ? btnEquipment->tag(customer) : QString();
-    lvSerchSQL = gfLIST_DATE_FILTER(btnEquipment2->tag(index), customerCode);
-    if (customer >= 0) {
-        lblWC_name->setText(btnEquipment->caption(customer) + QStringLiteral(" (") +
+    lvSerchSQL = gfLIST_DATE_FILTER(btnEquipment2->tag(index), lvJakup_Customer_Code);
+    if (!lvJakup_Customer_Code.isEmpty()) {
+        lblWC_name->setText(lvJakup_Customer_Name + QStringLiteral(" (") +
                             btnEquipment2->caption(index) + QLatin1Char(')'));
     }
     lvJakup_JisiDate_Code = btnEquipment2->tag(index);
@@ -280,19 +300,19 @@ void frm_S_jakupjisi_list::dateClicked(int index) {
 
 void frm_S_jakupjisi_list::rowClicked(int row) {
     const QString code = spread->TextWithColID(QStringLiteral("수주처코드"), row);
-    QString customerCaption;
-    for (int i = 0; i < btnEquipment->count(); ++i) {
-        const bool match = btnEquipment->isButtonVisible(i) && btnEquipment->tag(i) == code;
-        btnEquipment->setBackColor(i, match ? Theme::selected() : Theme::unselected());
-        if (match) customerCaption = btnEquipment->caption(i);
+    int customer = -1;
+    for (int i = 0; i < btnEquipment->count() && customer < 0; ++i) {
+        if (btnEquipment->isButtonVisible(i) && btnEquipment->tag(i) == code) customer = i;
     }
+    // The row's customer becomes the selected one, for the date buttons and a registration.
+    lsSelectCustomer(customer);
     lsDateButtons(code);
     const QString date = spread->TextWithColID(QStringLiteral("지시일자"), row);
     for (int i = 0; i < btnEquipment2->count(); ++i) {
         const bool match = btnEquipment2->isButtonVisible(i) && btnEquipment2->tag(i) == date;
         btnEquipment2->setBackColor(i, match ? Theme::selected() : Theme::unselected());
     }
-    lblWC_name->setText(customerCaption + QStringLiteral(" (") +
+    lblWC_name->setText(lvJakup_Customer_Name + QStringLiteral(" (") +
                         spread->TextWithColID(QStringLiteral("품명"), row) + QLatin1Char(')'));
     setFindColour(false);
 }
@@ -367,10 +387,18 @@ void frm_S_jakupjisi_list::btnStart_Click() {
     run.workerCode = text("작업자코드");
     run.lastDate = run.sdate;
     run.lastTime = TerminalClock::hhmmss();
-    if (!gfSTART_WORK_RUN(&run, objectName())) {
+    const KeyedWrite::Outcome started = gfSTART_WORK_RUN(&run, objectName());
+    if (started == KeyedWrite::Outcome::Unchanged) {
+        // Started meanwhile: a double tap, a stale list or another terminal.
+        gsMSG(QStringLiteral("이미 진행중인 작업입니다."));
+        lsQueryOn(run.seq);
+        return;
+    }
+    if (started == KeyedWrite::Outcome::Failed) {
         gvUI().showMessage(title, QStringLiteral("저장실패"), UserInterface::Icon::Critical);
         return;
     }
+    lsQueryOn(run.seq);
     handOver(run.processCode, run.equipmentCode, run.seq, run.opSeqSub);
 }
 
@@ -394,7 +422,7 @@ void frm_S_jakupjisi_list::btnDayReport_Click() {
 }
 
 void frm_S_jakupjisi_list::btnJakup_Click() {
-    if (btnEquipment->selected() < 0) {
+    if (lvJakup_Customer_Code.isEmpty()) {
         gsMSG(QStringLiteral("수주처를 먼저 선택하십시오."));
         return;
     }
@@ -406,13 +434,19 @@ void frm_S_jakupjisi_list::btnJakup_Click() {
 }
 
 void frm_S_jakupjisi_list::btnCancel_Click() {
+    const int row = spread->ActiveRow();
+    const QString state = spread->TextWithColID(QStringLiteral("완료여부"), row);
+    if (state == kRunning || state == kDone) {
+        // Its defects, stops and ledger rows would be left without their run.
+        gsMSG(QStringLiteral("진행중이거나 완료된 작업은 삭제할 수 없습니다."));
+        return;
+    }
     gsMSG(QStringLiteral("비밀번호를 확인합니다."));
     if (gfFORM<frm_Pass_Key>().Show() != kAccessCode) {
         gsMSG(QStringLiteral("잘못된 비밀번호 입니다."));
         return;
     }
     gsMSG(QStringLiteral("작업을 삭제합니다."));
-    const int row = spread->ActiveRow();
     gsSQL_LIST_START();
     for (const QString& sql :
          gfDELETE_ORDER_LIST(spread->TextWithColID(QStringLiteral("지시순번"), row))) {

@@ -56,6 +56,10 @@ class frm_S_jakupjisi_list : public QWidget {
     void lsGridInit();
     void lsCustomerButtons();
     void lsDateButtons(const QString& customerCode);
+    // The one place the selected customer is set: its button and lvJakup_Customer_*.
+    void lsSelectCustomer(int index);
+    // lsQuery, then the order's row active again.
+    void lsQueryOn(const QString& seq);
     void customerClicked(int index);
     void dateClicked(int index);
     void rowClicked(int row);

@@ -6,18 +6,9 @@
 #include "production/frm_S_dayReport.h"
 #include "ui/Forms.h"
 #include "ui/ModalHost.h"
+#include "ui/TouchLabel.h"
 
 namespace mes {
-
-namespace {
-
-// The production screen's label of that name, when the screen and the label exist.
-QLabel* dayReportLabel(const char* name) {
-    if (!gfFORM_LOADED<frm_S_dayReport>()) return nullptr;
-    return gfFORM<frm_S_dayReport>().findChild<QLabel*>(QString::fromLatin1(name));
-}
-
-}  // namespace
 
 frm_S_starttime::frm_S_starttime(QWidget* parent)
     : TimeEntryDialog({QStringLiteral("frm_S_starttime"),
@@ -44,7 +35,7 @@ QString frm_S_starttime::gfBACK_SPACE(const QString& entry) {
 }
 
 bool frm_S_starttime::gfVALID(const QString& entry) {
-    if (entry.left(2) >= QLatin1String("24")) return false;
+    if (entry.isEmpty() || entry.left(2) >= QLatin1String("24")) return false;
     bool ok = false;
     const int minutes = entry.right(2).toInt(&ok);
     return !(ok && minutes >= 60);
@@ -54,13 +45,12 @@ void frm_S_starttime::load() {
     handedBack_.clear();
     handed_ = false;
     lblStarttime->clear();
-    const char* const names[] = {"lblProduct_code", "lblOp_seq_sub", "lblProcess_code",
-                                 "lblJakup_date", "lblJuya"};
-    QLabel* fields[] = {lblProduct_code, lblOp_seq_sub, lblProcess_code, lblJakup_date, lblJuya};
-    for (int i = 0; i < 5; ++i) {
-        QLabel* source = dayReportLabel(names[i]);
-        fields[i]->setText(source ? source->text() : QString());
-    }
+    const frm_S_dayReport& s = gfFORM<frm_S_dayReport>();
+    lblProduct_code->setText(s.lblProduct_code->text());
+    lblOp_seq_sub->setText(s.lblOp_seq_sub->text());
+    lblProcess_code->setText(s.lblWC_code->text());
+    lblJakup_date->setText(s.lblJakupdate->text());
+    lblJuya->setText(s.lbl_juya->text());
 }
 
 void frm_S_starttime::cmdSave_Click() {
@@ -68,11 +58,12 @@ void frm_S_starttime::cmdSave_Click() {
         gvUI().showMessage(QStringLiteral("입력오류"),
                            QStringLiteral("시작시간이 잘못 입력되었습니다."),
                            UserInterface::Icon::Critical);
-        lblStarttime->clear();
+        lblStarttime->clear();  // open for the correction; lblStTime keeps the run's time
+        return;
     }
     handedBack_ = lblStarttime->text();
     handed_ = true;
-    if (QLabel* target = dayReportLabel("lblStTime")) target->setText(handedBack_);
+    gfFORM<frm_S_dayReport>().lblStTime->setText(handedBack_);
     accept();
 }
 

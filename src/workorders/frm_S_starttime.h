@@ -8,6 +8,8 @@ namespace mes {
 
 // Corrects the start time shown on the production screen: digits form "HH:MM",
 // cmdSave checks it and hands it back into the production screen's lblStTime.
+// A failed check (an empty entry too) clears the entry and keeps the dialog
+// open; lblStTime is then left as it was.
 //
 // The production screen opens it with frm_S_starttime::gsOPEN() from a touch on
 // lblStTime; nothing is written to the database here.
@@ -16,8 +18,8 @@ class frm_S_starttime : public TimeEntryDialog {
   public:
     explicit frm_S_starttime(QWidget* parent = nullptr);
 
-    // Shows the dialog modally; returns the entry handed back ("" after a
-    // rejected entry). handed: false when it was closed with Command14.
+    // Shows the dialog modally; returns the entry handed back ("" when closed
+    // with Command14). handed: false when it was closed with Command14.
     static QString gsOPEN(bool* handed = nullptr);
 
     // The entry after a back-space; pure, for the key. Digits: gfADD_DIGIT.

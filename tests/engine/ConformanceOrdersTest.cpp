@@ -84,7 +84,9 @@ TEST_F(OrderList, IssueFlagDeletionAndRunKey) {
     // An order never started has no run: the first delete removes nothing.
     EXPECT_EQ(exec(deleteRuns(QStringLiteral("20261208001001"))), 0);
     EXPECT_EQ(exec(deleteRuns(QStringLiteral("20261207001001"))), 1);
-    EXPECT_EQ(exec(deleteOrder(QStringLiteral("20261207001001"))), 1);
+    // The order itself only while it is not started.
+    EXPECT_EQ(exec(deleteOrder(QStringLiteral("20261207001001"))), 0);
+    EXPECT_EQ(exec(deleteOrder(QStringLiteral("20261208001001"))), 1);
     EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM B_JAKUPJISI_MASTER")),
               QVariant(qlonglong(3)));
 }
@@ -162,10 +164,10 @@ TEST_F(PlantTest, StartingARunInsertsItAndSetsTheOrderInProgress) {
                              QString()};
     db_.begin();
     EXPECT_EQ(exec(insertRun(values)), 1);
-    EXPECT_EQ(exec(setOrderState(QStringLiteral("20261201001"), QStringLiteral("20261201001001"),
-                                 QStringLiteral("2"))),
-              1);
+    EXPECT_EQ(exec(startState(values)), 1);
     db_.commit();
+    // A second start finds the order in progress: its update changes no row.
+    EXPECT_EQ(exec(startState(values)), 0);
     const auto r = rows(QStringLiteral(
         "SELECT jisiqty, qty, bad_qty, edate, min, employee_su, op_seq_sub, last_time "
         "FROM P_SANGSAN_MASTER"));

@@ -19,7 +19,7 @@ QStringList allSamples() {
         deleteOrder(key),
         opSeqCounter(QStringLiteral("20261208")),
         insertRun(run),
-        setOrderState(QStringLiteral("20261208001"), key, QStringLiteral("2")),
+        startState(run),
         productsOfCustomer(QStringLiteral("C01")),
         prodNoCounter(QStringLiteral("20261208")),
         insertOrder(QStringLiteral("20261208001"), run.mid(0, 16)),

@@ -53,8 +53,10 @@ QString deleteOrder(const QString& seq) { return mes::gfDELETE_ORDER_LIST(typed(
 
 QString opSeqCounter(const QString& d) { return mes::gfOP_SEQ_SQL(compactDate(d)); }
 
+namespace {
+
 // v[17] (jakup_Date) is not taken: the start writes the order date there.
-QString insertRun(const QStringList& v) {
+QStringList startList(const QStringList& v) {
     mes::RunValues r;
     r.prodNo = typed(v[0]);
     r.seq = typed(v[1]);
@@ -78,12 +80,16 @@ QString insertRun(const QStringList& v) {
     r.lastDate = typed(v[20]);
     r.lastTime = typed(v[21]);
     r.userId = typed(v[22]);
-    return mes::gfRUN_INSERT_SQL(r);
+    QStringList start;
+    mes::lsInsertRun(r, QStringLiteral("2"), &start);
+    return start;
 }
 
-QString setOrderState(const QString& prodNo, const QString& seq, const QString& state) {
-    return mes::gfORDER_STATE_SQL(typed(prodNo), typed(seq), typed(state));
-}
+}  // namespace
+
+QString insertRun(const QStringList& v) { return startList(v).at(0); }
+
+QString startState(const QStringList& v) { return startList(v).at(1); }
 
 QString productsOfCustomer(const QString& customer) { return mes::gfPRODUCTS_SQL(typed(customer)); }
 
@@ -103,7 +109,9 @@ QString insertOrder(const QString& prodNo, const QStringList& v) {
     o.lastDate = typed(v[12]);
     o.lastTime = typed(v[13]);
     o.userId = typed(v[14]);
-    return mes::gfORDER_INSERT_SQL(typed(prodNo), o);
+    QStringList registration;
+    mes::lsInsertOrder(typed(prodNo), o, &registration);
+    return registration.at(0);
 }
 
 QString runQuery(const QString& equipment, const QString& opSeqSub) {

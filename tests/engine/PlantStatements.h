@@ -24,8 +24,8 @@ QString deleteOrder(const QString& seq);
 
 // Start of a run and registration of an order.
 QString opSeqCounter(const QString& yyyymmdd);
-QString insertRun(const QStringList& values);  // the 23 values in column order
-QString setOrderState(const QString& prodNo, const QString& seq, const QString& state);
+QString insertRun(const QStringList& values);   // the 23 values in column order
+QString startState(const QStringList& values);  // the start's own state update, same values
 QString productsOfCustomer(const QString& customer);
 QString prodNoCounter(const QString& yyyymmdd);
 QString insertOrder(const QString& prodNo, const QStringList& values);  // 16 values after seq

@@ -1,7 +1,9 @@
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
+#include <functional>
 
 #include "ListKit.h"
 #include "foundation/TerminalClock.h"
@@ -12,6 +14,7 @@
 #include "ui/NavigationBar.h"
 #include "ui/Theme.h"
 #include "ui/clsSpread.h"
+#include "workorders/frm_S_Jakup.h"
 #include "workorders/frm_S_jakupjisi_list.h"
 
 using namespace mes;
@@ -168,26 +171,57 @@ TEST_F(ListScreen, IssuedFlagButtonsCheckTheRowAndWrite) {
     }
 }
 
-TEST_F(ListScreen, DeletingNeedsTheCodeAndBothRows) {
+TEST_F(ListScreen, DeletingNeedsTheCodeANotStartedOrderAndBothRows) {
+    const QString refused = "진행중이거나 완료된 작업은 삭제할 수 없습니다.";
+    frm_S_jakupjisi_list& l = open();
+    auto startedElsewhere = [this](frm_S_jakupjisi_list&) {
+        exec("INSERT INTO P_SANGSAN_MASTER (prod_no, seq, op_seq, op_seq_sub) VALUES ('" +
+             seq(0, 3).left(11) + "', '" + seq(0, 3) + "', 'X1', 'X1001')");
+        exec("UPDATE B_JAKUPJISI_MASTER SET end_yn = '2' WHERE seq = '" + seq(0, 3) + "'");
+    };
+    auto setBackAndReload = [this](frm_S_jakupjisi_list& list) {
+        exec("UPDATE B_JAKUPJISI_MASTER SET end_yn = '1' WHERE seq = '" + seq(0, 2) + "'");
+        list.lsQuery();
+    };
     struct Case {
-        QString code;
+        const char* name;
+        QString code;  // "" when no code is asked
         QString seq;
+        std::function<void(frm_S_jakupjisi_list&)> arrange;
         QStringList notices;  // after the keypad
         bool deleted;
     } cases[] = {
-        {"1234", seq(0, 2), {"잘못된 비밀번호 입니다."}, false},
-        {"7306", seq(0, 3), {"작업을 삭제합니다.", "삭제 실패"}, false},
-        {"7306", seq(0, 2), {"작업을 삭제합니다.", "작업삭제가 완료되었습니다."}, true},
+        {"running", "", seq(0, 2), {}, {refused}, false},
+        {"finished", "", seq(0, 1), {}, {refused}, false},
+        {"wrong code", "1234", seq(0, 3), {}, {"잘못된 비밀번호 입니다."}, false},
+        {"never started: no run",
+         "7306",
+         seq(0, 3),
+         {},
+         {"작업을 삭제합니다.", "삭제 실패"},
+         false},
+        {"started by another terminal, list not reloaded",
+         "7306",
+         seq(0, 3),
+         startedElsewhere,
+         {"작업을 삭제합니다.", "삭제 실패"},
+         false},
+        {"a run left under an order not started",
+         "7306",
+         seq(0, 2),
+         setBackAndReload,
+         {"작업을 삭제합니다.", "작업삭제가 완료되었습니다."},
+         true},
     };
-    frm_S_jakupjisi_list& l = open();
     for (const Case& c : cases) {
-        SCOPED_TRACE((c.code + c.seq).toStdString());
+        SCOPED_TRACE(c.name);
+        if (c.arrange) c.arrange(l);
         const int runs = value("SELECT count(*) FROM P_SANGSAN_MASTER").toInt();
         const int orders = value("SELECT count(*) FROM B_JAKUPJISI_MASTER").toInt();
         const int hadRun =
             value("SELECT count(*) FROM P_SANGSAN_MASTER WHERE seq = '" + c.seq + "'").toInt();
         l.spread->SetFocus(3, rowOfSeq(l, c.seq));
-        script.notice("비밀번호를 확인합니다.").keypad(c.code);
+        if (!c.code.isEmpty()) script.notice("비밀번호를 확인합니다.").keypad(c.code);
         for (const QString& n : c.notices) script.notice(n);
         l.btnCancel->click();
         EXPECT_EQ(script.pending(), 0);
@@ -197,6 +231,39 @@ TEST_F(ListScreen, DeletingNeedsTheCodeAndBothRows) {
                   orders - (c.deleted ? 1 : 0));
         EXPECT_EQ(rowOfSeq(l, c.seq) == 0, c.deleted) << "listed as stored";
     }
+}
+
+// The customer a row touch marks is the one the date buttons and a registration use.
+TEST_F(ListScreen, ARowTouchSelectsItsCustomerForDatesAndRegistration) {
+    frm_S_jakupjisi_list& l = open();
+    const int r = rowOfSeq(l, seq(-1, 2));
+    ASSERT_GT(r, 0);
+    ASSERT_EQ(l.spread->TextWithColID("수주처", r), "대성정밀");
+    clickCell(*l.ss, *l.spread, "지시일자", r);
+    ASSERT_EQ(selectedCaptions(*l.btnEquipment), QStringList{"대성정밀"});
+    const QString code =
+        value("SELECT customer_code FROM B_CUSTOMER WHERE customer_name = '대성정밀'").toString();
+
+    l.btnJakup->click();
+    ASSERT_TRUE(gfFORM_LOADED<frm_S_Jakup>());
+    frm_S_Jakup& reg = gfFORM<frm_S_Jakup>();
+    EXPECT_EQ(reg.txtCustomer_Code->text(), code);
+    EXPECT_EQ(reg.txtCustomer_Name->text(), "대성정밀");
+    const int products = value("SELECT count(*) FROM B_PRODUCT_MASTER WHERE customer_code = '" +
+                               code + "' AND use_yn = 1")
+                             .toInt();
+    ASSERT_GT(products, 0);
+    EXPECT_EQ(column(*reg.spread, "수주처"), QStringList(products, "대성정밀"));
+    gsUNLOAD<frm_S_Jakup>();
+
+    l.btnEquipment2->button(buttonOf(*l.btnEquipment2, day(-1)))->click();
+    EXPECT_EQ(l.lblWC_name->text(), "대성정밀 (" + day(-1) + ")");
+    const int listed = value("SELECT count(*) FROM B_JAKUPJISI_MASTER WHERE customer_code = '" +
+                             code + "' AND jisi_date = '" + day(-1) + "'")
+                           .toInt();
+    ASSERT_GT(listed, 0);
+    EXPECT_EQ(column(*l.spread, "수주처"), QStringList(listed, "대성정밀"));
+    EXPECT_EQ(column(*l.spread, "지시일자"), QStringList(listed, day(-1)));
 }
 
 TEST_F(ListScreen, DayReportOpensOnlyOnARunningOrderWithItsRun) {

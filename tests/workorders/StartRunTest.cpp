@@ -1,13 +1,17 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
+#include <QTest>
+#include <functional>
 
 #include "ListKit.h"
+#include "foundation/EmbeddedEngine.h"
 #include "production/frm_S_dayReport.h"
 #include "screens/support/ScreenFixture.h"
 #include "ui/Forms.h"
 #include "ui/TouchLabel.h"
 #include "ui/clsSpread.h"
+#include "workorders/WorkRunStart.h"
 #include "workorders/frm_S_jakupjisi_list.h"
 #include "workorders/frm_S_starttime.h"
 
@@ -150,46 +154,155 @@ TEST_F(StartRun, ARejectedInsertLeavesTheOrderNotStarted) {
     EXPECT_FALSE(gfFORM_LOADED<frm_S_dayReport>());
 }
 
-class StartTime : public screentest::ScreenFixture {};
+// The commit happens, but its answer is lost once: the terminal sees a failure.
+class LostAnswerEngine : public EmbeddedEngine {
+  public:
+    LostAnswerEngine(const QString& path, bool* lose) : EmbeddedEngine(path), lose_(lose) {}
+    bool commit(DbError* err) override {
+        const bool ok = EmbeddedEngine::commit(err);
+        if (!ok || !*lose_) return ok;
+        *lose_ = false;
+        *err = DbError{DbError::kConnectionLost, "Communication link failure"};
+        return false;
+    }
 
-TEST_F(StartTime, DigitsFormTheTimeAndTheCheckHandsItBack) {
+  private:
+    bool* lose_;
+};
+
+TEST_F(StartRun, StartingAnOrderTwiceInAnyWayLeavesOneRun) {
+    bool lose = false;
+    Session other;
+    other.setEngineFactory([p = dbPath] { return std::make_unique<EmbeddedEngine>(p); });
     struct Case {
-        QString keys;  // digits, "<" back-space
-        QString shown;
-        bool accepted;
+        const char* name;
+        QString seq;
+        // What happens after the row was selected on the loaded list, before the
+        // operator presses 작업시작 (again) on the same row.
+        std::function<void(frm_S_jakupjisi_list&)> before;
     } cases[] = {
-        {"2359", "23:59", true}, {"235959", "23:59", true}, {"123<", "12", true},
-        {"12<3", "13", true},    {"2400", "24:00", false},  {"1275", "12:75", false},
+        {"pressed twice", key(0) + "011001", [](frm_S_jakupjisi_list& l) { l.btnStart->click(); }},
+        {"started first by another terminal on a stale list", key(0) + "012001",
+         [&](frm_S_jakupjisi_list&) {
+             RunValues r;
+             r.prodNo = key(0) + "012";
+             r.seq = key(0) + "012001";
+             r.jisiDate = day(0);
+             r.orderQty = 12000;
+             gsSET_SESSION(&other);
+             ASSERT_TRUE(other.connect());
+             EXPECT_EQ(gfSTART_WORK_RUN(&r, "other"), KeyedWrite::Outcome::Written);
+             gsSET_SESSION(&session);
+         }},
+        {"the commit's answer lost", key(0) + "013001",
+         [&](frm_S_jakupjisi_list& l) {
+             session.setEngineFactory(
+                 [p = dbPath, &lose] { return std::make_unique<LostAnswerEngine>(p, &lose); });
+             ASSERT_TRUE(session.connect());
+             lose = true;
+             script.ok("Communication link failure").ok("저장실패");
+             l.btnStart->click();
+             EXPECT_EQ(script.pending(), 0);
+             EXPECT_FALSE(gfFORM_LOADED<frm_S_dayReport>());
+         }},
     };
-    frm_S_dayReport& day = gfFORM<frm_S_dayReport>();
-    QLabel* stTime = static_cast<QLabel*>(day.lblStTime);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        addOrder(c.seq, 0, "P-02", 12000);
+        frm_S_jakupjisi_list& l = list();
+        l.spread->SetFocus(3, rowOf(*l.spread, "지시순번", c.seq));
+        c.before(l);
+        script.notice("이미 진행중인 작업입니다.");
+        l.btnStart->click();
+        EXPECT_EQ(script.pending(), 0);
+        EXPECT_EQ(
+            value("SELECT count(*) FROM P_SANGSAN_MASTER WHERE seq = '" + c.seq + "'").toInt(), 1);
+        EXPECT_EQ(state(c.seq), "2");
+        EXPECT_EQ(l.spread->TextWithColID("완료여부", rowOf(*l.spread, "지시순번", c.seq)),
+                  "진행중")
+            << "the list is reloaded";
+        gsUNLOAD<frm_S_dayReport>();
+    }
+}
+
+TEST_F(StartRun, RoundOrderQuantitiesAreWrittenInPlainDecimals) {
+    const int quantities[] = {100000, 200000, 1000000};
+    for (int i = 0; i < 3; ++i) {
+        const QString seq = key(0) + QString::number(21 + i).rightJustified(3, '0') + "001";
+        SCOPED_TRACE(quantities[i]);
+        addOrder(seq, 0, "P-02", quantities[i]);
+        start(seq);
+        EXPECT_TRUE(gfFORM_LOADED<frm_S_dayReport>());
+        EXPECT_EQ(rows("SELECT typeof(jisiqty), CAST(jisiqty AS TEXT) FROM P_SANGSAN_MASTER "
+                       "WHERE seq = '" +
+                       seq + "'"),
+                  (QList<QVariantList>{{"integer", QString::number(quantities[i])}}));
+        EXPECT_EQ(state(seq), "2");
+        gsUNLOAD<frm_S_dayReport>();
+    }
+}
+
+// The dialog opened by a touch on the production screen's start time of a run:
+// it shows the run's fields, hands a good entry back, and keeps a refused or
+// empty one open for correction without touching the run's start time.
+TEST_F(StartRun, StartTimeIsHandedBackOnlyWhenItPassesTheCheck) {
+    const QString seq = key(0) + "004001";
+    start(seq);
+    frm_S_dayReport& screen = gfFORM<frm_S_dayReport>();
+    ASSERT_EQ(screen.lblStTime->text(), "09:00");
+    const QString shift =
+        value("SELECT juya_gubun FROM B_JAKUPJISI_MASTER WHERE seq = '" + seq + "'").toString() ==
+                "0"
+            ? "야간"
+            : "주간";
+    struct Case {
+        QString keys;    // digits, "<" back-space, "!" cmdSave; what stays open is cancelled
+        int refused;     // cmdSave presses refused
+        QString handed;  // "" when nothing is handed back
+    } cases[] = {
+        {"2359!", 0, "23:59"}, {"235959!", 0, "23:59"}, {"123<!", 0, "12"},
+        {"12<3!", 0, "13"},    {"2400!", 1, ""},        {"1275!0830!", 1, "08:30"},
+        {"!", 1, ""},          {"!0715!", 1, "07:15"},
+    };
+    QString expected = screen.lblStTime->text();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.keys.toStdString());
-        QString shown;
+        QStringList header;
+        QStringList afterRefusal;
         script.on("frm_S_starttime", [&](DialogHandle& d) {
-            for (QChar k : c.keys)
-                d.press(k == u'<' ? QString("cmdBackSpace") : "cmdNum_" + QString(k));
-            shown = d.as<frm_S_starttime>().lblStarttime->text();
-            d.press("cmdSave");
+            frm_S_starttime& dlg = d.as<frm_S_starttime>();
+            for (QLabel* l : {dlg.lblProduct_code, dlg.lblOp_seq_sub, dlg.lblProcess_code,
+                              dlg.lblJakup_date, dlg.lblJuya})
+                header << l->text();
+            int refusals = 0;
+            for (QChar k : c.keys) {
+                if (k != u'!') {
+                    d.press(k == u'<' ? QString("cmdBackSpace") : "cmdNum_" + QString(k));
+                    continue;
+                }
+                const bool refuse = refusals < c.refused;
+                d.press("cmdSave");
+                if (refuse) afterRefusal << dlg.lblStarttime->text();
+                refusals += refuse ? 1 : 0;
+            }
+            if (c.handed.isEmpty()) d.press("Command14");
         });
-        if (!c.accepted) script.ok("시작시간이 잘못 입력되었습니다.");
-        bool handed = false;
-        const QString back = frm_S_starttime::gsOPEN(&handed);
+        for (int n = 0; n < c.refused; ++n) {
+            script.then([](DialogHandle& d) {
+                EXPECT_EQ(d.title(), "입력오류");
+                EXPECT_EQ(d.text(), "시작시간이 잘못 입력되었습니다.");
+                d.press("OK");
+            });
+        }
+        QTest::mouseClick(screen.lblStTime, Qt::LeftButton);
         EXPECT_EQ(script.pending(), 0);
-        EXPECT_EQ(shown, c.shown);
-        EXPECT_TRUE(handed);
-        EXPECT_EQ(back, c.accepted ? c.shown : "");
-        EXPECT_EQ(stTime->text(), back);
-        if (!c.accepted) EXPECT_EQ(script.shown().last().title, "입력오류");
+        EXPECT_EQ(header, (QStringList{screen.lblProduct_code->text(), screen.lblOp_seq_sub->text(),
+                                       screen.lblWC_code->text(), day(0), shift}));
+        EXPECT_EQ(header[1], run(seq).value(1).toString());
+        EXPECT_EQ(afterRefusal, QStringList(c.refused, QString())) << "cleared for the correction";
+        if (!c.handed.isEmpty()) expected = c.handed;
+        EXPECT_EQ(screen.lblStTime->text(), expected);
     }
-    script.on("frm_S_starttime", [](DialogHandle& d) {
-        d.press("cmdNum_1");
-        d.press("Command14");
-    });
-    bool handed = true;
-    frm_S_starttime::gsOPEN(&handed);
-    EXPECT_FALSE(handed);
-    EXPECT_EQ(stTime->text(), "") << "cancel leaves the production screen as it was";
 }
 
 }  // namespace

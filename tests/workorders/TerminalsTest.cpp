@@ -92,7 +92,7 @@ TEST_F(Terminals, AKeyTakenBetweenReadAndInsertIsReadAgainAFewTimes) {
             r.seq = "ZZ001";
             r.jisiDate = "2027-01-15";
             r.userId = "me";
-            ok = gfSTART_WORK_RUN(&r, "test");
+            ok = gfSTART_WORK_RUN(&r, "test") == KeyedWrite::Outcome::Written;
             key = r.opSeq;
         } else {
             OrderValues o;
