@@ -58,6 +58,10 @@ void gsERR_LOG(const DbError& err, const QString& message, const QString& locati
         gvUI().setBusy(false);
     } catch (...) {
     }
+    gsERR_RECORD(err, message, location);
+}
+
+void gsERR_RECORD(const DbError& err, const QString& message, const QString& location) {
     try {
         const QDateTime when = TerminalClock::now();
         ErrorLog::append(ErrorLog::formatRecord(err, message, location, when), when);

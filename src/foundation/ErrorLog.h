@@ -24,5 +24,8 @@ class ErrorLog {
 // offers a reconnect when the Session is closed, shows message (when not "")
 // and appends a record to the month file. Never fails visibly.
 void gsERR_LOG(const DbError& err, const QString& message, const QString& location);
+// Only the record of gsERR_LOG, nothing shown or asked (a failure no operator
+// action caused). Never fails visibly.
+void gsERR_RECORD(const DbError& err, const QString& message, const QString& location);
 
 }  // namespace mes

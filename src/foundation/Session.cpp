@@ -84,6 +84,7 @@ bool Session::connect() {
     if (ok) ok = engine->useDatabase(gvConfig().DBNAME, &err);
     if (ok) {
         conn_ = std::move(engine);
+        outageLogged_ = false;
         return true;
     }
     if (!engine) err.description = QStringLiteral("no database engine");
@@ -186,6 +187,32 @@ QVariantList Session::row(const QString& sql, const QString& location) {
         gsERR_LOG(err, err.description, location);
         return {};
     }
+    return firstRow(data);
+}
+
+QVariantList Session::quietRow(const QString& sql, const QString& location) {
+    DbError err = kClosed;
+    RecordData data;
+    bool ok = false;
+    if (isOpen()) {
+        BusyPointer busy;
+        ok = tracedQuery(sql, &data, &err);
+    }
+    if (ok) {
+        outageLogged_ = false;
+        return firstRow(data);
+    }
+    if (rs_.isOpen()) rs_.close();
+    if (isOpen() && err.number != DbError::kConnectionLost) {
+        gsERR_LOG(err, err.description, location);
+    } else if (!outageLogged_) {
+        outageLogged_ = true;
+        gsERR_RECORD(err, err.description, location);
+    }
+    return {};
+}
+
+QVariantList Session::firstRow(const RecordData& data) {
     QVariantList result;
     if (data.rows.isEmpty()) {
         result << QVariant(QString());
@@ -289,6 +316,9 @@ QVariant gfDB_VALUE(const QString& sql, const QString& location) {
 }
 QVariantList gfDB_ROW(const QString& sql, const QString& location) {
     return gvSession().row(sql, location);
+}
+QVariantList gfDB_ROW_QUIET(const QString& sql, const QString& location) {
+    return gvSession().quietRow(sql, location);
 }
 bool gfDB_RS_OPEN(const QString& sql, bool release) { return gvSession().rsOpen(sql, release); }
 RecordSet& gvRS() { return gvSession().rs(); }

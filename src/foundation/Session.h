@@ -46,6 +46,12 @@ class Session {
     QVariant value(const QString& sql, const QString& location);                // gfDB_VALUE
     QVariantList row(const QString& sql, const QString& location);              // gfDB_ROW
     bool rsOpen(const QString& sql, bool release);                              // gfDB_RS_OPEN
+    // gfDB_ROW for a timer's refresh, which nobody asked for: a connection that
+    // is down is neither reopened nor reported on screen, only written to the
+    // error log, once until the connection works again; the operator's next
+    // action reopens it and reports as the helpers do. Other failures are
+    // reported as by gfDB_ROW. An empty list on failure.
+    QVariantList quietRow(const QString& sql, const QString& location);  // gfDB_ROW_QUIET
 
     // Runs the list in one transaction like gfDB_EXEC_LIST(_CNT) (expected -1: any
     // count) but reports nothing: the caller decides (a key taken by another
@@ -60,6 +66,7 @@ class Session {
     void checkOpen();
     bool checkedQuery(const QString& sql, RecordData* out, DbError* err);
     bool runList(const QStringList& list, const QString& location, int expected);
+    QVariantList firstRow(const RecordData& data);
     bool tracedExec(const QString& sql, qint64* rows, DbError* err);
     bool tracedQuery(const QString& sql, RecordData* out, DbError* err);
     // Runs one statement on the open connection and reports it to the trace hook.
@@ -70,6 +77,7 @@ class Session {
     TraceHook trace_;
     std::unique_ptr<DbEngine> conn_;
     RecordSet rs_;
+    bool outageLogged_ = false;  // the quiet refresh wrote the lost connection
 };
 
 // The process-wide Session.
@@ -100,6 +108,7 @@ bool gfDB_EXEC_LIST_CNT(const QStringList& list, const QString& location, qint16
 bool gfDB_QUERY(const QString& sql, bool closeAtOnce, const QString& location);
 QVariant gfDB_VALUE(const QString& sql, const QString& location);
 QVariantList gfDB_ROW(const QString& sql, const QString& location);
+QVariantList gfDB_ROW_QUIET(const QString& sql, const QString& location);
 bool gfDB_RS_OPEN(const QString& sql, bool release);
 RecordSet& gvRS();
 

@@ -11,6 +11,7 @@
 
 #include "ui/NavigationBar.h"
 #include "ui/ScreenParts.h"
+#include "ui/ScreenTimers.h"
 #include "ui/Theme.h"
 #include "ui/TouchLabel.h"
 #include "ui/clsSpread.h"
@@ -52,6 +53,7 @@ frm_S_dayReport::frm_S_dayReport(QWidget* parent) : QWidget(parent, Qt::Window) 
     Timer2->setObjectName(QStringLiteral("Timer2"));
     Timer2->setInterval(5000);
     connect(Timer2, &QTimer::timeout, this, &frm_S_dayReport::Timer2_Timer);
+    ScreenTimers::govern(this, {Timer1, Timer2});
     Timer1->start();
     Timer1_Timer();
     showStopState(false);

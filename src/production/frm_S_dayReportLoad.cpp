@@ -168,7 +168,11 @@ void frm_S_dayReport::Timer1_Timer() {
 
 void frm_S_dayReport::Timer2_Timer() {
     if (lbl_jakupjisi_num->text().isEmpty()) return;
-    const QVariantList row = gfDB_ROW(gfDAYREPORT_TOTALS_SQL(lbl_jakupjisi_num->text()), kLocation);
+    // A refresh nobody asked for: a lost connection keeps the last figures
+    // quietly until the operator's next action reconnects.
+    const QVariantList row =
+        gfDB_ROW_QUIET(gfDAYREPORT_TOTALS_SQL(lbl_jakupjisi_num->text()), kLocation);
+    if (row.isEmpty()) return;
     const auto sum = [&row](int i) {
         const QVariant v = row.value(i);
         return v.isNull() || v.toString().isEmpty() ? QStringLiteral("0") : v.toString();

@@ -3,7 +3,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -26,11 +25,8 @@ namespace {
 const QString kLot = QStringLiteral("LOT NO");
 
 bool askYesNo(const QString& title, const QString& text) {
-    QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Yes | QMessageBox::No);
-    box.setObjectName(WidgetUI::boxName());
-    box.setTextFormat(Qt::PlainText);
-    gfSHOW_MODAL(box);
-    return box.clickedButton() == box.button(QMessageBox::Yes);
+    return WidgetUI::ask(UserInterface::Icon::Critical, title, text,
+                         QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 QLabel* label(QWidget* parent, const QString& name) {

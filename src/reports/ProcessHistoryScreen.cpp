@@ -13,8 +13,10 @@
 #include "foundation/TerminalIdentity.h"
 #include "ui/ButtonStrip.h"
 #include "ui/NavigationBar.h"
+#include "ui/ScreenTimers.h"
 #include "ui/Theme.h"
 #include "ui/clsSpread.h"
+#include "workorders/frm_S_jakupjisi_list.h"
 
 namespace mes {
 
@@ -67,6 +69,7 @@ ProcessHistoryScreen::ProcessHistoryScreen(const QString& name, const QString& f
     navigation = new NavigationBar(this);
     navigation->markCurrent(ownTab);
     navigation->setAction(ownTab, {});
+    navigation->setAction(QStringLiteral("btnJakupJisi"), &frm_S_jakupjisi_list::showCleared);
     layout->addWidget(navigation);
 
     connect(btnFind, &QPushButton::clicked, this, &ProcessHistoryScreen::btnFind_Click);
@@ -75,6 +78,7 @@ ProcessHistoryScreen::ProcessHistoryScreen(const QString& name, const QString& f
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &ProcessHistoryScreen::tick);
+    ScreenTimers::govern(this, {Timer1});
     Timer1->start();
     tick();
 }

@@ -4,6 +4,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "ui/ScreenTimers.h"
+
 namespace mes {
 
 namespace {
@@ -74,6 +76,7 @@ void gsSHOW_SCREEN(QWidget& screen) {
     screen.show();
     screen.raise();
     screen.activateWindow();
+    ScreenTimers::toFront(&screen);
 }
 
 }  // namespace mes

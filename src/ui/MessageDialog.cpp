@@ -37,7 +37,7 @@ QPushButton* MessageDialog::addButton(const QString& name, const QString& captio
     auto* b = new QPushButton(caption, buttons_);
     b->setObjectName(name);
     b->setAutoDefault(false);
-    b->setMinimumSize(160, Theme::kKeySize);
+    b->setMinimumSize(Theme::kDialogButtonWidth, Theme::kKeySize);
     b->setProperty("dialogButton", true);
     b->setFont(Theme::font(Theme::kLargeFontPixels, true));
     buttons_->layout()->addWidget(b);

@@ -20,6 +20,8 @@ class Theme {
     static constexpr int kRowHeight = 44;
     // Buttons of the navigation row and of button strips.
     static constexpr int kButtonHeight = 70;
+    // The least width of a message dialog's button.
+    static constexpr int kDialogButtonWidth = 160;
 
     static QString fontFamily();  // "NanumGothic"
     static QFont font(int pixels = kFontPixels, bool bold = false);

@@ -1,9 +1,11 @@
 #include "ui/WidgetUI.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 
 #include "ui/ModalHost.h"
+#include "ui/Theme.h"
 
 namespace mes {
 
@@ -23,6 +25,17 @@ QMessageBox::Icon qtIcon(UserInterface::Icon icon) {
             break;
     }
     return QMessageBox::NoIcon;
+}
+
+// The type and the buttons of the terminal's own dialogs, so that a finger
+// hits them and the text reads from a step away.
+void touchSize(QMessageBox& box) {
+    box.setFont(Theme::font(Theme::kLargeFontPixels, true));
+    for (QAbstractButton* b : box.buttons()) {
+        b->setFont(Theme::font(Theme::kLargeFontPixels, true));
+        b->setMinimumSize(Theme::kDialogButtonWidth, Theme::kKeySize);
+        b->setProperty("dialogButton", true);
+    }
 }
 
 }  // namespace
@@ -45,29 +58,28 @@ UserInterface::Icon WidgetUI::iconOf(int icon) {
 }
 
 void WidgetUI::showMessage(const QString& title, const QString& text, Icon icon) {
-    // A box must not wear the hourglass of the helper that failed.
-    const bool wasBusy = busy_;
-    if (wasBusy) setBusy(false);
-    QMessageBox box(qtIcon(icon), title.isEmpty() ? gfPRODUCT_NAME() : title, text,
-                    QMessageBox::Ok);
-    box.setObjectName(boxName());
-    box.setTextFormat(Qt::PlainText);
-    gfSHOW_MODAL(box);
-    if (wasBusy) setBusy(true);
+    ask(icon, title, text, QMessageBox::Ok);
 }
 
 bool WidgetUI::askRetryCancel(const QString& title, const QString& text) {
-    const bool wasBusy = busy_;
-    if (wasBusy) setBusy(false);
-    QMessageBox box(QMessageBox::Question, title.isEmpty() ? gfPRODUCT_NAME() : title, text,
-                    QMessageBox::Retry | QMessageBox::Cancel);
+    return ask(Icon::Question, title, text, QMessageBox::Retry | QMessageBox::Cancel,
+               QMessageBox::Retry) == QMessageBox::Retry;
+}
+
+QMessageBox::StandardButton WidgetUI::ask(Icon icon, const QString& title, const QString& text,
+                                          QMessageBox::StandardButtons buttons,
+                                          QMessageBox::StandardButton defaultButton) {
+    // A box must not wear the hourglass of the helper that failed.
+    const bool wasBusy = QApplication::overrideCursor() != nullptr;
+    while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
+    QMessageBox box(qtIcon(icon), title.isEmpty() ? gfPRODUCT_NAME() : title, text, buttons);
     box.setObjectName(boxName());
     box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(QMessageBox::Retry);
+    if (defaultButton != QMessageBox::NoButton) box.setDefaultButton(defaultButton);
+    touchSize(box);
     gfSHOW_MODAL(box);
-    const bool retry = box.clickedButton() == box.button(QMessageBox::Retry);
-    if (wasBusy) setBusy(true);
-    return retry;
+    if (wasBusy) QApplication::setOverrideCursor(Qt::WaitCursor);
+    return box.standardButton(box.clickedButton());
 }
 
 void WidgetUI::setBusy(bool busy) {

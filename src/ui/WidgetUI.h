@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QMessageBox>
+
 #include "foundation/UserInterface.h"
 
 namespace mes {
@@ -11,6 +13,13 @@ class WidgetUI : public UserInterface {
     void showMessage(const QString& title, const QString& text, Icon icon) override;
     bool askRetryCancel(const QString& title, const QString& text) override;
     void setBusy(bool busy) override;
+
+    // The one place a standard box is shown: drawn at touch size (the type and
+    // buttons of the terminal's own dialogs), without the hourglass, through the
+    // modal host. Returns the button pressed (NoButton when closed otherwise).
+    static QMessageBox::StandardButton ask(Icon icon, const QString& title, const QString& text,
+                                           QMessageBox::StandardButtons buttons,
+                                           QMessageBox::StandardButton defaultButton = {});
 
     // The object name every standard message box carries (tests look for it).
     static QString boxName();

@@ -16,6 +16,7 @@
 #include "ui/Forms.h"
 #include "ui/NavigationBar.h"
 #include "ui/ScreenParts.h"
+#include "ui/ScreenTimers.h"
 #include "ui/Theme.h"
 #include "ui/clsSpread.h"
 #include "ui/frm_MSG_001.h"
@@ -121,21 +122,23 @@ frm_S_jakupjisi_list::frm_S_jakupjisi_list(QWidget* parent) : QWidget(parent, Qt
 
     auto* actions = new QHBoxLayout;
     btnStart = gfBIG_BUTTON(this, QStringLiteral("btnStart"), QStringLiteral("작업시작"));
-    btnDayReport =
-        gfBIG_BUTTON(this, QStringLiteral("btnDayReport"), QStringLiteral("생산작업현황"));
     btnJakup = gfBIG_BUTTON(this, QStringLiteral("btnJakup"), QStringLiteral("작업등록"));
     btnCancel = gfBIG_BUTTON(this, QStringLiteral("btnCancel"), QStringLiteral("작업삭제"));
-    for (QPushButton* b : {btnStart, btnDayReport, btnJakup, btnCancel}) actions->addWidget(b);
+    for (QPushButton* b : {btnStart, btnJakup, btnCancel}) actions->addWidget(b);
     layout->addLayout(actions);
     navigation = new NavigationBar(this);
     navigation->markCurrent(QStringLiteral("btnJakupJisi"));
+    // This screen's "생산작업현황" is the bar's, with the checks of a row; its own
+    // tab only brings it to the front.
+    btnDayReport = navigation->btnDayReport;
+    navigation->setAction(QStringLiteral("btnDayReport"), [this] { btnDayReport_Click(); });
+    navigation->setAction(QStringLiteral("btnJakupJisi"), [this] { gsSHOW_SCREEN(*this); });
     layout->addWidget(navigation);
 
     connect(btnEquipment, &ButtonStrip::clicked, this, &frm_S_jakupjisi_list::customerClicked);
     connect(btnEquipment2, &ButtonStrip::clicked, this, &frm_S_jakupjisi_list::dateClicked);
     connect(btnFind, &QPushButton::clicked, this, &frm_S_jakupjisi_list::btnFind_Click);
     connect(btnStart, &QPushButton::clicked, this, &frm_S_jakupjisi_list::btnStart_Click);
-    connect(btnDayReport, &QPushButton::clicked, this, &frm_S_jakupjisi_list::btnDayReport_Click);
     connect(btnJakup, &QPushButton::clicked, this, &frm_S_jakupjisi_list::btnJakup_Click);
     connect(btnCancel, &QPushButton::clicked, this, &frm_S_jakupjisi_list::btnCancel_Click);
     connect(spread, &clsSpread::ButtonClicked, this, &frm_S_jakupjisi_list::buttonCell);
@@ -149,6 +152,7 @@ frm_S_jakupjisi_list::frm_S_jakupjisi_list(QWidget* parent) : QWidget(parent, Qt
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &frm_S_jakupjisi_list::tick);
+    ScreenTimers::govern(this, {Timer1});
     Timer1->start();
     tick();
 }
@@ -157,6 +161,12 @@ void frm_S_jakupjisi_list::showScreen() {
     frm_S_jakupjisi_list& s = gfFORM<frm_S_jakupjisi_list>();
     gsSHOW_SCREEN(s);
     s.lsQuery();
+}
+
+void frm_S_jakupjisi_list::showCleared() {
+    frm_S_jakupjisi_list& s = gfFORM<frm_S_jakupjisi_list>();
+    gsSHOW_SCREEN(s);
+    s.btnFind_Click();
 }
 
 void frm_S_jakupjisi_list::tick() {

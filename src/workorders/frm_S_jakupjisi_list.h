@@ -27,6 +27,8 @@ class frm_S_jakupjisi_list : public QWidget {
     void btnFind_Click();
     // Shows the screen and reloads it (btnJakupJisi's target, start-up).
     static void showScreen();
+    // Shows the screen with every filter cleared (the history screens' tab).
+    static void showCleared();
 
     // The filter state.
     QString lvSerchSQL;
@@ -46,7 +48,7 @@ class frm_S_jakupjisi_list : public QWidget {
     QLabel* lblTime = nullptr;
     QPushButton* btnFind = nullptr;
     QPushButton* btnStart = nullptr;
-    QPushButton* btnDayReport = nullptr;
+    QPushButton* btnDayReport = nullptr;  // the navigation row's, with the row checks
     QPushButton* btnJakup = nullptr;
     QPushButton* btnCancel = nullptr;
     NavigationBar* navigation = nullptr;

@@ -169,6 +169,59 @@ TEST_P(SessionTest, DroppedConnectionIsReopenedSilentlyByTheNextExec) {
     EXPECT_EQ(gfDB_VALUE("SELECT name FROM t", "").toString(), "after");
 }
 
+TEST_P(SessionTest, QuietRowOfATimerLeavesALostConnectionToTheOperatorsNextAction) {
+    direct("INSERT INTO t VALUES (1, '합계', 100000), (2, 'x', 2.5)");
+    ASSERT_TRUE(gfDB_CONNECT());
+    const QString sql = "SELECT sum(qty) AS qty, count(*) AS n FROM t";
+    EXPECT_EQ(gfDB_ROW_QUIET(sql, "L").value(0).toDouble(), 100002.5);
+    const auto outages = [this] {
+        const QByteArray log =
+            folder.read(QDateTime::currentDateTime().toString("yyyyMM") + ".err");
+        return log.count(QString("ERR LOCATION : 생산작업현황 / ").toUtf8());
+    };
+
+    // The server goes away: the connection is dropped and cannot be opened again.
+    const QString cs = QStringLiteral("DRIVER={SQLite3};Database=%1;").arg(dbPath);
+    const Session::EngineFactory reachable = [cs, viaOdbc = odbc(),
+                                              p = dbPath]() -> std::unique_ptr<DbEngine> {
+        if (viaOdbc) return std::make_unique<OdbcEngine>(cs, QString());
+        return std::make_unique<EmbeddedEngine>(p);
+    };
+    int opens = 0;
+    session.setEngineFactory([this, &opens] {
+        ++opens;
+        return std::make_unique<EmbeddedEngine>(folder.file("gone/plant.db"));
+    });
+    session.connection()->close();
+    for (int tick = 0; tick < 5; ++tick) EXPECT_TRUE(gfDB_ROW_QUIET(sql, "생산작업현황").isEmpty());
+    EXPECT_EQ(opens, 0) << "a timer does not block on a reconnect";
+    EXPECT_TRUE(ui.shown.isEmpty());
+    EXPECT_EQ(outages(), 1) << "one record for the whole outage";
+    EXPECT_FALSE(gvRS().isOpen());
+
+    // The operator's next action tries again and reports as the helpers do.
+    EXPECT_TRUE(gfDB_ROW(sql, "생산작업현황").isEmpty());
+    EXPECT_EQ(opens, 1);
+    ASSERT_EQ(ui.shown.size(), 3);
+    EXPECT_TRUE(ui.shown[0].text.startsWith("데이타베이스를 OPEN 할수 없습니다.\nCAUSE - "));
+    EXPECT_EQ(ui.shown[1].text, "데이터베이스와의 접속이 끊여졌습니다.\n재시도 하시겠습니까?");
+
+    // Back: the next action reconnects silently; a later outage is recorded again.
+    ui.shown.clear();
+    session.setEngineFactory(reachable);
+    EXPECT_EQ(gfDB_ROW(sql, "L").value(1).toInt(), 2);
+    EXPECT_TRUE(ui.shown.isEmpty());
+    session.connection()->close();
+    EXPECT_TRUE(gfDB_ROW_QUIET(sql, "생산작업현황").isEmpty());
+    EXPECT_EQ(outages(), 3) << "the operator's failure and the second outage";
+
+    // A statement that fails on a live connection is no outage: reported as by gfDB_ROW.
+    ASSERT_TRUE(gfDB_CONNECT());
+    EXPECT_TRUE(gfDB_ROW_QUIET("SELECT nope FROM t", "L").isEmpty());
+    ASSERT_EQ(ui.shown.size(), 1);
+    EXPECT_TRUE(ui.shown[0].text.contains("nope")) << ui.shown[0].text.toStdString();
+}
+
 TEST_P(SessionTest, RsOpenReadsAndReleases) {
     direct("INSERT INTO t VALUES (1, 'a', 1)");
     ASSERT_TRUE(gfDB_CONNECT());

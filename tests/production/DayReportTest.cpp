@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "ProductionFixture.h"
+#include "foundation/EmbeddedEngine.h"
 #include "foundation/Session.h"
 #include "foundation/TerminalClock.h"
 #include "production/frm_S_dayReport.h"
@@ -226,6 +227,39 @@ TEST_F(DayReportLoad, TheClockRunsWhileNoRunIsShown) {
     EXPECT_EQ(s.lblDate->text(), day());
     EXPECT_EQ(s.lblTime->text(), "10:02:05");
     EXPECT_EQ(s.lblMin->text(), "");
+}
+
+TEST_F(DayReportLoad, WhileTheDatabaseIsDownTheTotalsKeepTheirFiguresQuietly) {
+    frm_S_dayReport& s = open();
+    const QString totals =
+        "SELECT sum(qty), sum(bad_qty) FROM P_SANGSAN_MASTER WHERE seq = '" + kOrder + "'";
+    const auto booked = [&](int good) {
+        exec(
+            QString("UPDATE P_SANGSAN_MASTER SET qty = %1 WHERE seq = '%2'").arg(good).arg(kOrder));
+        return rows(totals).value(0);
+    };
+    const QVariantList before = booked(12345);
+    s.Timer2->timeout({});
+    EXPECT_EQ(s.lbl_okcnt2->text().toDouble(), before.value(0).toDouble());
+
+    // The server goes away: a dropped connection that cannot be opened again.
+    session.setEngineFactory(
+        [p = folder.file("gone/plant.db")] { return std::make_unique<EmbeddedEngine>(p); });
+    session.connection()->close();
+    booked(23456);
+    for (int tick = 0; tick < 3; ++tick) s.Timer2->timeout({});  // any box fails the test
+    EXPECT_EQ(s.lbl_okcnt2->text().toDouble(), before.value(0).toDouble()) << "the last figures";
+    EXPECT_EQ(s.lbl_badcnt2->text().toDouble(), before.value(1).toDouble());
+    EXPECT_FALSE(session.isOpen()) << "no reconnect from a timer";
+    const QByteArray log = folder.read(kNow.toString("yyyyMM") + ".err");
+    EXPECT_EQ(log.count(QString("ERR LOCATION : 작업지시목록").toUtf8()), 1) << log.constData();
+
+    // Back: the operator's next action reconnects silently and the totals follow.
+    session.setEngineFactory([p = dbPath] { return std::make_unique<EmbeddedEngine>(p); });
+    const QVariantList after = booked(34567);
+    open();
+    EXPECT_TRUE(session.isOpen());
+    EXPECT_EQ(s.lbl_okcnt2->text().toDouble(), after.value(0).toDouble());
 }
 
 TEST_F(DayReportLoad, CmdChangeIsForPressWorkOnly) {

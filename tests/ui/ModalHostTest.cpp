@@ -1,9 +1,15 @@
 #include <gtest/gtest-spi.h>
+#include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 
+#include "foundation/DbError.h"
+#include "foundation/ErrorLog.h"
 #include "foundation/UserInterface.h"
 #include "ui/ModalHost.h"
+#include "ui/Theme.h"
+#include "ui/WidgetUI.h"
 #include "ui/frm_MSG_001.h"
 #include "ui/support/UiFixture.h"
 
@@ -49,6 +55,52 @@ TEST_F(ModalHostTest, RetryCancelQuestionAnswersByTheButtonPressed) {
     ASSERT_EQ(script.shown().size(), 2);
     EXPECT_EQ(script.shown()[0].icon, UserInterface::Icon::Question);
     EXPECT_EQ(script.shown()[0].buttons, (QStringList{"Retry", "Cancel"}));
+}
+
+// What a finger needs of a box as it is shown: the large type of the
+// terminal's dialogs, buttons of key height inside the box, the text unclipped.
+void expectTouchSize(DialogHandle& d) {
+    const QDialog& box = d.dialog();
+    const auto* label = box.findChild<QLabel*>("qt_msgbox_label");
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->font().pixelSize(), Theme::kLargeFontPixels);
+    EXPECT_GE(label->height(), label->heightForWidth(label->width())) << "text not clipped";
+    const auto buttons = box.findChildren<QAbstractButton*>();
+    ASSERT_FALSE(buttons.isEmpty());
+    for (const QAbstractButton* b : buttons) {
+        const std::string name = b->text().toStdString();
+        EXPECT_GE(b->height(), 44) << name;
+        EXPECT_GE(b->height(), Theme::kKeySize) << name;
+        EXPECT_GE(b->width(), Theme::kDialogButtonWidth) << name;
+        EXPECT_EQ(b->font().pixelSize(), Theme::kLargeFontPixels) << name;
+        EXPECT_TRUE(box.rect().contains(QRect(b->mapTo(&box, QPoint(0, 0)), b->size())))
+            << name << " lies inside the box";
+    }
+}
+
+TEST_F(ModalHostTest, EveryStandardBoxIsDrawnAtTouchSize) {
+    const QString longText =
+        QString("데이타베이스를 OPEN 할수 없습니다.\nCAUSE - ") +
+        QString("[FreeTDS][SQL Server]Unable to connect 'MES_ORVEL' ").repeated(3);
+    const auto touch = [](const char* button) {
+        return [button](DialogHandle& d) {
+            expectTouchSize(d);
+            d.press(button);
+        };
+    };
+    script.then(touch("OK")).then(touch("Retry")).then(touch("No"));
+    gvUI().showMessage("", longText, UserInterface::Icon::Warning);
+    EXPECT_TRUE(gvUI().askRetryCancel("Panel_Orvel", "재시도 하시겠습니까?"));
+    EXPECT_EQ(WidgetUI::ask(UserInterface::Icon::Critical, "입력오류",
+                            "LOT NO (L-2026-0001) 가 먼저 투입 되어야 합니다.\n"
+                            "무시하고 투입 하시겠습니까?",
+                            QMessageBox::Yes | QMessageBox::No),
+              QMessageBox::No);
+    // The error log's boxes: the closed Session's reconnect question, then the message.
+    script.then(touch("Cancel")).then(touch("OK"));
+    gsERR_LOG(DbError{-2147467259, "통신 연결 실패 'TCP'"}, "통신 연결 실패 'TCP'", "작업지시목록");
+    EXPECT_EQ(script.texts().last(), "통신 연결 실패 'TCP'");
+    EXPECT_EQ(script.pending(), 0);
 }
 
 TEST_F(ModalHostTest, DialogsAreModalAndStayOnTop) {
