@@ -135,7 +135,7 @@ bool Session::tryList(const QStringList& list, int expected, DbError* err) {
     if (!conn_) *err = kClosed;
     for (int i = 0; ok && i < list.size(); ++i) {
         qint64 rows = -1;
-        ok = tracedExec(list[i], &rows, err);
+        ok = tracedExec(list[i], expected >= 0 ? &rows : nullptr, err);
         if (ok && expected >= 0 && rows != expected) {
             ok = false;
             *err = DbError{};

@@ -2,13 +2,11 @@
 #include <sql.h>
 #include <sqlext.h>
 
-#include "FakeTdsServer.h"
+#include "FreeTdsFixture.h"
 #include "engine/Database.h"
-#include "foundation/Configuration.h"
 #include "foundation/EmbeddedEngine.h"
 #include "foundation/OdbcEngine.h"
 #include "foundation/Session.h"
-#include "support/RecordingUI.h"
 #include "support/TempFolder.h"
 
 // The ODBC engine through FreeTDS, the driver a plant runs, against a loopback
@@ -26,22 +24,7 @@ SQLULEN timeoutOf(void* hstmt) {
     return seconds;
 }
 
-class OdbcFreeTds : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        gvConfig() = Configuration();
-        gvConfig().DBNAME = "MES_ORVEL";
-        session.setEngineFactory(
-            [cs = server.connectString()] { return std::make_unique<OdbcEngine>(cs); });
-        gsSET_SESSION(&session);
-    }
-    void TearDown() override { gsSET_SESSION(nullptr); }
-
-    FakeTdsServer server;
-    testsupport::TempFolder folder;
-    testsupport::RecordingUI ui;
-    Session session;
-};
+using OdbcFreeTds = FreeTdsFixture;
 
 TEST_F(OdbcFreeTds, EveryStatementCarriesTheCommandTimeout) {
     OdbcEngine engine(server.connectString());
@@ -52,15 +35,22 @@ TEST_F(OdbcFreeTds, EveryStatementCarriesTheCommandTimeout) {
     ASSERT_TRUE(engine.open(&err)) << err.description.toStdString();
     ASSERT_TRUE(engine.useDatabase("MES_ORVEL", &err));
     qint64 rows = 0;
+    ASSERT_TRUE(engine.begin(&err));
     ASSERT_TRUE(engine.exec("UPDATE t SET a = 1", &rows, &err));
+    ASSERT_TRUE(engine.commit(&err));
+    ASSERT_TRUE(engine.begin(&err));
+    engine.rollback();
     RecordData data;
     ASSERT_TRUE(engine.query("SELECT v", &data, &err));
-    EXPECT_EQ(seen, (QList<SQLULEN>{100, 100, 100}));
+    // Every batch the server got came through a statement with the time-out,
+    // the transaction's own included.
+    EXPECT_EQ(seen.size(), server.batches().size());
+    EXPECT_EQ(seen.count(100), seen.size());
     EXPECT_TRUE(server.batches().contains("USE [MES_ORVEL]")) << "sent unchanged";
 }
 
 TEST_F(OdbcFreeTds, HungStatementTimesOutAndTheConnectionStays) {
-    OdbcEngine engine(server.connectString(), QString());
+    OdbcEngine engine(server.connectString());
     engine.setCommandTimeout(1);
     server.hang("WAITFOR");
     server.answer("SELECT 'after'", TdsReply().rows({"x"}, {{"after"}}));
@@ -168,7 +158,7 @@ TEST_P(BatchAgreement, Embedded) {
 TEST_P(BatchAgreement, Odbc) {
     FakeTdsServer server;
     server.answer(GetParam().sql, GetParam().reply);
-    OdbcEngine engine(server.connectString(), QString());
+    OdbcEngine engine(server.connectString());
     check(engine);
 }
 

@@ -1,0 +1,72 @@
+#include <gtest/gtest.h>
+
+#include "FreeTdsFixture.h"
+
+// Statement lists, row counts and reopening on the ODBC engine through FreeTDS,
+// with the server's own transaction state.
+
+using namespace mes;
+using testsupport::TdsReply;
+
+namespace {
+
+using OdbcLists = FreeTdsFixture;
+
+const QString kDeadlock = QStringLiteral(
+    "Transaction (Process ID 55) was deadlocked on lock resources with another process and has "
+    "been chosen as the deadlock victim. Rerun the transaction.");
+const QString kDuplicate = QStringLiteral(
+    "Violation of PRIMARY KEY constraint 'PK_P_SANGSAN_MASTER'. Cannot insert duplicate key in "
+    "object 'dbo.P_SANGSAN_MASTER'.");
+
+QString stockRow(int n) {
+    return QStringLiteral(
+               "INSERT INTO S_PRODUCT_STORE (product_code, ipgo_su) VALUES ('P-%1', "
+               "'100000')")
+        .arg(n);
+}
+
+TEST_F(OdbcLists, EachListIsAllOrNothingAfterTheServerRolledBackItself) {
+    server.answer("'DEADLOCK'", TdsReply().error(1205, kDeadlock, 13).endsTransaction());
+    server.answer("'DUPKEY'", TdsReply().error(2627, kDuplicate));
+    const QString closeOrder =
+        QStringLiteral("UPDATE B_JAKUPJISI_MASTER SET END_YN = '3' WHERE seq = '20260301001'");
+    struct ListCase {
+        QStringList statements;
+        bool commits;
+    };
+    const QList<ListCase> lists = {
+        {{stockRow(1), "UPDATE P_SANGSAN_MASTER SET bigo = 'DEADLOCK'", closeOrder}, false},
+        {{stockRow(2), stockRow(3)}, true},
+        {{stockRow(4), "INSERT INTO P_SANGSAN_MASTER (Op_Seq_sub) VALUES ('DUPKEY')", closeOrder},
+         false},
+        {{stockRow(5), closeOrder}, true},
+    };
+    ASSERT_TRUE(gfDB_CONNECT());
+    QStringList expected;
+    for (const ListCase& list : lists) {
+        EXPECT_EQ(gfDB_EXEC_LIST(list.statements, "생산작업현황"), list.commits)
+            << list.statements.first().toStdString();
+        if (list.commits) expected += list.statements;
+    }
+    EXPECT_EQ(server.written().join('\n').toStdString(), expected.join('\n').toStdString());
+    EXPECT_EQ(server.batches().count(closeOrder), 1) << "nothing after a failure is sent";
+    EXPECT_EQ(ui.shown.size(), 2) << "one description box per failed list";
+}
+
+TEST_F(OdbcLists, ATransactionThatCannotBeClosedIsClosedWithTheConnection) {
+    // The server still counts a transaction after the rollback: only a new
+    // connection is sure to hold none.
+    server.answer("SELECT @@TRANCOUNT",
+                  TdsReply().rows({testsupport::TdsColumn::integer("")}, {{"1"}}));
+    server.answer("'DUPKEY'", TdsReply().error(2627, kDuplicate));
+    ASSERT_TRUE(gfDB_CONNECT());
+    EXPECT_FALSE(gfDB_EXEC_LIST({stockRow(1), stockRow(2) + " -- 'DUPKEY'"}, "L"));
+    EXPECT_EQ(server.accepted(), 2);
+    EXPECT_TRUE(session.isOpen());
+    EXPECT_TRUE(gfDB_EXEC_LIST({stockRow(3)}, "L"));
+    EXPECT_EQ(server.written(), QStringList{stockRow(3)});
+    EXPECT_EQ(server.batches().count("USE [MES_ORVEL]"), 2) << "the default database again";
+}
+
+}  // namespace
