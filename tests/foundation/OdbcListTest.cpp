@@ -69,4 +69,44 @@ TEST_F(OdbcLists, ATransactionThatCannotBeClosedIsClosedWithTheConnection) {
     EXPECT_EQ(server.batches().count("USE [MES_ORVEL]"), 2) << "the default database again";
 }
 
+// What the server sends for each statement of a two-statement deletion, and
+// whether gfDB_EXEC_LIST_CNT(.., 1) commits it.
+struct CountCase {
+    const char* name;
+    TdsReply run;
+    TdsReply order;
+    bool commits;
+};
+
+void PrintTo(const CountCase& c, std::ostream* os) { *os << c.name; }
+
+class StatementCounts : public FreeTdsFixture, public ::testing::WithParamInterface<CountCase> {};
+
+TEST_P(StatementCounts, AreTheStatementsOwn) {
+    const QString run =
+        QStringLiteral("DELETE FROM P_SANGSAN_MASTER WHERE Op_Seq_sub = '20260301001001'");
+    const QString order =
+        QStringLiteral("DELETE FROM B_JAKUPJISI_MASTER WHERE seq = '20260301001'");
+    server.answer("P_SANGSAN_MASTER", GetParam().run);
+    server.answer("B_JAKUPJISI_MASTER", GetParam().order);
+    ASSERT_TRUE(gfDB_CONNECT());
+    EXPECT_EQ(gfDB_EXEC_LIST_CNT({run, order}, "작업지시목록", 1), GetParam().commits);
+    const QStringList none;
+    EXPECT_EQ(server.written(), GetParam().commits ? QStringList({run, order}) : none);
+    EXPECT_TRUE(ui.shown.isEmpty()) << "a count mismatch shows nothing";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Triggers, StatementCounts,
+    ::testing::Values(CountCase{"PlainCounts", TdsReply().count(1), TdsReply().count(1), true},
+                      CountCase{"AuditTriggersCountsComeFirst", TdsReply().count(1, {3}),
+                                TdsReply().count(1, {1, 0}), true},
+                      CountCase{"NoCountInTheUserOptions", TdsReply().silentCount(1),
+                                TdsReply().silentCount(1), true},
+                      CountCase{"TriggerCountsHideNoMissingRow", TdsReply().count(1, {1}),
+                                TdsReply().count(0, {1}), false},
+                      CountCase{"NoCountHidesNoMissingRow", TdsReply().silentCount(0),
+                                TdsReply().silentCount(1), false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 }  // namespace
