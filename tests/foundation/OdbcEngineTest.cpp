@@ -194,3 +194,73 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
+
+namespace {
+
+// Exact numbers as SQL Server sends them, read as the embedded engine reads the
+// same values from its NUMERIC and DECIMAL columns.
+TEST(NumericAgreement, OdbcReadsNumbersAsTheEmbeddedEngine) {
+    const QList<QStringList> values = {
+        {"1", "100000.00", "1.5000"},
+        {"2", "0.10", "0.0250"},
+        {"3", "-2.35", "12345.6789"},
+        {"4", QString(), "-0.0050"},
+    };
+    const QString select = "SELECT jisiqty, usage FROM q ORDER BY n";
+    testsupport::TempFolder folder;
+    const QString path = folder.file("plant.db");
+    {
+        engine::Database db;
+        db.open(path);
+        db.executeNative("CREATE TABLE q (n INTEGER, jisiqty NUMERIC(18,2), usage DECIMAL(18,4))");
+    }
+    EmbeddedEngine embedded(path);
+    DbError err;
+    ASSERT_TRUE(embedded.open(&err));
+    for (const QStringList& v : values) {
+        const QString qty = v[1].isNull() ? "NULL" : "'" + v[1] + "'";
+        ASSERT_TRUE(embedded.exec(
+            QString("INSERT INTO q VALUES (%1, %2, '%3')").arg(v[0], qty, v[2]), nullptr, &err))
+            << err.description.toStdString();
+    }
+    RecordData expected;
+    ASSERT_TRUE(embedded.query(select, &expected, &err));
+
+    FakeTdsServer server;
+    QList<QStringList> sent;
+    for (const QStringList& v : values) sent << QStringList{v[1], v[2]};
+    server.answer(select, TdsReply().rows({testsupport::TdsColumn::numeric("jisiqty", 18, 2),
+                                           testsupport::TdsColumn::decimal("usage", 18, 4)},
+                                          sent));
+    OdbcEngine odbc(server.connectString());
+    ASSERT_TRUE(odbc.open(&err));
+    RecordData got;
+    ASSERT_TRUE(odbc.query(select, &got, &err)) << err.description.toStdString();
+
+    ASSERT_EQ(got.rows.size(), expected.rows.size());
+    for (qsizetype r = 0; r < got.rows.size(); ++r) {
+        for (int c = 0; c < 2; ++c) {
+            const QVariant& e = expected.rows[r][c];
+            const QVariant& g = got.rows[r][c];
+            EXPECT_EQ(g.typeId(), e.typeId()) << values[r][c + 1].toStdString();
+            EXPECT_EQ(g, e) << values[r][c + 1].toStdString();
+            EXPECT_EQ(g.toString().toStdString(), e.toString().toStdString());
+        }
+    }
+    EXPECT_EQ(got.rows[0][0].toString().toStdString(), "100000") << "a whole quantity reads as one";
+}
+
+TEST(NumericAgreement, DateTimeArrivesAsTheInstant) {
+    FakeTdsServer server;
+    server.answer("SELECT getdate()", TdsReply().rows({testsupport::TdsColumn::dateTime("")},
+                                                      {{"2026-03-01 07:30:15.250"}}));
+    OdbcEngine odbc(server.connectString());
+    DbError err;
+    ASSERT_TRUE(odbc.open(&err));
+    RecordData got;
+    ASSERT_TRUE(odbc.query("SELECT getdate()", &got, &err));
+    EXPECT_EQ(got.rows.value(0).value(0).toDateTime(),
+              QDateTime(QDate(2026, 3, 1), QTime(7, 30, 15, 250)));
+}
+
+}  // namespace
