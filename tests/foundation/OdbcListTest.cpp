@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "FreeTdsFixture.h"
+#include "foundation/ReadOnlySql.h"
 
 // Statement lists, row counts and reopening on the ODBC engine through FreeTDS,
 // with the server's own transaction state.
@@ -67,6 +68,50 @@ TEST_F(OdbcLists, ATransactionThatCannotBeClosedIsClosedWithTheConnection) {
     EXPECT_TRUE(gfDB_EXEC_LIST({stockRow(3)}, "L"));
     EXPECT_EQ(server.written(), QStringList{stockRow(3)});
     EXPECT_EQ(server.batches().count("USE [MES_ORVEL]"), 2) << "the default database again";
+}
+
+TEST_F(OdbcLists, ARestartBetweenTwoHelpersIsNotSeen) {
+    const QString order = "SELECT jisiqty FROM B_JAKUPJISI_MASTER WHERE seq = '20260301001'";
+    server.answer(order, TdsReply().rows({testsupport::TdsColumn::numeric("jisiqty", 18, 2)},
+                                         {{"100000.00"}}));
+    ASSERT_TRUE(gfDB_CONNECT());
+    EXPECT_EQ(gfDB_VALUE(order, "L").toString(), "100000");
+
+    server.restart();
+    EXPECT_EQ(gfDB_VALUE(order, "L").toString(), "100000") << "a read is sent again";
+    server.restart();
+    RecordData grid;
+    DbError err;
+    EXPECT_TRUE(session.fetch(order, &grid, &err)) << err.description.toStdString();
+    server.restart();
+    EXPECT_TRUE(gfDB_EXEC_LIST({stockRow(1), stockRow(2)}, "생산작업현황"))
+        << "the list's begin found the link gone: nothing of it was sent";
+    EXPECT_EQ(server.written(), QStringList({stockRow(1), stockRow(2)}));
+    EXPECT_TRUE(ui.shown.isEmpty());
+    EXPECT_EQ(server.accepted(), 4);
+
+    // A batch that writes is not sent again: the first may have arrived.
+    server.restart();
+    const QString writes = "UPDATE REAL_TIME SET stop_yn = '1'; " + order;
+    EXPECT_FALSE(gfDB_QUERY(writes, true, "L"));
+    EXPECT_FALSE(server.batches().contains(writes));
+}
+
+TEST(ReadOnlySql, OnlyReadsAreSentAgain) {
+    const QList<std::pair<QString, bool>> cases = {
+        {"SELECT jisiqty FROM B_JAKUPJISI_MASTER WHERE seq = '20260301001'", true},
+        {"IF OBJECT_ID('tempdb..##TEMP_REAL_LOT') IS NOT NULL\nSELECT lot_no FROM ##TEMP_REAL_LOT",
+         true},
+        {"select convert(char(10),getdate(),120) As SDATE", true},
+        {"SELECT bigo FROM P_BADQTY WHERE bigo = '불량 ''UPDATE'' 메모' -- DELETE later", true},
+        {"SELECT [update], \"insert\" /* DROP */ FROM t", true},
+        {"UPDATE REAL_TIME SET stop_yn = '1'; SELECT 1", false},
+        {"SELECT * INTO #lots FROM S_LOT_HISTORY", false},
+        {"exec sp_who", false},
+        {"delete from P_BIGADONG where idx = '7'", false},
+    };
+    for (const auto& [sql, readOnly] : cases)
+        EXPECT_EQ(gfSQL_READ_ONLY(sql), readOnly) << sql.toStdString();
 }
 
 // What the server sends for each statement of a two-statement deletion, and
