@@ -65,6 +65,24 @@ TEST_F(OdbcFreeTds, HungStatementTimesOutAndTheConnectionStays) {
     EXPECT_EQ(data.rows.value(0).value(0).toString(), "after");
 }
 
+TEST_F(OdbcFreeTds, HungCommitTimesOutLikeAStatementAndNothingIsLeftOpen) {
+    OdbcEngine engine(server.connectString());
+    engine.setCommandTimeout(1);
+    server.hang("COMMIT TRANSACTION");
+    DbError err;
+    ASSERT_TRUE(engine.open(&err));
+    ASSERT_TRUE(engine.begin(&err));
+    ASSERT_TRUE(engine.exec("UPDATE REAL_TIME SET stop_yn = '1'", nullptr, &err));
+    EXPECT_FALSE(engine.commit(&err));
+    EXPECT_NE(err.number, DbError::kConnectionLost) << "cancelled, not dropped";
+    EXPECT_EQ(server.attentions(), 1);
+    engine.rollback();
+    EXPECT_TRUE(engine.isOpen());
+    EXPECT_TRUE(server.written().isEmpty()) << "the cancelled commit's transaction is rolled back";
+    ASSERT_TRUE(engine.exec("UPDATE REAL_TIME SET stop_yn = '0'", nullptr, &err));
+    EXPECT_EQ(server.written(), QStringList{"UPDATE REAL_TIME SET stop_yn = '0'"});
+}
+
 TEST_F(OdbcFreeTds, DroppedServerClosesTheSessionAndTheNextHelperReopensIt) {
     ASSERT_TRUE(gfDB_CONNECT());
     server.drop("DROPME");
