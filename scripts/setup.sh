@@ -25,21 +25,21 @@ if [ ${#missing[@]} -gt 0 ]; then
   $SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" </dev/null
 fi
 
-# FreeTDS as "SQL Server". Without a pinned TDS_Version a login time-out falls
-# back to an old protocol and hangs.
+# FreeTDS as "SQL Server". FreeTDS reads no TDS_Version from this section (nor
+# from freetds.conf) for the terminal's DRIVER=...;Server= connect string; the
+# terminal pins the protocol through $TDSVER itself (export TDSVER to override).
 tds=$(dpkg -L tdsodbc | grep -m1 '/libtdsodbc\.so$')
 setup=$(dpkg -L tdsodbc | grep -m1 '/libtdsS\.so$' || true)
-if ! odbcinst -q -d -n "SQL Server" 2>/dev/null | grep -q "TDS_Version"; then
+if ! odbcinst -q -d -n "SQL Server" 2>/dev/null | grep -q "^Driver="; then
   tmp=$(mktemp)
   {
     echo "[SQL Server]"
     echo "Description=FreeTDS driver registered for the shop-floor terminal"
     echo "Driver=$tds"
     [ -n "$setup" ] && echo "Setup=$setup"
-    echo "TDS_Version=7.4"
     echo "UsageCount=1"
   } >"$tmp"
   $SUDO odbcinst -i -d -f "$tmp" -r >/dev/null
   rm -f "$tmp"
-  echo 'Registered ODBC driver "SQL Server" (FreeTDS, TDS 7.4)'
+  echo 'Registered ODBC driver "SQL Server" (FreeTDS)'
 fi

@@ -97,6 +97,10 @@ bool OdbcEngine::open(DbError* err) {
             *err = DbError{DbError::kConnectionLost, QStringLiteral("QODBC driver not loaded")};
         return false;
     }
+    // FreeTDS takes no version from odbcinst.ini or freetds.conf for a
+    // DRIVER=...;Server= connect string, but reads $TDSVER at every login; a
+    // value set by the plant stays.
+    if (!qEnvironmentVariableIsSet("TDSVER")) qputenv("TDSVER", kTdsVersion);
     db.setDatabaseName(connectString_);
     db.setConnectOptions(
         QStringLiteral("SQL_ATTR_LOGIN_TIMEOUT=100;SQL_ATTR_CONNECTION_TIMEOUT=100"));

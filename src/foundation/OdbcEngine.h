@@ -24,6 +24,9 @@ struct OdbcDiagnostic;
 class OdbcEngine : public DbEngine {
   public:
     static constexpr int kCommandTimeoutSeconds = 100;
+    // FreeTDS's protocol version (SQL Server 2012 on; older servers answer
+    // with their own). Unpinned, a failed login is tried again with TDS 5.0.
+    static constexpr const char* kTdsVersion = "7.4";
     // Sees the handle of every statement just before it runs (tests).
     using StatementHook = std::function<void(void* hstmt)>;
     // SqlServer: USE for the default database, T-SQL transactions, the
