@@ -73,7 +73,12 @@ void Session::checkOpen() {
 bool Session::checkedQuery(const QString& sql, RecordData* out, DbError* err, bool useDatabase) {
     BusyPointer busy;
     for (int attempt = 0;; ++attempt) {
-        checkOpen();
+        // The second attempt is on a new connection, whatever the old one thinks.
+        if (attempt == 0) {
+            checkOpen();
+        } else {
+            connect();
+        }
         bool ok = conn_ != nullptr;
         if (!ok) *err = kClosed;
         if (ok && useDatabase) ok = conn_->useDatabase(gvConfig().DBNAME, err);
@@ -142,7 +147,12 @@ bool Session::runList(const QStringList& list, const QString& location, int expe
 bool Session::tryList(const QStringList& list, int expected, DbError* err) {
     BusyPointer busy;
     for (int attempt = 0;; ++attempt) {
-        checkOpen();
+        // The second attempt is on a new connection, whatever the old one thinks.
+        if (attempt == 0) {
+            checkOpen();
+        } else {
+            connect();
+        }
         if (!conn_) {
             *err = kClosed;
             return false;
