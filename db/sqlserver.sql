@@ -1,8 +1,20 @@
 -- Plant tables for SQL Server: creates a test plant database with the tables the
--- terminal reads and writes. Run it in an empty database:
---   sqlcmd -S HOST,PORT -U USER -d DBNAME -i sqlserver.sql
+-- terminal reads and writes. Run it in an empty database with a Korean collation:
+--   sqlcmd -b -S HOST,PORT -U USER -Q "CREATE DATABASE DBNAME COLLATE Korean_Wansung_CI_AS"
+--   sqlcmd -b -S HOST,PORT -U USER -d DBNAME -i sqlserver.sql
 -- Codes, dates ("yyyy-mm-dd") and times are nvarchar with the database's default
 -- collation; quantities are numbers, so quoted values such as '150' convert on insert.
+
+-- The terminal sends Korean text in quotes without the N prefix. Such a literal is
+-- varchar in the code page of the database's default collation, so on any other than
+-- Korean (949) or UTF-8 (65001, SQL Server 2019 on) "불량" is stored as "??". The
+-- script refuses such a database and creates nothing.
+IF ISNULL(CONVERT(int, COLLATIONPROPERTY(CONVERT(nvarchar(128),
+          DATABASEPROPERTYEX(DB_NAME(), 'Collation')), 'CodePage')), 0) NOT IN (949, 65001)
+BEGIN
+    RAISERROR('The database collation loses Korean text: create the database with a Korean collation such as Korean_Wansung_CI_AS.', 16, 1);
+    SET NOEXEC ON;
+END;
 
 -- ---------------------------------------------------------------- masters
 
@@ -444,3 +456,5 @@ CREATE TABLE S_DATAREPORT1 (
     bigo2          nvarchar(100),
     op_seq_sub2    nvarchar(100)
 );
+
+SET NOEXEC OFF;

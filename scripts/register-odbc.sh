@@ -1,7 +1,8 @@
 #!/bin/sh
 # Registers FreeTDS's ODBC driver (package tdsodbc) under the name "SQL Server",
-# which the terminal's connect string names. Without a pinned TDS_Version a
-# login time-out falls back to an old protocol and hangs. Safe to run again.
+# which the terminal's connect string names. TDS_Version here serves DSN-based
+# tools; for its own DRIVER=...;Server= connect string FreeTDS ignores it, so the
+# terminal pins the protocol through $TDSVER itself. Safe to run again.
 # Run as root. Used by scripts/setup.sh and by the package's post-install step.
 set -eu
 

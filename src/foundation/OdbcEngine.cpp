@@ -36,9 +36,9 @@ void* connectionHandle(const QSqlDatabase& db) {
 
 }  // namespace
 
-OdbcEngine::OdbcEngine(QString connectString, QString useTemplate)
+OdbcEngine::OdbcEngine(QString connectString, Dialect dialect)
     : connectString_(std::move(connectString)),
-      useTemplate_(std::move(useTemplate)),
+      dialect_(dialect),
       connectionName_(nextConnectionName()) {}
 
 OdbcEngine::~OdbcEngine() {
@@ -97,6 +97,10 @@ bool OdbcEngine::open(DbError* err) {
             *err = DbError{DbError::kConnectionLost, QStringLiteral("QODBC driver not loaded")};
         return false;
     }
+    // FreeTDS takes no version from odbcinst.ini or freetds.conf for a
+    // DRIVER=...;Server= connect string, but reads $TDSVER at every login; a
+    // value set by the plant stays.
+    if (!qEnvironmentVariableIsSet("TDSVER")) qputenv("TDSVER", kTdsVersion);
     db.setDatabaseName(connectString_);
     db.setConnectOptions(
         QStringLiteral("SQL_ATTR_LOGIN_TIMEOUT=100;SQL_ATTR_CONNECTION_TIMEOUT=100"));
@@ -123,26 +127,61 @@ bool OdbcEngine::isOpen() const {
 }
 
 bool OdbcEngine::useDatabase(const QString& name, DbError* err) {
-    if (useTemplate_.isEmpty()) return true;
-    qint64 rows = 0;
-    return exec(useTemplate_.arg(name), &rows, err);
+    if (dialect_ == Dialect::Plain) return true;
+    database_ = name;
+    return exec(QStringLiteral("USE [%1]").arg(name), nullptr, err);
 }
 
 bool OdbcEngine::begin(DbError* err) {
+    if (dialect_ == Dialect::SqlServer)
+        return exec(QStringLiteral("BEGIN TRANSACTION"), nullptr, err);
     QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
     if (!db.transaction()) return fail(db.lastError(), err);
     return true;
 }
 
 bool OdbcEngine::commit(DbError* err) {
+    if (dialect_ == Dialect::SqlServer)
+        return exec(QStringLiteral("COMMIT TRANSACTION"), nullptr, err);
     QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
     if (!db.commit()) return fail(db.lastError(), err);
     return true;
 }
 
 void OdbcEngine::rollback() {
-    QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
-    if (db.isOpen()) db.rollback();
+    if (dialect_ == Dialect::Plain) {
+        QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
+        if (db.isOpen()) db.rollback();
+        return;
+    }
+    // A lost link: the server rolls back on its own, the next helper reopens.
+    if (!isOpen()) return;
+    // Only what is still open is rolled back (a plain ROLLBACK fails with 3903
+    // after the server ended the transaction), then nothing may be left open.
+    DbError ignored;
+    qint64 open = -1;
+    if (exec(QStringLiteral("IF @@TRANCOUNT > 0 ROLLBACK TRANSACTION"), nullptr, &ignored) &&
+        scalar(QStringLiteral("SELECT @@TRANCOUNT"), &open, &ignored) && open == 0) {
+        return;
+    }
+    reopen();
+}
+
+void OdbcEngine::reopen() {
+    close();
+    lost_ = false;
+    DbError ignored;
+    if (open(&ignored) && (database_.isEmpty() || useDatabase(database_, &ignored))) return;
+    lost_ = true;
+}
+
+bool OdbcEngine::scalar(const QString& sql, qint64* value, DbError* err) {
+    RecordData data;
+    if (!query(sql, &data, err)) return false;
+    bool ok = false;
+    *value = data.rows.value(0).value(0).toLongLong(&ok);
+    if (!ok && err) *err = DbError{kCommandFailed, sql + QStringLiteral(": no number")};
+    return ok;
 }
 
 bool OdbcEngine::start(OdbcStatement& st, const QString& sql) {
@@ -156,12 +195,22 @@ bool OdbcEngine::exec(const QString& sql, qint64* rowsAffected, DbError* err) {
     if (!start(st, sql)) return fail(st.diagnostics(), err);
     // Later results are read for their errors: a failing second statement must
     // not pass for success.
-    qint64 rows = st.hasColumns() ? -1 : st.rowsAffected();
+    const bool firstHasRows = st.hasColumns();
+    qint64 rows = firstHasRows ? -1 : st.rowsAffected();
+    int results = 1;
     while (st.nextResult()) {
+        ++results;
         if (rows < 0 && !st.hasColumns()) rows = st.rowsAffected();
     }
     if (st.failed()) return fail(st.diagnostics(), err);
-    if (rowsAffected) *rowsAffected = rows;
+    if (!rowsAffected) return true;
+    // One statement: the driver took a trigger's DONEINPROC count for its own,
+    // or got none under NOCOUNT; the server's @@ROWCOUNT is the statement's.
+    if (dialect_ == Dialect::SqlServer && results == 1 && !firstHasRows &&
+        !scalar(QStringLiteral("SELECT @@ROWCOUNT"), &rows, err)) {
+        return false;
+    }
+    *rowsAffected = rows;
     return true;
 }
 

@@ -42,6 +42,21 @@ bool readPieces(SQLHSTMT h, int col, SQLSMALLINT cType, qsizetype unit, bool* is
 
 }  // namespace
 
+QVariant gfNUMERIC_VALUE(const QString& text) {
+    // The embedded engine keeps a NUMERIC as SQLite does: a whole value as an
+    // integer, any other as a double. The screens get the same from both.
+    const QString t = text.trimmed();
+    const qsizetype dot = t.indexOf(u'.');
+    const bool whole = dot < 0 || QStringView(t).mid(dot + 1).count(u'0') == t.size() - dot - 1;
+    bool ok = false;
+    if (whole) {
+        const qlonglong v = QStringView(t).left(dot < 0 ? t.size() : dot).toLongLong(&ok);
+        if (ok) return v;
+    }
+    const double d = t.toDouble(&ok);
+    return ok ? QVariant(d) : QVariant(t);
+}
+
 OdbcStatement::OdbcStatement(void* hdbc, int timeoutSeconds) : hdbc_(hdbc) {
     if (!hdbc_ || !SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_STMT, hdbc_, &hstmt_))) {
         hstmt_ = nullptr;
@@ -108,7 +123,19 @@ bool OdbcStatement::readValue(int col, short sqlType, QVariant* out) {
             return true;
         }
         case SQL_DECIMAL:
-        case SQL_NUMERIC:
+        case SQL_NUMERIC: {
+            // As text, which the driver writes exactly with the column's scale.
+            QString text;
+            bool isNull = false;
+            const qsizetype unit = sizeof(SQLWCHAR);
+            const bool ok = readPieces(
+                hstmt_, col, SQL_C_WCHAR, unit, &isNull, [&](const char* p, qsizetype n) {
+                    text += fromWide(reinterpret_cast<const SQLWCHAR*>(p), n / unit);
+                });
+            failed_ = failed_ || !ok;
+            if (ok && !isNull) *out = gfNUMERIC_VALUE(text);
+            return ok;
+        }
         case SQL_REAL:
         case SQL_FLOAT:
         case SQL_DOUBLE: {

@@ -14,6 +14,10 @@ struct OdbcDiagnostic {
     QString text;
 };
 
+// A NUMERIC or DECIMAL as the driver writes it ("100000.00", "-2.35"), as the
+// embedded engine hands the same value to the screens.
+QVariant gfNUMERIC_VALUE(const QString& text);
+
 // One statement on an open ODBC connection handle: allocated with the command
 // time-out set on it, run directly (the text reaches the server unchanged) and
 // freed when it goes. QODBC allocates and runs its statement in one call, so

@@ -5,6 +5,7 @@
 #include "foundation/Configuration.h"
 #include "foundation/ErrorLog.h"
 #include "foundation/OdbcEngine.h"
+#include "foundation/ReadOnlySql.h"
 #include "foundation/UserInterface.h"
 
 namespace mes {
@@ -69,10 +70,25 @@ void Session::checkOpen() {
     if (!isOpen()) connect();
 }
 
-bool Session::checkedQuery(const QString& sql, RecordData* out, DbError* err) {
+bool Session::checkedQuery(const QString& sql, RecordData* out, DbError* err, bool useDatabase) {
     BusyPointer busy;
-    checkOpen();
-    return tracedQuery(sql, out, err);
+    for (int attempt = 0;; ++attempt) {
+        // The second attempt is on a new connection, whatever the old one thinks.
+        if (attempt == 0) {
+            checkOpen();
+        } else {
+            connect();
+        }
+        bool ok = conn_ != nullptr;
+        if (!ok) *err = kClosed;
+        if (ok && useDatabase) ok = conn_->useDatabase(gvConfig().DBNAME, err);
+        if (ok) ok = tracedQuery(sql, out, err);
+        // A read that lost its link (a server restart) runs once more on a new
+        // connection: sending it twice changes nothing.
+        if (ok || attempt > 0 || err->number != DbError::kConnectionLost || !gfSQL_READ_ONLY(sql)) {
+            return ok;
+        }
+    }
 }
 
 bool Session::connect() {
@@ -131,21 +147,37 @@ bool Session::runList(const QStringList& list, const QString& location, int expe
 
 bool Session::tryList(const QStringList& list, int expected, DbError* err) {
     BusyPointer busy;
-    checkOpen();
-    bool ok = conn_ && conn_->begin(err);
-    if (!conn_) *err = kClosed;
-    for (int i = 0; ok && i < list.size(); ++i) {
-        qint64 rows = -1;
-        ok = tracedExec(list[i], &rows, err);
-        if (ok && expected >= 0 && rows != expected) {
-            ok = false;
-            *err = DbError{};
+    for (int attempt = 0;; ++attempt) {
+        // The second attempt is on a new connection, whatever the old one thinks.
+        if (attempt == 0) {
+            checkOpen();
+        } else {
+            connect();
         }
+        if (!conn_) {
+            *err = kClosed;
+            return false;
+        }
+        if (!conn_->begin(err)) {
+            // Nothing of the list was sent: after a lost link (a server restart)
+            // it runs once more on a new connection.
+            if (attempt == 0 && err->number == DbError::kConnectionLost) continue;
+            conn_->rollback();
+            return false;
+        }
+        bool ok = true;
+        for (int i = 0; ok && i < list.size(); ++i) {
+            qint64 rows = -1;
+            ok = tracedExec(list[i], expected >= 0 ? &rows : nullptr, err);
+            if (ok && expected >= 0 && rows != expected) {
+                ok = false;
+                *err = DbError{};
+            }
+        }
+        if (ok) ok = conn_->commit(err);
+        if (!ok) conn_->rollback();
+        return ok;
     }
-    if (ok) ok = conn_->commit(err);
-    if (ok) return true;
-    if (conn_) conn_->rollback();
-    return false;
 }
 
 bool Session::query(const QString& sql, bool closeAtOnce, const QString& location) {
@@ -226,15 +258,7 @@ QVariantList Session::firstRow(const RecordData& data) {
 bool Session::rsOpen(const QString& sql, bool release) {
     DbError err;
     RecordData data;
-    bool ok = false;
-    {
-        BusyPointer busy;
-        checkOpen();
-        ok = conn_ && conn_->useDatabase(gvConfig().DBNAME, &err);
-        if (!conn_) err = kClosed;
-        if (ok) ok = tracedQuery(sql, &data, &err);
-    }
-    if (!ok) {
+    if (!checkedQuery(sql, &data, &err, true)) {
         gsERR_LOG(err, err.description, QString());
         return false;
     }
@@ -244,14 +268,7 @@ bool Session::rsOpen(const QString& sql, bool release) {
 }
 
 bool Session::fetch(const QString& sql, RecordData* out, DbError* err) {
-    BusyPointer busy;
-    checkOpen();
-    if (!conn_) {
-        *err = kClosed;
-        return false;
-    }
-    if (!conn_->useDatabase(gvConfig().DBNAME, err)) return false;
-    return tracedQuery(sql, out, err);
+    return checkedQuery(sql, out, err, true);
 }
 
 // ---- process-wide state and the helpers' free-function names ----

@@ -64,7 +64,8 @@ class Session {
 
   private:
     void checkOpen();
-    bool checkedQuery(const QString& sql, RecordData* out, DbError* err);
+    // Checks the Session, optionally makes DBNAME the default, runs the query.
+    bool checkedQuery(const QString& sql, RecordData* out, DbError* err, bool useDatabase = false);
     bool runList(const QStringList& list, const QString& location, int expected);
     QVariantList firstRow(const RecordData& data);
     bool tracedExec(const QString& sql, qint64* rows, DbError* err);

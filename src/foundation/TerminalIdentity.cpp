@@ -1,5 +1,7 @@
 #include "foundation/TerminalIdentity.h"
 
+#include <ifaddrs.h>
+#include <net/if.h>
 #include <netdb.h>
 #include <netinet/in.h>
 #include <unistd.h>
@@ -16,6 +18,31 @@ namespace {
 HostResolver& resolver() {
     static HostResolver r;
     return r;
+}
+
+bool isLoopback(const QByteArray& address) {
+    return !address.isEmpty() && static_cast<unsigned char>(address[0]) == 127;
+}
+
+QList<QByteArray> withoutLoopback(const QList<QByteArray>& addresses) {
+    QList<QByteArray> out;
+    for (const QByteArray& a : addresses) {
+        if (!isLoopback(a)) out << a;
+    }
+    return out;
+}
+
+QList<QByteArray> interfaceAddresses() {
+    QList<QByteArray> out;
+    ifaddrs* list = nullptr;
+    if (getifaddrs(&list) != 0) return out;
+    for (const ifaddrs* i = list; i; i = i->ifa_next) {
+        if (!i->ifa_addr || i->ifa_addr->sa_family != AF_INET || !(i->ifa_flags & IFF_UP)) continue;
+        const auto* in = reinterpret_cast<const sockaddr_in*>(i->ifa_addr);
+        out << QByteArray(reinterpret_cast<const char*>(&in->sin_addr), 4);
+    }
+    freeifaddrs(list);
+    return out;
 }
 
 }  // namespace
@@ -49,6 +76,7 @@ HostLookup gfSYSTEM_LOOKUP() {
         buffer.resize(buffer.size() * 2);
     }
     if (rc == 0 && found && found->h_addrtype == AF_INET) out.addresses = gfHOST_ADDRESSES(*found);
+    out.interfaces = interfaceAddresses();
     return out;
 }
 
@@ -68,8 +96,14 @@ QString gfGET_IP() {
                            UserInterface::Icon::None);
         return QString();
     }
+    // No equipment row carries a loopback address: the name's other addresses
+    // first, then the interfaces', and only when there is nothing else the
+    // loopback one.
+    QList<QByteArray> candidates = withoutLoopback(lookup.addresses);
+    if (candidates.isEmpty()) candidates = withoutLoopback(lookup.interfaces);
+    if (candidates.isEmpty()) candidates = lookup.addresses;
     QString result;
-    for (const QByteArray& addr : lookup.addresses) {
+    for (const QByteArray& addr : candidates) {
         QStringList parts;
         for (char b : addr) parts << QString::number(static_cast<unsigned char>(b));
         result = parts.join(QLatin1Char('.'));

@@ -240,6 +240,22 @@ TEST_F(SqlServerScript, NamesNoColumnWithAReservedWord) {
     }
 }
 
+TEST_F(SqlServerScript, RefusesADatabaseWhoseCollationLosesKorean) {
+    // Quoted text without N is read in the database collation's code page: only
+    // Korean (949) and UTF-8 (65001) keep Korean. The guard runs before anything
+    // is created and stops the rest of the script.
+    const QString sql = withoutComments(script).trimmed();
+    const QString guard = sql.left(sql.indexOf(QLatin1String("CREATE TABLE"))).simplified();
+    EXPECT_TRUE(guard.startsWith(QLatin1String("IF "))) << guard.toStdString();
+    static const QRegularExpression codePage(QStringLiteral(
+        R"(COLLATIONPROPERTY\(.*DATABASEPROPERTYEX\(DB_NAME\(\), 'Collation'\).*'CodePage'\))"
+        R"(.*NOT IN \(949, 65001\))"));
+    EXPECT_TRUE(codePage.match(guard).hasMatch()) << guard.toStdString();
+    EXPECT_TRUE(guard.contains(QLatin1String("RAISERROR(")));
+    EXPECT_TRUE(guard.contains(QLatin1String("SET NOEXEC ON;")));
+    EXPECT_TRUE(sql.endsWith(QLatin1String("SET NOEXEC OFF;")));
+}
+
 TEST_F(SqlServerScript, HoldsNoEmbeddedOnlySyntax) {
     const QString sql = withoutComments(script);
     for (const char* word : {"AUTOINCREMENT", "COLLATE", "TEXT", "REAL", "NUMERIC", "IFNULL"}) {

@@ -17,6 +17,13 @@ namespace testsupport {
 // until the client cancels it, or a dropped connection; any other batch gets a
 // bare DONE. A hung batch that is not cancelled within ten seconds is dropped,
 // so a missing time-out fails a test instead of hanging it.
+//
+// Each connection keeps a transaction as SQL Server does: transaction-manager
+// requests and BEGIN TRAN / COMMIT / ROLLBACK open and end it (3902 and 3903
+// when none is open), a reply may end it itself, a dropped connection rolls it
+// back; @@TRANCOUNT and @@ROWCOUNT answer from that state. written() lists the
+// changes (INSERT, UPDATE, DELETE batches) that took effect, in the order they
+// became durable.
 class FakeTdsServer {
   public:
     FakeTdsServer();
@@ -31,8 +38,14 @@ class FakeTdsServer {
     void drop(const QString& marker);
     // Every connection is closed as soon as it is accepted.
     void setDropAtAccept(bool on) { dropAtAccept_ = on; }
+    // The service restarts: every open connection is closed (and its
+    // transaction rolled back); new ones are accepted again.
+    void restart();
 
     QStringList batches() const;
+    QStringList written() const;
+    int attentions() const { return attentions_; }
+    int accepted() const { return accepted_; }
 
   private:
     enum class Kind { Answer, Hang, Drop };
@@ -40,6 +53,15 @@ class FakeTdsServer {
         QString marker;
         Kind kind;
         QByteArray tokens;
+        bool failed = false;
+        bool rollsBack = false;
+        qint64 lastCount = 0;
+    };
+    struct Transaction {
+        int level = 0;
+        quint64 id = 0;
+        QStringList pending;
+        qint64 rowCount = 0;
     };
 
     void acceptLoop();
@@ -48,14 +70,26 @@ class FakeTdsServer {
     bool readExact(int fd, char* out, qsizetype n, int waitMs);
     static void send(int fd, int type, const QByteArray& payload);
     Rule ruleFor(const QString& text);
+    // A transaction statement of T-SQL, answered from the state; empty when the
+    // batch is none.
+    QByteArray control(const QString& text, Transaction& t);
+    QByteArray managerRequest(const QByteArray& payload, Transaction& t);
+    QByteArray begin(Transaction& t);
+    QByteArray commit(Transaction& t);
+    QByteArray rollback(Transaction& t);
+    void take(const QString& text, Transaction& t);
 
     mutable std::mutex mutex_;
     QList<Rule> rules_;
     QStringList batches_;
+    QStringList written_;
+    quint64 nextTransaction_ = 0x100;
     std::vector<std::thread> clients_;
     std::vector<int> clientFds_;
     std::atomic<bool> dropAtAccept_{false};
     std::atomic<bool> stopping_{false};
+    std::atomic<int> attentions_{0};
+    std::atomic<int> accepted_{0};
     int listenFd_ = -1;
     quint16 port_ = 0;
     std::thread acceptThread_;

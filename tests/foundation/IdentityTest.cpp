@@ -54,7 +54,24 @@ INSTANTIATE_TEST_SUITE_P(
         IpCase{"NameDoesNotResolve", HostLookup{true, 0, "ghost", {}}, "",
                "Winsock.dll is not responding."},
         IpCase{"HostNameUnreadable", HostLookup{false, 10093, "", {}}, "",
-               "Windows Sockets Error 10093"}),
+               "Windows Sockets Error 10093"},
+        // Debian maps the host name to 127.0.1.1 in /etc/hosts.
+        IpCase{"LoopbackFirstIsSkipped",
+               HostLookup{true, 0, "press1", {ipv4(127, 0, 1, 1), ipv4(192, 168, 0, 21)}},
+               "192.168.0.21", ""},
+        IpCase{"LoopbackLastIsSkipped",
+               HostLookup{true, 0, "press1", {ipv4(192, 168, 0, 21), ipv4(127, 0, 1, 1)}},
+               "192.168.0.21", ""},
+        IpCase{"OnlyLoopbackTakesTheLastInterface",
+               HostLookup{true,
+                          0,
+                          "press1",
+                          {ipv4(127, 0, 1, 1)},
+                          {ipv4(127, 0, 0, 1), ipv4(10, 0, 0, 5), ipv4(172, 16, 3, 9)}},
+               "172.16.3.9", ""},
+        IpCase{"NothingButLoopback",
+               HostLookup{true, 0, "panel", {ipv4(127, 0, 1, 1)}, {ipv4(127, 0, 0, 1)}},
+               "127.0.1.1", ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SystemLookup, HostEntryKeepsTheResolverOrder) {
@@ -73,7 +90,8 @@ TEST(SystemLookup, ReadsTheHostName) {
     const HostLookup lookup = gfSYSTEM_LOOKUP();
     EXPECT_TRUE(lookup.hostNameOk);
     EXPECT_FALSE(lookup.hostName.isEmpty());
-    for (const QByteArray& a : lookup.addresses) EXPECT_EQ(a.size(), 4);
+    for (const QByteArray& a : lookup.addresses + lookup.interfaces) EXPECT_EQ(a.size(), 4);
+    EXPECT_FALSE(lookup.interfaces.isEmpty()) << "at least the loopback interface";
 }
 
 }  // namespace

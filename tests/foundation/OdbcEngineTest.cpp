@@ -2,13 +2,11 @@
 #include <sql.h>
 #include <sqlext.h>
 
-#include "FakeTdsServer.h"
+#include "FreeTdsFixture.h"
 #include "engine/Database.h"
-#include "foundation/Configuration.h"
 #include "foundation/EmbeddedEngine.h"
 #include "foundation/OdbcEngine.h"
 #include "foundation/Session.h"
-#include "support/RecordingUI.h"
 #include "support/TempFolder.h"
 
 // The ODBC engine through FreeTDS, the driver a plant runs, against a loopback
@@ -26,22 +24,7 @@ SQLULEN timeoutOf(void* hstmt) {
     return seconds;
 }
 
-class OdbcFreeTds : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        gvConfig() = Configuration();
-        gvConfig().DBNAME = "MES_ORVEL";
-        session.setEngineFactory(
-            [cs = server.connectString()] { return std::make_unique<OdbcEngine>(cs); });
-        gsSET_SESSION(&session);
-    }
-    void TearDown() override { gsSET_SESSION(nullptr); }
-
-    FakeTdsServer server;
-    testsupport::TempFolder folder;
-    testsupport::RecordingUI ui;
-    Session session;
-};
+using OdbcFreeTds = FreeTdsFixture;
 
 TEST_F(OdbcFreeTds, EveryStatementCarriesTheCommandTimeout) {
     OdbcEngine engine(server.connectString());
@@ -52,15 +35,22 @@ TEST_F(OdbcFreeTds, EveryStatementCarriesTheCommandTimeout) {
     ASSERT_TRUE(engine.open(&err)) << err.description.toStdString();
     ASSERT_TRUE(engine.useDatabase("MES_ORVEL", &err));
     qint64 rows = 0;
+    ASSERT_TRUE(engine.begin(&err));
     ASSERT_TRUE(engine.exec("UPDATE t SET a = 1", &rows, &err));
+    ASSERT_TRUE(engine.commit(&err));
+    ASSERT_TRUE(engine.begin(&err));
+    engine.rollback();
     RecordData data;
     ASSERT_TRUE(engine.query("SELECT v", &data, &err));
-    EXPECT_EQ(seen, (QList<SQLULEN>{100, 100, 100}));
+    // Every batch the server got came through a statement with the time-out,
+    // the transaction's own included.
+    EXPECT_EQ(seen.size(), server.batches().size());
+    EXPECT_EQ(seen.count(100), seen.size());
     EXPECT_TRUE(server.batches().contains("USE [MES_ORVEL]")) << "sent unchanged";
 }
 
 TEST_F(OdbcFreeTds, HungStatementTimesOutAndTheConnectionStays) {
-    OdbcEngine engine(server.connectString(), QString());
+    OdbcEngine engine(server.connectString());
     engine.setCommandTimeout(1);
     server.hang("WAITFOR");
     server.answer("SELECT 'after'", TdsReply().rows({"x"}, {{"after"}}));
@@ -73,6 +63,24 @@ TEST_F(OdbcFreeTds, HungStatementTimesOutAndTheConnectionStays) {
     RecordData data;
     ASSERT_TRUE(engine.query("SELECT 'after'", &data, &err)) << err.description.toStdString();
     EXPECT_EQ(data.rows.value(0).value(0).toString(), "after");
+}
+
+TEST_F(OdbcFreeTds, HungCommitTimesOutLikeAStatementAndNothingIsLeftOpen) {
+    OdbcEngine engine(server.connectString());
+    engine.setCommandTimeout(1);
+    server.hang("COMMIT TRANSACTION");
+    DbError err;
+    ASSERT_TRUE(engine.open(&err));
+    ASSERT_TRUE(engine.begin(&err));
+    ASSERT_TRUE(engine.exec("UPDATE REAL_TIME SET stop_yn = '1'", nullptr, &err));
+    EXPECT_FALSE(engine.commit(&err));
+    EXPECT_NE(err.number, DbError::kConnectionLost) << "cancelled, not dropped";
+    EXPECT_EQ(server.attentions(), 1);
+    engine.rollback();
+    EXPECT_TRUE(engine.isOpen());
+    EXPECT_TRUE(server.written().isEmpty()) << "the cancelled commit's transaction is rolled back";
+    ASSERT_TRUE(engine.exec("UPDATE REAL_TIME SET stop_yn = '0'", nullptr, &err));
+    EXPECT_EQ(server.written(), QStringList{"UPDATE REAL_TIME SET stop_yn = '0'"});
 }
 
 TEST_F(OdbcFreeTds, DroppedServerClosesTheSessionAndTheNextHelperReopensIt) {
@@ -168,7 +176,7 @@ TEST_P(BatchAgreement, Embedded) {
 TEST_P(BatchAgreement, Odbc) {
     FakeTdsServer server;
     server.answer(GetParam().sql, GetParam().reply);
-    OdbcEngine engine(server.connectString(), QString());
+    OdbcEngine engine(server.connectString());
     check(engine);
 }
 
@@ -202,5 +210,75 @@ INSTANTIATE_TEST_SUITE_P(
                   false,
                   {}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+
+namespace {
+
+// Exact numbers as SQL Server sends them, read as the embedded engine reads the
+// same values from its NUMERIC and DECIMAL columns.
+TEST(NumericAgreement, OdbcReadsNumbersAsTheEmbeddedEngine) {
+    const QList<QStringList> values = {
+        {"1", "100000.00", "1.5000"},
+        {"2", "0.10", "0.0250"},
+        {"3", "-2.35", "12345.6789"},
+        {"4", QString(), "-0.0050"},
+    };
+    const QString select = "SELECT jisiqty, usage FROM q ORDER BY n";
+    testsupport::TempFolder folder;
+    const QString path = folder.file("plant.db");
+    {
+        engine::Database db;
+        db.open(path);
+        db.executeNative("CREATE TABLE q (n INTEGER, jisiqty NUMERIC(18,2), usage DECIMAL(18,4))");
+    }
+    EmbeddedEngine embedded(path);
+    DbError err;
+    ASSERT_TRUE(embedded.open(&err));
+    for (const QStringList& v : values) {
+        const QString qty = v[1].isNull() ? "NULL" : "'" + v[1] + "'";
+        ASSERT_TRUE(embedded.exec(
+            QString("INSERT INTO q VALUES (%1, %2, '%3')").arg(v[0], qty, v[2]), nullptr, &err))
+            << err.description.toStdString();
+    }
+    RecordData expected;
+    ASSERT_TRUE(embedded.query(select, &expected, &err));
+
+    FakeTdsServer server;
+    QList<QStringList> sent;
+    for (const QStringList& v : values) sent << QStringList{v[1], v[2]};
+    server.answer(select, TdsReply().rows({testsupport::TdsColumn::numeric("jisiqty", 18, 2),
+                                           testsupport::TdsColumn::decimal("usage", 18, 4)},
+                                          sent));
+    OdbcEngine odbc(server.connectString());
+    ASSERT_TRUE(odbc.open(&err));
+    RecordData got;
+    ASSERT_TRUE(odbc.query(select, &got, &err)) << err.description.toStdString();
+
+    ASSERT_EQ(got.rows.size(), expected.rows.size());
+    for (qsizetype r = 0; r < got.rows.size(); ++r) {
+        for (int c = 0; c < 2; ++c) {
+            const QVariant& e = expected.rows[r][c];
+            const QVariant& g = got.rows[r][c];
+            EXPECT_EQ(g.typeId(), e.typeId()) << values[r][c + 1].toStdString();
+            EXPECT_EQ(g, e) << values[r][c + 1].toStdString();
+            EXPECT_EQ(g.toString().toStdString(), e.toString().toStdString());
+        }
+    }
+    EXPECT_EQ(got.rows[0][0].toString().toStdString(), "100000") << "a whole quantity reads as one";
+}
+
+TEST(NumericAgreement, DateTimeArrivesAsTheInstant) {
+    FakeTdsServer server;
+    server.answer("SELECT getdate()", TdsReply().rows({testsupport::TdsColumn::dateTime("")},
+                                                      {{"2026-03-01 07:30:15.250"}}));
+    OdbcEngine odbc(server.connectString());
+    DbError err;
+    ASSERT_TRUE(odbc.open(&err));
+    RecordData got;
+    ASSERT_TRUE(odbc.query("SELECT getdate()", &got, &err));
+    EXPECT_EQ(got.rows.value(0).value(0).toDateTime(),
+              QDateTime(QDate(2026, 3, 1), QTime(7, 30, 15, 250)));
+}
 
 }  // namespace

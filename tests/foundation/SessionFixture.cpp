@@ -13,7 +13,8 @@ void SessionFixture::SetUp() {
     gvConfig().DBNAME = "MES_ORVEL";
     if (odbc()) {
         const QString cs = QStringLiteral("DRIVER={SQLite3};Database=%1;").arg(dbPath);
-        session.setEngineFactory([cs] { return std::make_unique<OdbcEngine>(cs, QString()); });
+        session.setEngineFactory(
+            [cs] { return std::make_unique<OdbcEngine>(cs, OdbcEngine::Dialect::Plain); });
     } else {
         session.setEngineFactory([p = dbPath] { return std::make_unique<EmbeddedEngine>(p); });
     }

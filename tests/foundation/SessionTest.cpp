@@ -21,7 +21,8 @@ TEST_P(SessionTest, ConnectOpensTheSession) {
 TEST_P(SessionTest, ConnectFailureShowsTheCauseAndDropsTheSession) {
     if (odbc()) {
         session.setEngineFactory([] {
-            return std::make_unique<OdbcEngine>("DRIVER={No Such Driver};Database=x;", QString());
+            return std::make_unique<OdbcEngine>("DRIVER={No Such Driver};Database=x;",
+                                                OdbcEngine::Dialect::Plain);
         });
     } else {
         session.setEngineFactory(

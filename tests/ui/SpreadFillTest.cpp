@@ -79,14 +79,14 @@ TEST_F(SpreadFill, FailingStatementShowsItsDescriptionOnceLogsOnceReturnsZero) {
 
 TEST_F(SpreadFill, LostConnectionOpensTheSessionAgain) {
     int connects = 0;
-    bool lost = true;
+    int losses = 1;
     Session fake;
     fake.setEngineFactory([&] {
         ++connects;
         return std::make_unique<uitest::FakeEngine>(
             nullptr, [&](const QString&, RecordData* out, DbError* err) {
-                if (lost) {
-                    lost = false;
+                if (losses > 0) {
+                    --losses;
                     *err = DbError{DbError::kConnectionLost, "Communication link failure"};
                     return false;
                 }
@@ -97,9 +97,15 @@ TEST_F(SpreadFill, LostConnectionOpensTheSessionAgain) {
     });
     gsSET_SESSION(&fake);
     ASSERT_TRUE(fake.connect());
+    // A read is sent once more on a new connection: the operator sees nothing.
+    EXPECT_EQ(fill(), 1);
+    EXPECT_EQ(connects, 2);
+    EXPECT_TRUE(script.shown().isEmpty());
+    // Lost on the new connection too: reported, and connected again for the next fill.
+    losses = 2;
     script.press("OK");
     EXPECT_EQ(fill(), 0);
-    EXPECT_EQ(connects, 2) << "connected again after the lost connection";
+    EXPECT_EQ(connects, 4);
     EXPECT_EQ(script.texts(), QStringList{"Communication link failure"});
     EXPECT_EQ(fill(), 1);
     EXPECT_EQ(spread.TextWithColID("코드", 1), "Z9");
