@@ -5,6 +5,8 @@
 -- look-up. Plain inserts add to the totals; an update or delete of a ledger row
 -- totals its lot again. The engine fills the table from the ledger when it creates
 -- it and rebuilds it when a check finds it disagrees with the ledger.
+-- Quantities have two places, as the ledger's: every total is rounded to them, so
+-- that cents add up to the decimal the engine computes (no binary remainder).
 CREATE TABLE S_PRODUCT_STORE_LOT (
     product_code    NVARCHAR(50) COLLATE CI_AS,
     lot_no          NVARCHAR(50) COLLATE CI_AS,
@@ -25,11 +27,11 @@ BEGIN
                           WHERE product_code IS new.product_code AND lot_no IS new.lot_no);
     UPDATE S_PRODUCT_STORE_LOT
        SET ipgo_su = CASE WHEN new.ipgo_su IS NULL THEN ipgo_su
-                          ELSE ifnull(ipgo_su, 0) + new.ipgo_su END,
+                          ELSE round(ifnull(ipgo_su, 0) + new.ipgo_su, 2) END,
            culgo_su = CASE WHEN new.culgo_su IS NULL THEN culgo_su
-                           ELSE ifnull(culgo_su, 0) + new.culgo_su END,
-           balance = ifnull(ipgo_su, 0) + ifnull(new.ipgo_su, 0)
-                     - ifnull(culgo_su, 0) - ifnull(new.culgo_su, 0),
+                           ELSE round(ifnull(culgo_su, 0) + new.culgo_su, 2) END,
+           balance = round(ifnull(ipgo_su, 0) + ifnull(new.ipgo_su, 0)
+                           - ifnull(culgo_su, 0) - ifnull(new.culgo_su, 0), 2),
            reg_date = coalesce(min(reg_date, new.reg_date), reg_date, new.reg_date),
            product_code = CASE WHEN new.idx < idx THEN new.product_code ELSE product_code END,
            lot_no = CASE WHEN new.idx < idx THEN new.lot_no ELSE lot_no END,
@@ -43,9 +45,9 @@ BEGIN
      WHERE product_code IS old.product_code AND lot_no IS old.lot_no;
     INSERT INTO S_PRODUCT_STORE_LOT (product_code, lot_no, reg_date, idx, ipgo_su, culgo_su, balance)
         SELECT f.product_code, f.lot_no, g.reg_date, g.idx, g.ipgo_su, g.culgo_su, g.balance
-          FROM (SELECT MIN(reg_date) AS reg_date, MIN(idx) AS idx, SUM(ipgo_su) AS ipgo_su,
-                       SUM(culgo_su) AS culgo_su,
-                       ifnull(SUM(ipgo_su), 0) - ifnull(SUM(culgo_su), 0) AS balance
+          FROM (SELECT MIN(reg_date) AS reg_date, MIN(idx) AS idx,
+                       round(SUM(ipgo_su), 2) AS ipgo_su, round(SUM(culgo_su), 2) AS culgo_su,
+                       round(ifnull(SUM(ipgo_su), 0) - ifnull(SUM(culgo_su), 0), 2) AS balance
                   FROM S_PRODUCT_STORE
                  WHERE product_code IS old.product_code AND lot_no IS old.lot_no) g
           JOIN S_PRODUCT_STORE f ON f.idx = g.idx;
@@ -59,17 +61,17 @@ BEGIN
         OR (product_code IS new.product_code AND lot_no IS new.lot_no);
     INSERT INTO S_PRODUCT_STORE_LOT (product_code, lot_no, reg_date, idx, ipgo_su, culgo_su, balance)
         SELECT f.product_code, f.lot_no, g.reg_date, g.idx, g.ipgo_su, g.culgo_su, g.balance
-          FROM (SELECT MIN(reg_date) AS reg_date, MIN(idx) AS idx, SUM(ipgo_su) AS ipgo_su,
-                       SUM(culgo_su) AS culgo_su,
-                       ifnull(SUM(ipgo_su), 0) - ifnull(SUM(culgo_su), 0) AS balance
+          FROM (SELECT MIN(reg_date) AS reg_date, MIN(idx) AS idx,
+                       round(SUM(ipgo_su), 2) AS ipgo_su, round(SUM(culgo_su), 2) AS culgo_su,
+                       round(ifnull(SUM(ipgo_su), 0) - ifnull(SUM(culgo_su), 0), 2) AS balance
                   FROM S_PRODUCT_STORE
                  WHERE product_code IS old.product_code AND lot_no IS old.lot_no) g
           JOIN S_PRODUCT_STORE f ON f.idx = g.idx;
     INSERT INTO S_PRODUCT_STORE_LOT (product_code, lot_no, reg_date, idx, ipgo_su, culgo_su, balance)
         SELECT f.product_code, f.lot_no, g.reg_date, g.idx, g.ipgo_su, g.culgo_su, g.balance
-          FROM (SELECT MIN(reg_date) AS reg_date, MIN(idx) AS idx, SUM(ipgo_su) AS ipgo_su,
-                       SUM(culgo_su) AS culgo_su,
-                       ifnull(SUM(ipgo_su), 0) - ifnull(SUM(culgo_su), 0) AS balance
+          FROM (SELECT MIN(reg_date) AS reg_date, MIN(idx) AS idx,
+                       round(SUM(ipgo_su), 2) AS ipgo_su, round(SUM(culgo_su), 2) AS culgo_su,
+                       round(ifnull(SUM(ipgo_su), 0) - ifnull(SUM(culgo_su), 0), 2) AS balance
                   FROM S_PRODUCT_STORE
                  WHERE product_code IS new.product_code AND lot_no IS new.lot_no) g
           JOIN S_PRODUCT_STORE f ON f.idx = g.idx

@@ -9,8 +9,9 @@ namespace {
 // Each lot of the ledger as its totals row must read, spelled as its first movement.
 const char kLedgerLots[] =
     "SELECT f.product_code, f.lot_no, g.reg_date, g.idx, g.ipgo_su, g.culgo_su, g.balance "
-    "FROM (SELECT MIN(reg_date) AS reg_date, MIN(idx) AS idx, SUM(ipgo_su) AS ipgo_su, "
-    "SUM(culgo_su) AS culgo_su, ifnull(SUM(ipgo_su), 0) - ifnull(SUM(culgo_su), 0) AS balance "
+    "FROM (SELECT MIN(reg_date) AS reg_date, MIN(idx) AS idx, round(SUM(ipgo_su), 2) AS ipgo_su, "
+    "round(SUM(culgo_su), 2) AS culgo_su, "
+    "round(ifnull(SUM(ipgo_su), 0) - ifnull(SUM(culgo_su), 0), 2) AS balance "
     "FROM S_PRODUCT_STORE GROUP BY product_code, lot_no) g "
     "JOIN S_PRODUCT_STORE f ON f.idx = g.idx";
 
