@@ -37,11 +37,25 @@ __int128 powerOfTen(int n) {
 bool Decimal::fromDouble(double v, Decimal* out) {
     if (!std::isfinite(v)) return false;
     const double limit = kDoublePowers[kMaxDoubleDigits];
+    if (std::fabs(v) >= limit) {
+        if (v != std::trunc(v) || std::fabs(v) >= 9.2e18) return false;
+        *out = {static_cast<__int128>(static_cast<long long>(v)), 0};
+        return true;
+    }
     for (int s = 0; s <= kMaxDoubleDigits; ++s) {
         const double n = std::round(v * kDoublePowers[s]);
-        if (std::fabs(n) >= limit) return false;
-        if (n / kDoublePowers[s] == v) {
-            *out = {static_cast<__int128>(static_cast<long long>(n)), s};
+        // The last place that fits: a sum of doubles (0.1 + 0.2 gives
+        // 0.30000000000000004) reads as the decimal its 15 digits show.
+        const bool last =
+            s == kMaxDoubleDigits || std::fabs(std::round(v * kDoublePowers[s + 1])) >= limit;
+        if (n / kDoublePowers[s] == v || last) {
+            Decimal d{static_cast<__int128>(static_cast<long long>(n)), s};
+            // Trailing zeros of the rounded digits are no places.
+            while (d.scale > 0 && d.units % 10 == 0) {
+                d.units /= 10;
+                --d.scale;
+            }
+            *out = d;
             return true;
         }
     }

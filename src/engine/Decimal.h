@@ -13,8 +13,9 @@ struct Decimal {
     int scale = 0;
 
     static Decimal ofInt(qint64 v) { return {v, 0}; }
-    // The decimal of fewest places (at most 15 significant digits) whose nearest
-    // double is v; false when there is none (a float result such as 1/3).
+    // The decimal of fewest places whose nearest double is v, else v rounded to
+    // 15 significant digits (what SQLite shows of it); false for infinities and
+    // for non-integral values of 16 digits and more.
     static bool fromDouble(double v, Decimal* out);
     // Plain decimal text: sign, digits, point, digits; false for anything else or
     // more than 38 digits.

@@ -54,7 +54,7 @@ bool exact(const Value& v, Decimal* d) {
 }
 
 // Numbers with places are decimals: a sum of cents leaves no binary remainder.
-// A double that is no decimal of at most 15 digits (a float's 1/3) stays binary.
+// Only a double beyond 15 digits with places left stays binary.
 Value arithmetic(const Value& a, const Value& b, bool add) {
     if (a.isNull() || b.isNull()) return Value::null();
     if (a.type == Value::Type::Text && b.type == Value::Type::Text) {
@@ -118,7 +118,7 @@ void fnMul(sqlite3_context* ctx, int, Args argv) {
 // aligned for 8 bytes only: the 128-bit total is copied in and out.
 struct DecimalSum {
     unsigned char total[sizeof(Decimal)];
-    double binary;  // the plain sum, once a value is no decimal
+    double binary;  // the plain sum, once a value is beyond a decimal
     bool any;
     bool places;
     bool inexact;

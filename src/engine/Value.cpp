@@ -95,17 +95,13 @@ Value toNumeric(const Decimal& v, const TypeSpec& t, const char* from) {
     return Value::ofReal(rounded.toDouble());
 }
 
-// A number as the decimal it carries; a double that is no short decimal (a
-// float's 1/3) by its 17 significant digits.
+// A number as the decimal it carries; a double of 16 digits and more with places
+// left, by the digits it shows.
 Decimal decimalOf(const Value& v) {
     if (v.type == Value::Type::Int) return Decimal::ofInt(v.i);
     Decimal d;
     if (Decimal::fromDouble(v.r, &d)) return d;
-    const int whole =
-        v.r == 0 ? 1 : std::max(1, static_cast<int>(std::floor(std::log10(std::fabs(v.r)))) + 1);
-    if (std::isfinite(v.r) &&
-        Decimal::fromText(QString::number(v.r, 'f', std::clamp(17 - whole, 0, 37)), &d))
-        return d;
+    if (std::isfinite(v.r) && Decimal::fromText(QString::number(v.r, 'f', 0), &d)) return d;
     fail(QStringLiteral("Arithmetic overflow error converting float to data type numeric."));
 }
 
