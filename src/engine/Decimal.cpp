@@ -83,6 +83,7 @@ bool Decimal::fromText(const QString& text, Decimal* out) {
         units = units * 10 + (c.unicode() - u'0');
         if (point) ++scale;
     }
+    if (scale > kMaxDigits) return false;
     if (!any) return false;
     *out = {negative ? -units : units, scale};
     return true;
@@ -118,7 +119,11 @@ Decimal Decimal::atScale(int newScale) const {
 }
 
 bool add(const Decimal& a, const Decimal& b, Decimal* out) {
-    const int scale = std::max(a.scale, b.scale);
+    int scale = std::max(a.scale, b.scale);
+    const int whole = std::max(digitCount(a.units) - a.scale, digitCount(b.units) - b.scale);
+    // Beyond 38 digits the places give way, down to 6, as the server's result type does.
+    if (whole + scale >= kMaxDigits) scale = std::max(kMaxDigits - 1 - whole, std::min(scale, 6));
+    if (whole + scale >= kMaxDigits) return false;
     const Decimal x = a.atScale(scale), y = b.atScale(scale);
     *out = {x.units + y.units, scale};
     return digitCount(out->units) <= kMaxDigits;
