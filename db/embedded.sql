@@ -286,75 +286,7 @@ CREATE TABLE S_PRODUCT_STORE (
 );
 CREATE INDEX IX_S_PRODUCT_STORE_lot ON S_PRODUCT_STORE (product_code, lot_no);
 CREATE INDEX IX_S_PRODUCT_STORE_date ON S_PRODUCT_STORE (product_code, reg_date);
-
--- Each lot's totals in S_PRODUCT_STORE, kept by the triggers below: the sums, the
--- first date and idx, and the balance. The embedded engine reads the lots with
--- stock from here instead of summing a product's whole history for every look-up.
--- Plain inserts add to the totals; an update or delete of a ledger row totals its
--- lot again.
-CREATE TABLE S_PRODUCT_STORE_LOT (
-    product_code    NVARCHAR(50) COLLATE CI_AS,
-    lot_no          NVARCHAR(50) COLLATE CI_AS,
-    reg_date        NVARCHAR(20) COLLATE CI_AS,
-    idx             INTEGER,
-    ipgo_su         NUMERIC(18,2),
-    culgo_su        NUMERIC(18,2),
-    balance         NUMERIC(18,2) NOT NULL DEFAULT 0
-);
-CREATE UNIQUE INDEX IX_S_PRODUCT_STORE_LOT_key ON S_PRODUCT_STORE_LOT (product_code, lot_no);
-CREATE INDEX IX_S_PRODUCT_STORE_LOT_balance ON S_PRODUCT_STORE_LOT (product_code, balance);
-
-CREATE TRIGGER TR_S_PRODUCT_STORE_LOT_insert AFTER INSERT ON S_PRODUCT_STORE
-BEGIN
-    INSERT INTO S_PRODUCT_STORE_LOT (product_code, lot_no, reg_date, idx)
-        SELECT new.product_code, new.lot_no, new.reg_date, new.idx
-        WHERE NOT EXISTS (SELECT 1 FROM S_PRODUCT_STORE_LOT
-                          WHERE product_code IS new.product_code AND lot_no IS new.lot_no);
-    UPDATE S_PRODUCT_STORE_LOT
-       SET ipgo_su = CASE WHEN new.ipgo_su IS NULL THEN ipgo_su
-                          ELSE ifnull(ipgo_su, 0) + new.ipgo_su END,
-           culgo_su = CASE WHEN new.culgo_su IS NULL THEN culgo_su
-                           ELSE ifnull(culgo_su, 0) + new.culgo_su END,
-           balance = ifnull(ipgo_su, 0) + ifnull(new.ipgo_su, 0)
-                     - ifnull(culgo_su, 0) - ifnull(new.culgo_su, 0),
-           reg_date = coalesce(min(reg_date, new.reg_date), reg_date, new.reg_date),
-           idx = min(idx, new.idx)
-     WHERE product_code IS new.product_code AND lot_no IS new.lot_no;
-END;
-
-CREATE TRIGGER TR_S_PRODUCT_STORE_LOT_delete AFTER DELETE ON S_PRODUCT_STORE
-BEGIN
-    DELETE FROM S_PRODUCT_STORE_LOT
-     WHERE product_code IS old.product_code AND lot_no IS old.lot_no;
-    INSERT INTO S_PRODUCT_STORE_LOT (product_code, lot_no, reg_date, idx, ipgo_su, culgo_su, balance)
-        SELECT old.product_code, old.lot_no, MIN(reg_date), MIN(idx), SUM(ipgo_su), SUM(culgo_su),
-               ifnull(SUM(ipgo_su), 0) - ifnull(SUM(culgo_su), 0)
-          FROM S_PRODUCT_STORE
-         WHERE product_code IS old.product_code AND lot_no IS old.lot_no
-        HAVING COUNT(*) > 0;
-END;
-
-CREATE TRIGGER TR_S_PRODUCT_STORE_LOT_update
-AFTER UPDATE OF product_code, lot_no, reg_date, idx, ipgo_su, culgo_su ON S_PRODUCT_STORE
-BEGIN
-    DELETE FROM S_PRODUCT_STORE_LOT
-     WHERE (product_code IS old.product_code AND lot_no IS old.lot_no)
-        OR (product_code IS new.product_code AND lot_no IS new.lot_no);
-    INSERT INTO S_PRODUCT_STORE_LOT (product_code, lot_no, reg_date, idx, ipgo_su, culgo_su, balance)
-        SELECT old.product_code, old.lot_no, MIN(reg_date), MIN(idx), SUM(ipgo_su), SUM(culgo_su),
-               ifnull(SUM(ipgo_su), 0) - ifnull(SUM(culgo_su), 0)
-          FROM S_PRODUCT_STORE
-         WHERE product_code IS old.product_code AND lot_no IS old.lot_no
-        HAVING COUNT(*) > 0;
-    INSERT INTO S_PRODUCT_STORE_LOT (product_code, lot_no, reg_date, idx, ipgo_su, culgo_su, balance)
-        SELECT new.product_code, new.lot_no, MIN(reg_date), MIN(idx), SUM(ipgo_su), SUM(culgo_su),
-               ifnull(SUM(ipgo_su), 0) - ifnull(SUM(culgo_su), 0)
-          FROM S_PRODUCT_STORE
-         WHERE product_code IS new.product_code AND lot_no IS new.lot_no
-           AND NOT EXISTS (SELECT 1 FROM S_PRODUCT_STORE_LOT
-                           WHERE product_code IS new.product_code AND lot_no IS new.lot_no)
-        HAVING COUNT(*) > 0;
-END;
+-- Its lot totals, S_PRODUCT_STORE_LOT, are made by lot_totals.sql.
 
 CREATE TABLE P_PRODUCT_STORE (
     idx             INTEGER PRIMARY KEY AUTOINCREMENT,

@@ -21,7 +21,7 @@ QString sourceTag() {
     initPlantSql();
     QCryptographicHash hash(QCryptographicHash::Sha1);
     hash.addData(QByteArrayView(kGeneratorVersion));
-    for (const char* name : {":/db/embedded.sql", ":/db/demo.sql"}) {
+    for (const char* name : {":/db/embedded.sql", ":/db/lot_totals.sql", ":/db/demo.sql"}) {
         QFile file(QString::fromLatin1(name));
         if (file.open(QIODevice::ReadOnly)) hash.addData(file.readAll());
     }

@@ -72,6 +72,12 @@ void ExpressionRewriter::rewriteCall(Pieces& s, int name, const StaticTypes& typ
         unsupported(QStringLiteral("%1 with %2 arguments").arg(QLatin1String(f->name)).arg(argc));
     switch (f->rule) {
         case FunctionRule::Native:
+            // SUM of a NUMERIC in decimal, as the server sums it.
+            if (QLatin1String(f->name) == QLatin1String("SUM") &&
+                types.of(s, args[0].first, args[0].second).base == TypeSpec::Base::Numeric) {
+                s[name].text = QStringLiteral("tsql_sum");
+                s[name].synthetic = true;
+            }
             return;
         case FunctionRule::Rename:
             s[name].text = QLatin1String(f->target);
@@ -153,6 +159,18 @@ void ExpressionRewriter::rewriteCall(Pieces& s, int name, const StaticTypes& typ
 }
 
 void ExpressionRewriter::rewriteArithmetic(Pieces& s) const {
+    // * first: it binds tighter than + and -, whose operands then hold its calls.
+    for (int i = 1; i + 1 < static_cast<int>(s.size()); ++i) {
+        if (!isOp(s[i], "*") || s[i].synthetic || !endsOperand(s[i - 1]) ||
+            !beginsOperand(s[i + 1]))
+            continue;
+        if (i >= 2 && isKw(s[i - 2], "TOP")) continue;  // SELECT TOP 5 * FROM
+        const int a = operandStart(s, i, false);
+        const int b = factorEnd(s, i);
+        s[i] = synth(TokenKind::Punct, QStringLiteral(","), s[i].lead);
+        wrapCall(s, a, b, QStringLiteral("tsql_mul"));
+        i = a;
+    }
     for (int i = 0; i < static_cast<int>(s.size()); ++i) {
         const bool plus = isOp(s[i], "+"), minus = isOp(s[i], "-");
         if ((!plus && !minus) || s[i].synthetic || i == 0 || !endsOperand(s[i - 1])) continue;

@@ -8,7 +8,8 @@ namespace engine {
 
 // Rewrites the expressions of one statement in place: T-SQL functions to the
 // engine's functions, CASE result types, comparisons by T-SQL's type precedence
-// and collation, and binary + and - by T-SQL's type rules.
+// and collation, binary +, - and * by T-SQL's type rules, and SUM of NUMERIC
+// values in exact decimals.
 class ExpressionRewriter {
   public:
     explicit ExpressionRewriter(const SchemaInfo& schema) : schema_(schema) {}

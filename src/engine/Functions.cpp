@@ -3,8 +3,11 @@
 #include <sqlite3.h>
 
 #include <QRegularExpression>
+#include <cstring>
+#include <limits>
 
 #include "engine/DateTimeText.h"
+#include "engine/Decimal.h"
 #include "engine/Dialect.h"
 #include "engine/EngineError.h"
 #include "engine/Value.h"
@@ -38,6 +41,20 @@ Value asNumber(const Value& v, const Value& other) {
     return textAsNumberLike(v.s, other.isNumber() ? other : Value::ofReal(0));
 }
 
+[[noreturn]] void numericOverflow() {
+    fail(QStringLiteral("Arithmetic overflow error converting expression to data type numeric."));
+}
+
+bool exact(const Value& v, Decimal* d) {
+    if (v.type == Value::Type::Int) {
+        *d = Decimal::ofInt(v.i);
+        return true;
+    }
+    return Decimal::fromDouble(v.r, d);
+}
+
+// Numbers with places are decimals: a sum of cents leaves no binary remainder.
+// Only a double beyond 15 digits with places left stays binary.
 Value arithmetic(const Value& a, const Value& b, bool add) {
     if (a.isNull() || b.isNull()) return Value::null();
     if (a.type == Value::Type::Text && b.type == Value::Type::Text) {
@@ -55,7 +72,33 @@ Value arithmetic(const Value& a, const Value& b, bool add) {
                 "Arithmetic overflow error converting expression to data type bigint."));
         return Value::ofInt(r);
     }
+    Decimal dx, dy, r;
+    if (exact(x, &dx) && exact(y, &dy)) {
+        if (!engine::add(dx, add ? dy : negate(dy), &r)) numericOverflow();
+        return Value::ofReal(r.toDouble());
+    }
     return Value::ofReal(add ? x.number() + y.number() : x.number() - y.number());
+}
+
+Value product(const Value& a, const Value& b) {
+    if (a.isNull() || b.isNull()) return Value::null();
+    if (a.type == Value::Type::Text && b.type == Value::Type::Text)
+        fail(QStringLiteral("Operand data type varchar is invalid for multiply operator."));
+    const Value x = asNumber(a, b);
+    const Value y = asNumber(b, a);
+    if (x.type == Value::Type::Int && y.type == Value::Type::Int) {
+        qint64 r = 0;
+        if (__builtin_mul_overflow(x.i, y.i, &r))
+            fail(QStringLiteral(
+                "Arithmetic overflow error converting expression to data type bigint."));
+        return Value::ofInt(r);
+    }
+    Decimal dx, dy, r;
+    if (exact(x, &dx) && exact(y, &dy)) {
+        if (!multiply(dx, dy, &r)) numericOverflow();
+        return Value::ofReal(r.toDouble());
+    }
+    return Value::ofReal(x.number() * y.number());
 }
 
 void fnAdd(sqlite3_context* ctx, int, Args argv) {
@@ -64,6 +107,68 @@ void fnAdd(sqlite3_context* ctx, int, Args argv) {
 
 void fnSub(sqlite3_context* ctx, int, Args argv) {
     guarded(ctx, [&] { return arithmetic(arg(argv, 0), arg(argv, 1), false); });
+}
+
+void fnMul(sqlite3_context* ctx, int, Args argv) {
+    guarded(ctx, [&] { return product(arg(argv, 0), arg(argv, 1)); });
+}
+
+// tsql_sum(numeric): SUM in decimal, exact over any number of cents. Integers
+// alone give an integer, as SQLite's SUM does. SQLite's aggregate memory is
+// aligned for 8 bytes only: the 128-bit total is copied in and out.
+struct DecimalSum {
+    unsigned char total[sizeof(Decimal)];
+    double binary;  // the plain sum, once a value is beyond a decimal
+    bool any;
+    bool places;
+    bool inexact;
+
+    Decimal get() const {
+        Decimal d;
+        std::memcpy(&d, total, sizeof d);
+        return d;
+    }
+    void set(const Decimal& d) { std::memcpy(total, &d, sizeof d); }
+};
+
+void sumStep(sqlite3_context* ctx, int, Args argv) {
+    auto* sum = static_cast<DecimalSum*>(sqlite3_aggregate_context(ctx, sizeof(DecimalSum)));
+    if (!sum) return sqlite3_result_error_nomem(ctx);
+    const int type = sqlite3_value_numeric_type(argv[0]);
+    if (type == SQLITE_NULL) return;
+    if (!sum->any) sum->set(Decimal());
+    sum->any = true;
+    const double d = sqlite3_value_double(argv[0]);
+    sum->binary += d;
+    if (sum->inexact) return;
+    Decimal v;
+    if (type == SQLITE_INTEGER) {
+        v = Decimal::ofInt(sqlite3_value_int64(argv[0]));
+    } else {
+        sum->places = true;
+        if (!Decimal::fromDouble(d, &v)) {
+            sum->inexact = true;
+            return;
+        }
+    }
+    Decimal total;
+    if (!add(sum->get(), v, &total)) {
+        static const char kOverflow[] =
+            "Arithmetic overflow error converting expression to data type numeric.";
+        return sqlite3_result_error(ctx, kOverflow, -1);
+    }
+    sum->set(total);
+}
+
+void sumFinal(sqlite3_context* ctx) {
+    auto* sum = static_cast<DecimalSum*>(sqlite3_aggregate_context(ctx, 0));
+    if (!sum || !sum->any) return sqlite3_result_null(ctx);
+    if (sum->inexact) return sqlite3_result_double(ctx, sum->binary);
+    const Decimal t = sum->get();
+    if (!sum->places && t.scale == 0 && t.units >= std::numeric_limits<qint64>::min() &&
+        t.units <= std::numeric_limits<qint64>::max())
+        return sqlite3_result_int64(ctx, static_cast<qint64>(t.units));
+    sqlite3_result_double(ctx, t.toDouble());
 }
 
 // tsql_cmp(a, op, b): a comparison where a quoted value meets a computed one.
@@ -283,6 +388,7 @@ struct Fn {
 constexpr Fn kFunctions[] = {
     {"tsql_add", 2, fnAdd},
     {"tsql_sub", 2, fnSub},
+    {"tsql_mul", 2, fnMul},
     {"tsql_cmp", 3, fnCmp},
     {"tsql_num", 3, fnNum},
     {"tsql_to", 2, fnStore},
@@ -310,6 +416,8 @@ void registerFunctions(sqlite3* db, std::function<QDateTime()>* statementTime) {
                                    SQLITE_UTF8 | (deterministic ? SQLITE_DETERMINISTIC : 0),
                                    nullptr, f.fn, nullptr, nullptr, nullptr);
     }
+    sqlite3_create_function_v2(db, "tsql_sum", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
+                               nullptr, sumStep, sumFinal, nullptr);
     sqlite3_create_function_v2(db, "tsql_getdate", 0, SQLITE_UTF8, statementTime, fnGetdate,
                                nullptr, nullptr, nullptr);
 }

@@ -222,6 +222,20 @@ int operandEnd(const Pieces& s, int op, bool additive) {
     }
 }
 
+int factorEnd(const Pieces& s, int op) {
+    const int n = static_cast<int>(s.size());
+    int j = op + 1;
+    while (j < n && (isAdditive(s[j]) || isOp(s[j], "~"))) ++j;
+    if (j >= n) unsupported(QStringLiteral("operator %1 without a right operand").arg(s[op].text));
+    return primaryEnd(s, j);
+}
+
+bool beginsOperand(const Piece& p) {
+    return isPunct(p, '(') || isIdentifier(p) || p.kind == TokenKind::String ||
+           p.kind == TokenKind::NString || p.kind == TokenKind::Number || isKw(p, "CASE") ||
+           isKw(p, "NULL") || isKw(p, "LEFT") || isKw(p, "RIGHT") || isAdditive(p) || isOp(p, "~");
+}
+
 std::vector<std::pair<int, int>> splitTopLevel(const Pieces& s, int from, int to) {
     std::vector<std::pair<int, int>> out;
     int depth = 0, start = from;

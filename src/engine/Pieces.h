@@ -52,6 +52,11 @@ int caseStart(const Pieces& s, int i);
 // (operands of a comparison).
 int operandStart(const Pieces& s, int op, bool additive);
 int operandEnd(const Pieces& s, int op, bool additive);
+// End of the right operand of a * / or % at op: its unary signs and one primary,
+// so that a chain of them still groups from the left.
+int factorEnd(const Pieces& s, int op);
+// An operand can begin with this piece.
+bool beginsOperand(const Piece& p);
 
 // Top-level comma-separated ranges [first, last] between from and to (inclusive).
 std::vector<std::pair<int, int>> splitTopLevel(const Pieces& s, int from, int to);

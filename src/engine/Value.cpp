@@ -4,11 +4,13 @@
 
 #include <QHash>
 #include <QRegularExpression>
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
 
 #include "engine/DateTimeText.h"
+#include "engine/Decimal.h"
 #include "engine/EngineError.h"
 
 namespace engine {
@@ -57,13 +59,14 @@ Value textToInt(const QString& text, const TypeSpec& t, const QString& from = kV
     return Value::ofInt(v);
 }
 
-// Long double, so that "2.345" rounds to 2.35 as the decimal text says.
-long double textToDecimal(const QString& text, const QString& from = kVarchar) {
+// A decimal text as written: "2.345" rounds to 2.35 as the text says.
+Decimal textToDecimal(const QString& text, const QString& from = kVarchar) {
     const QString s = text.trimmed();
     static const QRegularExpression re(QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)$"));
-    if (!re.match(s).hasMatch())
+    Decimal d;
+    if (!re.match(s).hasMatch() || !Decimal::fromText(s, &d))
         fail(QStringLiteral("Error converting data type %1 to numeric.").arg(from));
-    return std::strtold(s.toLatin1().constData(), nullptr);
+    return d;
 }
 
 double textToFloat(const QString& text, const QString& from = kVarchar) {
@@ -77,20 +80,29 @@ double textToFloat(const QString& text, const QString& from = kVarchar) {
 }
 
 // Rounds half away from zero to `scale` places and checks the precision.
-Value toNumeric(long double v, const TypeSpec& t, const char* from) {
+Value toNumeric(const Decimal& v, const TypeSpec& t, const char* from) {
     if (!t.scaleGiven) {
-        const double d = static_cast<double>(v);
-        return d == std::trunc(d) && std::fabs(d) < 9e15 ? Value::ofInt(static_cast<qint64>(d))
-                                                         : Value::ofReal(d);
+        if (v.isIntegral() && v.digits() - v.scale <= 15)
+            return Value::ofInt(static_cast<qint64>(v.atScale(0).units));
+        return Value::ofReal(v.toDouble());
     }
-    const long double factor = std::pow(10.0L, t.scale);
-    const double rounded = static_cast<double>(std::round(v * factor) / factor);
-    if (std::fabs(rounded) >= std::pow(10.0, t.precision - t.scale)) {
+    const Decimal rounded = v.atScale(t.scale);
+    if (rounded.digits() > t.precision && rounded.units != 0) {
         fail(QStringLiteral("Arithmetic overflow error converting %1 to data type numeric.")
                  .arg(QLatin1String(from)));
     }
-    if (t.scale == 0) return Value::ofInt(static_cast<qint64>(rounded));
-    return Value::ofReal(rounded);
+    if (t.scale == 0) return Value::ofInt(static_cast<qint64>(rounded.units));
+    return Value::ofReal(rounded.toDouble());
+}
+
+// A number as the decimal it carries; a double of 16 digits and more with places
+// left, by the digits it shows.
+Decimal decimalOf(const Value& v) {
+    if (v.type == Value::Type::Int) return Decimal::ofInt(v.i);
+    Decimal d;
+    if (Decimal::fromDouble(v.r, &d)) return d;
+    if (std::isfinite(v.r) && Decimal::fromText(QString::number(v.r, 'f', 0), &d)) return d;
+    fail(QStringLiteral("Arithmetic overflow error converting float to data type numeric."));
 }
 
 Value toInt(double v, const TypeSpec& t) {
@@ -111,8 +123,7 @@ Value toNumberType(const Value& v, const TypeSpec& t) {
             return toInt(v.r, t);
         case TypeSpec::Base::Numeric:
             if (v.type == Value::Type::Text) return toNumeric(textToDecimal(v.s), t, "varchar");
-            return toNumeric(static_cast<long double>(v.number()), t,
-                             v.type == Value::Type::Int ? "int" : "numeric");
+            return toNumeric(decimalOf(v), t, v.type == Value::Type::Int ? "int" : "numeric");
         default:
             if (v.type == Value::Type::Text) return Value::ofReal(textToFloat(v.s));
             return Value::ofReal(v.number());
@@ -326,7 +337,7 @@ Value numberFromText(const QString& text, const TypeSpec& type, const QString& f
 
 Value textAsNumberLike(const QString& text, const Value& like) {
     if (like.type == Value::Type::Int) return textToInt(text, parseTypeSpec(QStringLiteral("int")));
-    return Value::ofReal(static_cast<double>(textToDecimal(text)));
+    return Value::ofReal(textToDecimal(text).toDouble());
 }
 
 int compareText(const QString& a, const QString& b) {

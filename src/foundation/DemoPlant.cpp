@@ -10,6 +10,7 @@
 
 #include "engine/Database.h"
 #include "engine/EngineError.h"
+#include "engine/LotTotalsTable.h"
 #include "foundation/DemoSeed.h"
 #include "foundation/Session.h"
 #include "foundation/TerminalClock.h"
@@ -24,6 +25,7 @@ namespace {
 
 const char kSchemaResource[] = ":/db/embedded.sql";
 const char kDemoResource[] = ":/db/demo.sql";
+const char kLotTotalsResource[] = ":/db/lot_totals.sql";
 
 bool readResource(const QString& name, QString* text, QString* error) {
     initPlantSql();
@@ -185,10 +187,38 @@ QString gfDEMO_PATH() {
 
 bool gfCREATE_SCHEMA(const QString& path, QString* error) {
     QString schema;
-    if (!readResource(QString::fromLatin1(kSchemaResource), &schema, error)) return false;
+    QString lotTotals;
+    if (!readResource(QString::fromLatin1(kSchemaResource), &schema, error) ||
+        !readResource(QString::fromLatin1(kLotTotalsResource), &lotTotals, error))
+        return false;
     // An existing database gets the tables added; on failure it is left as it was.
-    if (QFileInfo::exists(path)) return runScripts(path, {schema}, error);
-    return createNew(path, {schema}, error);
+    if (QFileInfo::exists(path)) return runScripts(path, {schema, lotTotals}, error);
+    return createNew(path, {schema, lotTotals}, error);
+}
+
+LotTotalsCheck gfCHECK_LOT_TOTALS(engine::Database& db) {
+    LotTotalsCheck out;
+    db.begin();
+    try {
+        if (!engine::LotTotalsTable::exists(db)) {
+            QString script;
+            QString error;
+            if (!readResource(QString::fromLatin1(kLotTotalsResource), &script, &error))
+                throw engine::EngineError(SQLITE_ERROR, error);
+            runScript(db, script);
+            out.created = true;
+            out.lots = engine::LotTotalsTable::rebuild(db);
+        } else {
+            out.staleLots = engine::LotTotalsTable::staleLots(db);
+            out.lots = out.staleLots > 0 ? engine::LotTotalsTable::rebuild(db)
+                                         : engine::LotTotalsTable::lots(db);
+        }
+        db.commit();
+    } catch (...) {
+        db.rollback();
+        throw;
+    }
+    return out;
 }
 
 bool gfCREATE_DEMO(const QString& path, QString* error) {
@@ -200,8 +230,10 @@ bool gfCREATE_DEMO(const QString& path, QString* error) {
         return false;
     }
     QString schema;
+    QString lotTotals;
     QString seedTemplate;
     if (!readResource(QString::fromLatin1(kSchemaResource), &schema, error) ||
+        !readResource(QString::fromLatin1(kLotTotalsResource), &lotTotals, error) ||
         !readResource(QString::fromLatin1(kDemoResource), &seedTemplate, error)) {
         return false;
     }
@@ -213,7 +245,7 @@ bool gfCREATE_DEMO(const QString& path, QString* error) {
     if (!gfDEMO_EXPAND(seedTemplate, TerminalClock::now(), ip, &seed, error)) return false;
     const QString stamp =
         QStringLiteral("PRAGMA user_version = %1;").arg(dayStamp(TerminalClock::now().date()));
-    return createNew(path, {schema, seed, stamp}, error);
+    return createNew(path, {schema, lotTotals, seed, stamp}, error);
 }
 
 }  // namespace mes

@@ -3,7 +3,17 @@
 #include <QDate>
 #include <QString>
 
+namespace engine {
+class Database;
+}
+
 namespace mes {
+
+struct LotTotalsCheck {
+    bool created = false;  // the table was missing and was made from the ledger
+    qint64 staleLots = 0;  // lots that disagreed with the ledger (then rebuilt)
+    qint64 lots = 0;       // lots in the table afterwards
+};
 
 // Creates the plant tables in a new embedded database at path and seeds the demo
 // plant, dates relative to the terminal clock. False (with error) when path exists
@@ -11,6 +21,10 @@ namespace mes {
 bool gfCREATE_DEMO(const QString& path, QString* error);
 // Creates only the plant tables in an embedded database at path.
 bool gfCREATE_SCHEMA(const QString& path, QString* error);
+// Makes the ledger's lot totals agree with the ledger of an open embedded plant
+// database, in one transaction: creates the table from the ledger when it is
+// missing, rebuilds it when any lot differs. Throws engine::EngineError.
+LotTotalsCheck gfCHECK_LOT_TOTALS(engine::Database& db);
 // The demo database in the user's data folder.
 QString gfDEMO_PATH();
 // The day the demo plant at path was made (invalid for a file that does not say).

@@ -3,6 +3,8 @@
 // form, the same statement with "AND 1 = 1" in its WHERE, which the engine leaves
 // to SQLite.
 #include "PlantFixture.h"
+#include "engine/LotTotalsTable.h"
+#include "foundation/DemoPlant.h"
 
 namespace {
 
@@ -84,6 +86,10 @@ TEST_F(LotTotals, TotalsFollowUpdatesAndDeletes) {
         "UPDATE S_PRODUCT_STORE SET lot_no = 'L4' WHERE lot_no = 'L9'",
         "UPDATE S_PRODUCT_STORE SET product_code = 'M02' WHERE lot_no = 'L8'",
         "UPDATE S_PRODUCT_STORE SET jego_su = 99 WHERE product_code = 'M01'",
+        // Relabelled to a spelling equal under CI_AS: first the later movement alone,
+        // then every movement of the lot.
+        "UPDATE S_PRODUCT_STORE SET lot_no = 'l8 ' WHERE lot_no = 'L8' AND culgo_su = 1.25",
+        "UPDATE S_PRODUCT_STORE SET lot_no = 'l8' WHERE lot_no = 'L8'",
         "DELETE FROM S_PRODUCT_STORE WHERE lot_no = 'L1'",
         "DELETE FROM S_PRODUCT_STORE WHERE lot_no IS NULL",
     };
@@ -91,6 +97,66 @@ TEST_F(LotTotals, TotalsFollowUpdatesAndDeletes) {
         db_.execute(QString::fromUtf8(change));
         expectSameAsLedger(change);
     }
+}
+
+TEST_F(LotTotals, RelabelledLotIsSpelledAsItsMovements) {
+    addStock(QStringLiteral("M01"), QStringLiteral("k1 "), QStringLiteral("2026-12-01"),
+             QStringLiteral("100000"), QStringLiteral("0"), QStringLiteral("0"));
+    addStock(QStringLiteral("M01"), QStringLiteral("k1 "), QStringLiteral("2026-12-02"),
+             QStringLiteral("0"), QStringLiteral("1234.56"), QStringLiteral("0"));
+    db_.execute(QStringLiteral("UPDATE S_PRODUCT_STORE SET lot_no = 'K1' WHERE lot_no = 'k1'"));
+    const auto spellings = db_.executeNative(QStringLiteral(
+        "SELECT DISTINCT lot_no FROM S_PRODUCT_STORE WHERE lot_no = 'K1' COLLATE CI_AS"));
+    ASSERT_EQ(spellings.last().result.rows.size(), 1);
+    const QString spelling = spellings.last().result.rows[0][0].toString();
+    QStringList lots;
+    for (const QString& row : texts(nextLots(QStringLiteral("M01"), QStringLiteral("2026-12-08"))))
+        lots << row.section(u'|', 0, 0);
+    EXPECT_TRUE(lots.contains(spelling)) << lots.join(u',').toStdString();
+    expectSameAsLedger("relabelled");
+}
+
+// Written by plain SQLite, as another program would: the engine's look-ups then
+// disagree with the ledger until the check rebuilds the totals.
+TEST_F(LotTotals, CheckRebuildsTotalsChangedBehindTheEngine) {
+    const QString next = nextLots(QStringLiteral("M01"), QStringLiteral("2026-12-08"));
+    db_.executeNative(QStringLiteral(
+        "DELETE FROM S_PRODUCT_STORE_LOT WHERE lot_no = 'L8';"
+        "UPDATE S_PRODUCT_STORE_LOT SET balance = 0 WHERE lot_no = '선진행재고-02';"
+        "UPDATE S_PRODUCT_STORE_LOT SET lot_no = 'l9' WHERE lot_no = 'L9';"
+        "INSERT INTO S_PRODUCT_STORE_LOT (product_code, lot_no, reg_date, idx, ipgo_su, "
+        "balance) VALUES ('M01', 'GHOST', '2026-12-01', 9999, 5, 5)"));
+    EXPECT_NE(texts(next), texts(reference(next)));
+    const mes::LotTotalsCheck check = mes::gfCHECK_LOT_TOTALS(db_);
+    EXPECT_FALSE(check.created);
+    EXPECT_EQ(check.staleLots, 4);
+    expectSameAsLedger("rebuilt");
+    EXPECT_EQ(engine::LotTotalsTable::staleLots(db_), 0);
+    EXPECT_EQ(mes::gfCHECK_LOT_TOTALS(db_).staleLots, 0);
+}
+
+TEST_F(LotTotals, TableMadeOnALedgerWithMovementsIsFilledFromIt) {
+    // A database from before the table: the ledger alone, and movements added.
+    db_.executeNative(QStringLiteral(
+        "DROP TRIGGER TR_S_PRODUCT_STORE_LOT_insert; DROP TRIGGER TR_S_PRODUCT_STORE_LOT_delete;"
+        "DROP TRIGGER TR_S_PRODUCT_STORE_LOT_update; DROP TABLE S_PRODUCT_STORE_LOT;"));
+    addStock(QStringLiteral("M02"), QStringLiteral("B-7"), QStringLiteral("2026-12-03"),
+             QStringLiteral("12345"), QStringLiteral("0"), QStringLiteral("0"));
+    const QString next = nextLots(QStringLiteral("M01"), QStringLiteral("2026-12-08"));
+    EXPECT_FALSE(readsTotals(next));
+    const qint64 ledgerLots =
+        db_.executeNative(QStringLiteral("SELECT COUNT(*) FROM (SELECT 1 FROM S_PRODUCT_STORE "
+                                         "GROUP BY product_code, lot_no)"))
+            .last()
+            .result.rows[0][0]
+            .toLongLong();
+    const mes::LotTotalsCheck check = mes::gfCHECK_LOT_TOTALS(db_);
+    EXPECT_TRUE(check.created);
+    EXPECT_EQ(check.lots, ledgerLots);
+    expectSameAsLedger("created");
+    addStock(QStringLiteral("M01"), QStringLiteral("L8"), QStringLiteral("2026-12-07"),
+             QStringLiteral("0"), QStringLiteral("0.75"), QStringLiteral("0"));
+    expectSameAsLedger("booked after");
 }
 
 TEST_F(LotTotals, OtherReadsOfTheLedgerAreLeftAlone) {

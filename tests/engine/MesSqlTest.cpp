@@ -134,4 +134,43 @@ TEST(MesSql, ListsTheDemoPlantsWorkOrders) {
     EXPECT_TRUE(states.contains(QStringLiteral("완료")));
 }
 
+TEST(MesSql, ChecksTheLotTotalsAgainstTheLedger) {
+    testsupport::TempFolder folder;
+    const QString db = folder.file(QStringLiteral("demo.db"));
+    QString error;
+    ASSERT_TRUE(mes::gfCREATE_DEMO(db, &error)) << error.toStdString();
+    engine::Database plain;
+    plain.open(db);
+    const auto lots = [&plain] {
+        return plain
+            .executeNative(QStringLiteral("SELECT COUNT(*) FROM (SELECT 1 FROM S_PRODUCT_STORE "
+                                          "GROUP BY product_code, lot_no)"))
+            .last()
+            .result.rows[0][0]
+            .toLongLong();
+    };
+    const QString checkLotTotals = QStringLiteral("--check-lot-totals");
+    EXPECT_EQ(runTool({checkLotTotals, db}, QString()).out,
+              QStringLiteral("S_PRODUCT_STORE_LOT agrees with the ledger: %1 lots\n").arg(lots()));
+    plain.executeNative(
+        QStringLiteral("DELETE FROM S_PRODUCT_STORE_LOT WHERE rowid = (SELECT MIN(rowid) FROM "
+                       "S_PRODUCT_STORE_LOT)"));
+    ToolRun r = runTool({checkLotTotals, db}, QString());
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, QStringLiteral("S_PRODUCT_STORE_LOT: 1 lots differed from the ledger; "
+                                    "rebuilt, %1 lots\n")
+                         .arg(lots()));
+    plain.executeNative(
+        QStringLiteral("DROP TRIGGER TR_S_PRODUCT_STORE_LOT_insert;"
+                       "DROP TRIGGER TR_S_PRODUCT_STORE_LOT_delete;"
+                       "DROP TRIGGER TR_S_PRODUCT_STORE_LOT_update;"
+                       "DROP TABLE S_PRODUCT_STORE_LOT"));
+    r = runTool({checkLotTotals, db}, QString());
+    EXPECT_EQ(r.out,
+              QStringLiteral("S_PRODUCT_STORE_LOT created from the ledger: %1 lots\n").arg(lots()));
+    EXPECT_NE(
+        runTool({checkLotTotals, folder.file(QStringLiteral("missing.db"))}, QString()).exitCode,
+        0);
+}
+
 }  // namespace

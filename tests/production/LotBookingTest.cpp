@@ -104,4 +104,66 @@ TEST_F(LotBookingTest, TheCursorServesEveryComponentInTurn) {
     EXPECT_EQ(rows[4].copy, true);
 }
 
+// KG lots received and issued in cents. Each lot's stock is exact, so a need of
+// exactly a lot's stock takes that lot alone and a lot issued to zero is not
+// offered; the same from the lot totals an earlier release kept (plain binary
+// sums of the ledger).
+TEST_F(LotBookingTest, FractionalKgLotsAreBookedToTheCent) {
+    struct Move {
+        const char* lot;
+        const char* in;
+        const char* out;
+    };
+    struct KgCase {
+        const char* name;
+        std::vector<Move> moves;
+        double change;
+        std::vector<Booked> rows;
+    };
+    const KgCase cases[] = {
+        {"2.30 in, 0.30 out, need 2",
+         {{"K1", "2.30", "0"}, {"K1", "0", "0.30"}, {"K2", "5", "0"}},
+         2,
+         {{"K1", "2", "2"}}},
+        {"0.10 + 0.20 + 0.30 in, 0.60 out",
+         {{"K1", "0.10", "0"},
+          {"K1", "0.20", "0"},
+          {"K1", "0.30", "0"},
+          {"K1", "0", "0.60"},
+          {"K2", "3", "0"}},
+         2,
+         {{"K2", "3", "2"}}},
+        {"two fractional lots used up exactly",
+         {{"K1", "2.30", "0"},
+          {"K1", "0", "0.30"},
+          {"K2", "0.70", "0"},
+          {"K2", "0.10", "0"},
+          {"K2", "0.20", "0"},
+          {"K3", "7", "0"}},
+         3,
+         {{"K1", "2", "2"}, {"K2", "1", "1"}}},
+    };
+    for (const bool earlierTotals : {false, true}) {
+        for (const KgCase& c : cases) {
+            SCOPED_TRACE(std::string(c.name) + (earlierTotals ? ", earlier totals" : ""));
+            exec("DELETE FROM S_PRODUCT_STORE WHERE product_code = 'RM-100'");
+            for (const Move& m : c.moves)
+                exec(QString("INSERT INTO S_PRODUCT_STORE (product_code, lot_no, reg_date, "
+                             "ipgo_su, culgo_su) VALUES ('RM-100', '%1', '%2', %3, %4)")
+                         .arg(m.lot, day(-3), m.in, m.out));
+            if (earlierTotals)
+                exec(
+                    "UPDATE S_PRODUCT_STORE_LOT SET ipgo_su = (SELECT SUM(ipgo_su) FROM "
+                    "S_PRODUCT_STORE X WHERE X.product_code = S_PRODUCT_STORE_LOT.product_code "
+                    "AND X.lot_no = S_PRODUCT_STORE_LOT.lot_no), culgo_su = (SELECT "
+                    "SUM(culgo_su) FROM S_PRODUCT_STORE X WHERE X.product_code = "
+                    "S_PRODUCT_STORE_LOT.product_code AND X.lot_no = S_PRODUCT_STORE_LOT.lot_no) "
+                    "WHERE product_code = 'RM-100'; UPDATE S_PRODUCT_STORE_LOT SET balance = "
+                    "ipgo_su - culgo_su WHERE product_code = 'RM-100'");
+            QList<LotRow> rows{{"RM-100", "1", "0", "0", "0"}};
+            EXPECT_EQ(book(rows, c.change), c.rows);
+        }
+    }
+}
+
 }  // namespace

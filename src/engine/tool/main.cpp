@@ -1,5 +1,7 @@
 // mes-sql DATABASE [FILE]: runs T-SQL batches (separated by lines holding only GO)
 // against an embedded plant database through the terminal's Session.
+// mes-sql --check-lot-totals DATABASE: compares the ledger's lot totals with the
+// ledger and rebuilds them when they differ (creates them when missing).
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -7,6 +9,7 @@
 #include <cstdio>
 
 #include "engine/tool/SqlScript.h"
+#include "foundation/DemoPlant.h"
 #include "foundation/EmbeddedEngine.h"
 #include "foundation/Session.h"
 
@@ -17,13 +20,42 @@ int fail(const QString& message) {
     return 1;
 }
 
+int checkLotTotals(const QString& path) {
+    if (!QFileInfo::exists(path)) return fail(QStringLiteral("no database file %1").arg(path));
+    engine::Database db;
+    try {
+        db.open(path);
+        const mes::LotTotalsCheck c = mes::gfCHECK_LOT_TOTALS(db);
+        QTextStream out(stdout);
+        if (c.created)
+            out << QStringLiteral("S_PRODUCT_STORE_LOT created from the ledger: %1 lots")
+                       .arg(c.lots);
+        else if (c.staleLots > 0)
+            out << QStringLiteral(
+                       "S_PRODUCT_STORE_LOT: %1 lots differed from the ledger; rebuilt, "
+                       "%2 lots")
+                       .arg(c.staleLots)
+                       .arg(c.lots);
+        else
+            out << QStringLiteral("S_PRODUCT_STORE_LOT agrees with the ledger: %1 lots")
+                       .arg(c.lots);
+        out << Qt::endl;
+    } catch (const engine::EngineError& e) {
+        return fail(e.message());
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
+    if (args.size() == 3 && args[1] == QLatin1String("--check-lot-totals"))
+        return checkLotTotals(args[2]);
     if (args.size() < 2 || args.size() > 3)
-        return fail(QStringLiteral("usage: mes-sql DATABASE [FILE]"));
+        return fail(QStringLiteral(
+            "usage: mes-sql DATABASE [FILE]\n       mes-sql --check-lot-totals DATABASE"));
     const QString path = args[1];
     if (!QFileInfo::exists(path)) return fail(QStringLiteral("no database file %1").arg(path));
 
