@@ -185,7 +185,7 @@ TEST_P(SessionTest, QuietRowOfATimerLeavesALostConnectionToTheOperatorsNextActio
     const QString cs = QStringLiteral("DRIVER={SQLite3};Database=%1;").arg(dbPath);
     const Session::EngineFactory reachable = [cs, viaOdbc = odbc(),
                                               p = dbPath]() -> std::unique_ptr<DbEngine> {
-        if (viaOdbc) return std::make_unique<OdbcEngine>(cs, QString());
+        if (viaOdbc) return std::make_unique<OdbcEngine>(cs, OdbcEngine::Dialect::Plain);
         return std::make_unique<EmbeddedEngine>(p);
     };
     int opens = 0;
