@@ -1,4 +1,4 @@
-#include "engine/tool/SqlScript.h"
+#include "app/SqlScript.h"
 
 #include <QRegularExpression>
 

@@ -8,7 +8,7 @@
 #include <QTextStream>
 #include <cstdio>
 
-#include "engine/tool/SqlScript.h"
+#include "app/SqlScript.h"
 #include "foundation/DemoPlant.h"
 #include "foundation/EmbeddedEngine.h"
 #include "foundation/Session.h"

@@ -6,9 +6,9 @@
 #include <QFile>
 #include <QProcess>
 
-#include "PlantStatements.h"
+#include "engine/PlantStatements.h"
 #include "engine/Database.h"
-#include "engine/tool/SqlScript.h"
+#include "app/SqlScript.h"
 #include "foundation/DemoPlant.h"
 #include "support/TempFolder.h"
 
