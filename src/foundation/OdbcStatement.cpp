@@ -109,6 +109,16 @@ bool OdbcStatement::readValue(int col, short sqlType, QVariant* out) {
             SQLGetData(hstmt_, static_cast<SQLUSMALLINT>(col + 1), cType, target, size, &ind);
         return check(rc) && rc != SQL_NO_DATA;
     };
+    // Text in pieces, converted by the driver to UTF-16; null leaves *out unset.
+    const auto readText = [&](QString* text, bool* isNull) {
+        const qsizetype unit = sizeof(SQLWCHAR);
+        const bool ok =
+            readPieces(hstmt_, col, SQL_C_WCHAR, unit, isNull, [&](const char* p, qsizetype n) {
+                *text += fromWide(reinterpret_cast<const SQLWCHAR*>(p), n / unit);
+            });
+        failed_ = failed_ || !ok;
+        return ok;
+    };
     *out = QVariant();
     switch (sqlType) {
         case SQL_BIT:
@@ -127,12 +137,7 @@ bool OdbcStatement::readValue(int col, short sqlType, QVariant* out) {
             // As text, which the driver writes exactly with the column's scale.
             QString text;
             bool isNull = false;
-            const qsizetype unit = sizeof(SQLWCHAR);
-            const bool ok = readPieces(
-                hstmt_, col, SQL_C_WCHAR, unit, &isNull, [&](const char* p, qsizetype n) {
-                    text += fromWide(reinterpret_cast<const SQLWCHAR*>(p), n / unit);
-                });
-            failed_ = failed_ || !ok;
+            const bool ok = readText(&text, &isNull);
             if (ok && !isNull) *out = gfNUMERIC_VALUE(text);
             return ok;
         }
@@ -180,15 +185,10 @@ bool OdbcStatement::readValue(int col, short sqlType, QVariant* out) {
             return ok;
         }
         default: {
-            // Text of every kind, and whatever else: the driver converts to UTF-16.
+            // Text of every kind, and whatever else.
             QString text = QStringLiteral("");
             bool isNull = false;
-            const qsizetype unit = sizeof(SQLWCHAR);
-            const bool ok = readPieces(
-                hstmt_, col, SQL_C_WCHAR, unit, &isNull, [&](const char* p, qsizetype n) {
-                    text += fromWide(reinterpret_cast<const SQLWCHAR*>(p), n / unit);
-                });
-            failed_ = failed_ || !ok;
+            const bool ok = readText(&text, &isNull);
             if (ok && !isNull) *out = text;
             return ok;
         }
