@@ -16,6 +16,7 @@ namespace {
 
 const QString kDatabase = QStringLiteral("database");
 const QString kAddress = QStringLiteral("terminal address");
+const QString kCollation = QStringLiteral("collation");
 
 // "3 s ahead of", "12 s behind", "the same as"
 QString difference(qint64 seconds) {
@@ -26,6 +27,8 @@ QString difference(qint64 seconds) {
 }
 
 }  // namespace
+
+bool gfCOLLATION_KEEPS_KOREAN(int codePage) { return codePage == 949 || codePage == 65001; }
 
 DatabaseCheck::DatabaseCheck(const CheckOptions& options, CheckReport* report,
                              QuietUserInterface* ui)
@@ -93,6 +96,43 @@ void DatabaseCheck::connection() {
     report_->ok(kDatabase, QStringLiteral("connected to the %1; server clock %2, %3 this PC's "
                                           "(the terminal takes the server's at start)")
                                .arg(where, text, difference(seconds)));
+}
+
+void DatabaseCheck::collation() {
+    if (!options_.embeddedPath.isEmpty()) {
+        report_->skipped(kCollation,
+                         QStringLiteral("the embedded database keeps text as it is sent"));
+        return;
+    }
+    if (!engine_) {
+        report_->skipped(kCollation, QStringLiteral("not checked without the database"));
+        return;
+    }
+    RecordData found;
+    QString error;
+    const QString sql = QStringLiteral(
+        "SELECT CONVERT(varchar(128), DATABASEPROPERTYEX(DB_NAME(), 'Collation')) AS coll,\n"
+        "CONVERT(int, COLLATIONPROPERTY(CONVERT(varchar(128), "
+        "DATABASEPROPERTYEX(DB_NAME(), 'Collation')), 'CodePage')) AS cp");
+    if (!rows(sql, &found, &error) || found.rows.isEmpty()) {
+        report_->failed(kCollation, QStringLiteral("cannot be read: %1").arg(error),
+                        QStringLiteral("give the login the right to read the database's "
+                                       "properties"));
+        return;
+    }
+    const QString name = found.rows.first().value(0).toString();
+    const int codePage = found.rows.first().value(1).toInt();
+    if (gfCOLLATION_KEEPS_KOREAN(codePage)) {
+        report_->ok(kCollation, QStringLiteral("%1 (code page %2)").arg(name).arg(codePage));
+        return;
+    }
+    report_->failed(
+        kCollation,
+        QStringLiteral("%1 (code page %2) stores the Korean texts the terminal sends as \"??\"")
+            .arg(name)
+            .arg(codePage),
+        QStringLiteral("make the plant database with a Korean collation, e.g. "
+                       "CREATE DATABASE ... COLLATE Korean_Wansung_CI_AS"));
 }
 
 void DatabaseCheck::machine() {

@@ -10,14 +10,20 @@ namespace mes {
 
 class QuietUserInterface;
 
-// The database points of a check: the connection with the server's clock, and the
-// machine of B_EQUIPMENT that the terminal's address belongs to. Reads only.
+// Whether a database collation keeps the Korean text the terminal sends in quotes
+// without the N prefix: only a Korean (949) or UTF-8 (65001) code page does.
+bool gfCOLLATION_KEEPS_KOREAN(int codePage);
+
+// The database points of a check: the connection with the server's clock, the
+// database's collation, and the machine of B_EQUIPMENT that the terminal's address
+// belongs to. Reads only.
 class DatabaseCheck {
   public:
     DatabaseCheck(const CheckOptions& options, CheckReport* report, QuietUserInterface* ui);
     ~DatabaseCheck();
 
     void connection();
+    void collation();
     void machine();
 
   private:

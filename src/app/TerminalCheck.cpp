@@ -43,6 +43,7 @@ CheckReport TerminalCheck::run() {
     odbcDriver(&report);
     DatabaseCheck database(options_, &report, &ui);
     database.connection();
+    database.collation();
     database.machine();
     labelPort(&report);
     pictureShare(&report);

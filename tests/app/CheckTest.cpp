@@ -196,7 +196,7 @@ TEST_F(Check, EachPointSaysOkOrWhatIsWrong) {
         const CheckReport report = TerminalCheck(o).run();
         EXPECT_EQ(lineOf(report.lines(), c.point).toStdString(), c.expected(o, ip).toStdString());
         EXPECT_EQ(report.anyFailed(), c.fails) << report.lines().join('\n').toStdString();
-        EXPECT_EQ(report.lines().size(), 7);
+        EXPECT_EQ(report.lines().size(), 8);
         EXPECT_EQ(digest(plant), before) << "the check wrote to the database";
         EXPECT_FALSE(QFile::exists(missing)) << "the check made a database file";
         EXPECT_FALSE(QFile::exists(folder.file(QStringLiteral("conf.ini"))))
