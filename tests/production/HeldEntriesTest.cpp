@@ -1,12 +1,19 @@
 // The held entries of the production screen outlive a killed program.
+#include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
+#include <QProcess>
 #include <QPushButton>
+#include <QThread>
 #include <QTimer>
 
+#include <signal.h>
+
 #include <cmath>
+#include <cstdio>
 
 #include "EndRunFixture.h"
+#include "foundation/AppPaths.h"
 #include "foundation/EmbeddedEngine.h"
 #include "foundation/ErrorLog.h"
 #include "foundation/Session.h"
@@ -182,6 +189,51 @@ TEST_F(HeldEntries, AnUnreadableFileIsLoggedOnceAndTheRunOpensFromTheDatabase) {
                   (QStringList{"0", "3"}));
         EXPECT_EQ(ignoredLines(), logged + 1);
     }
+}
+
+// The child of the test below: counts on the parent's plant and config folder,
+// then waits to be killed.
+TEST_F(HeldEntries, DISABLED_CountsAndWaitsForTheKill) {
+    const QString dir = qEnvironmentVariable("HELD_PARENT_DIR");
+    if (dir.isEmpty()) GTEST_SKIP();
+    AppPaths::setConfigDir(dir);
+    next_ = std::make_unique<Session>();
+    next_->setEngineFactory(
+        [p = dir + "/plant.db"] { return std::make_unique<EmbeddedEngine>(p); });
+    gsSET_SESSION(next_.get());
+    ASSERT_TRUE(next_->connect());
+    frm_S_dayReport& s = open();
+    script.keypad("3400");
+    s.lblOk_Cnt->clicked();
+    defects(s, "1002");
+    std::printf("counted\n");
+    std::fflush(stdout);
+    for (;;) QThread::sleep(1);
+}
+
+TEST_F(HeldEntries, AProcessKilledMidRunLosesNoCount) {
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("HELD_PARENT_DIR", folder.path());
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationFilePath(),
+                {"--gtest_also_run_disabled_tests",
+                 "--gtest_filter=HeldEntries.DISABLED_CountsAndWaitsForTheKill"});
+    QByteArray out;
+    while (!out.contains("counted\n") && child.waitForReadyRead(60000)) out += child.readAll();
+    ASSERT_TRUE(out.contains("counted\n")) << out.toStdString();
+    ASSERT_EQ(::kill(pid_t(child.processId()), SIGKILL), 0);
+    ASSERT_TRUE(child.waitForFinished(10000));
+    EXPECT_EQ(child.exitStatus(), QProcess::CrashExit);
+
+    frm_S_dayReport& s = restart();
+    EXPECT_EQ((QStringList{s.lblOk_Cnt->count(), s.lblBad_Cnt->count()}),
+              (QStringList{"3400", "1003"}));
+    script.notice("저장이 완료되었습니다.");
+    s.btnEnd->click();
+    EXPECT_EQ(rows("SELECT qty, bad_qty FROM P_SANGSAN_MASTER WHERE op_seq_sub = '" + kRun + "'"),
+              (Table{{3400, 1003}}));
+    EXPECT_EQ(booked(), consumption(3400 + 1003 - 3));
 }
 
 // Cut at any byte, the file never reads as entries.
