@@ -17,6 +17,10 @@ struct RunEntries {
     qint16 lotIdx = 0;
     QList<QStringList> lotCells;  // the material grid, row by row, values
     QStringList lotMarks;         // and each row's mark
+    // Shown only: the database has them from the start or the end of the run.
+    QString unit, startTime, endTime;
+
+    bool operator==(const RunEntries&) const = default;
 };
 
 }  // namespace mes

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QWidget>
+#include <optional>
 
 #include "production/RunEntries.h"
 #include "ui/CountLabel.h"
@@ -142,6 +143,10 @@ class frm_S_dayReport : public QWidget {
     void wireCounts();
     QList<LotRow> lotRows() const;  // the material grid's rows, values
     void lsRestoreEntries(const RunEntries& held);
+    // The terminal's file of held entries: written after each entry, read
+    // once by a fresh screen (after a restart), dropped by the end.
+    void lsKeepEntries();
+    std::optional<RunEntries> lsKeptEntries() const;
     void lsEndSaved();
     void lsOpenLotSelect(int row);
     void lsOpenStartTime();

@@ -99,6 +99,7 @@ void frm_S_dayReport::lblBad_Cnt_Click() {
     if (ok && bad) lblJakup_Cnt->setCount(qint64(*ok) + *bad);
     lsBottomQuery();
     lsTuip_Sum();
+    lsKeepEntries();
 }
 
 void frm_S_dayReport::btnBigadong_Click() {
@@ -124,9 +125,15 @@ void frm_S_dayReport::CmdChange_Click() {
 }
 
 // The dialog writes the accepted time straight into lblStTime.
-void frm_S_dayReport::lsOpenStartTime() { frm_S_starttime::gsOPEN(); }
+void frm_S_dayReport::lsOpenStartTime() {
+    frm_S_starttime::gsOPEN();
+    lsKeepEntries();
+}
 
-void frm_S_dayReport::lsOpenEndTime() { frm_S_endtime::gsOPEN(); }
+void frm_S_dayReport::lsOpenEndTime() {
+    frm_S_endtime::gsOPEN();
+    lsKeepEntries();
+}
 
 void frm_S_dayReport::lsOpenTest() {
     // The sheet reads the order, product and date from this screen.

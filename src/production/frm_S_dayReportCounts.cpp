@@ -47,6 +47,7 @@ void frm_S_dayReport::lblOk_Cnt_Click() {
     lsBottomQuery();
     lsTuip_Sum();
     Timer2->stop();  // from now on the production count follows the good count
+    lsKeepEntries();
 }
 
 void frm_S_dayReport::cmdUnit_Change_Click() {
@@ -54,6 +55,7 @@ void frm_S_dayReport::cmdUnit_Change_Click() {
     const bool kg = lblUnit_Code->text() == QLatin1String("KG");
     lblUnit_Code->setText(kg ? QStringLiteral("EA") : QStringLiteral("KG"));
     setCaptionsByUnit();
+    lsKeepEntries();
 }
 
 void frm_S_dayReport::ss_Click(int col, int row) {
@@ -61,7 +63,9 @@ void frm_S_dayReport::ss_Click(int col, int row) {
     if (spread->GetColID(col) == kQty) {
         if (number(lblOk_Cnt) == 0 && number(lblBad_Cnt) == 0) return;
         const QString entry = gfFORM<frmKey2>().Show();
-        if (!entry.isEmpty()) spread->ValueWithColID(kQty, row, entry);
+        if (entry.isEmpty()) return;
+        spread->ValueWithColID(kQty, row, entry);
+        lsKeepEntries();
     } else if (spread->GetColID(col) == kLot && !spread->TextWithColID(kLot, row).isEmpty()) {
         lsOpenLotSelect(row);
     }
@@ -74,6 +78,7 @@ void frm_S_dayReport::lsOpenLotSelect(int row) {
                          spread->TextWithColID(kLot, row), {}, {});
     picker.Show();
     gsUNLOAD<frm_S_lot_select>();
+    lsKeepEntries();
 }
 
 QList<LotRow> frm_S_dayReport::lotRows() const {

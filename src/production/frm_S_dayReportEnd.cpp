@@ -6,6 +6,7 @@
 #include "foundation/Session.h"
 #include "foundation/TerminalClock.h"
 #include "production/EndRunSql.h"
+#include "production/HeldEntriesFile.h"
 #include "production/RunFigures.h"
 #include "production/StockSql.h"
 #include "production/frm_S_dayReport.h"
@@ -93,6 +94,7 @@ void frm_S_dayReport::btnEnd_Click() {
 }
 
 void frm_S_dayReport::lsEndSaved() {
+    HeldEntriesFile::discard();  // booked: a restart must not offer them again
     btnEnd->setEnabled(false);
     Timer2->stop();
     gsMSG(QStringLiteral("저장이 완료되었습니다."));

@@ -2,12 +2,15 @@
 #include <QLabel>
 #include <QTimer>
 
+#include "foundation/ErrorLog.h"
 #include "foundation/Session.h"
 #include "foundation/TerminalClock.h"
 #include "production/DayReportSql.h"
+#include "production/HeldEntriesFile.h"
 #include "production/RunFigures.h"
 #include "production/frm_S_dayReport.h"
 #include "ui/SpreadModel.h"
+#include "ui/TouchLabel.h"
 #include "ui/clsSpread.h"
 
 namespace mes {
@@ -19,6 +22,10 @@ const QString kLocation = QStringLiteral("작업지시목록");
 void frm_S_dayReport::lsQuery() {
     // The run already shown keeps what was entered on it; only another run replaces it.
     const RunEntries held = lsHeldEntries();
+    const QString asked = lblOp_seq_sub->text();
+    // A fresh screen: what the file kept before the program ended.
+    const std::optional<RunEntries> kept =
+        held.runKey.isEmpty() ? lsKeptEntries() : std::optional<RunEntries>();
     const bool found =
         gfDB_QUERY(gfDAYREPORT_RUN_SQL(lvEquipment_code, lblOp_seq_sub->text()), false, kLocation);
     if (found) {
@@ -35,14 +42,47 @@ void frm_S_dayReport::lsQuery() {
     setCaptionsByUnit();
     if (found && !held.runKey.isEmpty() && held.runKey == shownRun_) {
         lsRestoreEntries(held);
+    } else if (found && kept && kept->runKey == shownRun_) {
+        lsRestoreEntries(*kept);
+        lblUnit_Code->setText(kept->unit);
+        lblStTime->setText(kept->startTime);
+        lblEdTime->setText(kept->endTime);
+        setCaptionsByUnit();
     } else {
         lsBottomQuery();
         lsTuip_Sum();
     }
     lblWC_name->setText(lblCustomer_Name->text() + QStringLiteral(" (") +
                         lbl_jakupjisi_num->text() + u')');
+    // Ended here or elsewhere, or no longer in progress: nothing left to book.
+    if (kept && kept->runKey == asked && !found) HeldEntriesFile::discard();
     loadStopState();
     Timer1_Timer();
+}
+
+std::optional<RunEntries> frm_S_dayReport::lsKeptEntries() const {
+    QString why;
+    std::optional<RunEntries> kept = HeldEntriesFile::load(&why);
+    const QString run = lblOp_seq_sub->text();
+    if (!kept && why.isEmpty()) return kept;  // no file
+    if (kept && (kept->runKey == run || run.isEmpty())) return kept;
+    if (kept) why = QStringLiteral("kept for run ") + kept->runKey + QStringLiteral(", not ") + run;
+    const QDateTime when = TerminalClock::now();
+    ErrorLog::append(
+        ErrorLog::formatRecord({}, HeldEntriesFile::path() + QStringLiteral(" ignored: ") + why,
+                               QStringLiteral("frm_S_dayReport"), when),
+        when);
+    return std::nullopt;
+}
+
+void frm_S_dayReport::lsKeepEntries() {
+    if (shownRun_.isEmpty()) return;
+    if (HeldEntriesFile::save(lsHeldEntries())) return;
+    const QDateTime when = TerminalClock::now();
+    ErrorLog::append(
+        ErrorLog::formatRecord({}, HeldEntriesFile::path() + QStringLiteral(" not written"),
+                               QStringLiteral("frm_S_dayReport"), when),
+        when);
 }
 
 RunEntries frm_S_dayReport::lsHeldEntries() const {
@@ -56,6 +96,9 @@ RunEntries frm_S_dayReport::lsHeldEntries() const {
     held.badLoaded = lblBad_Cnt2->count();
     held.goodFixed = !Timer2->isActive();
     held.lotIdx = lvLotIdx;
+    held.unit = lblUnit_Code->text();
+    held.startTime = lblStTime->text();
+    held.endTime = lblEdTime->text();
     const SpreadModel& grid = *spread->model();
     for (int r = 0; r < grid.rowCount(); ++r) {
         QStringList cells;

@@ -1,6 +1,7 @@
 #include "screens/support/ScreenFixture.h"
 
 #include "PlantDb.h"
+#include "foundation/AppPaths.h"
 #include "foundation/Configuration.h"
 #include "foundation/DemoPlant.h"
 #include "foundation/EmbeddedEngine.h"
@@ -21,6 +22,7 @@ ScreenFixture::~ScreenFixture() = default;
 void ScreenFixture::SetUp() {
     UiFixture::SetUp();
     TerminalClock::setFixed(kNow);
+    AppPaths::setConfigDir(folder.path());  // the held entries and error files of this test
     gsSET_RESOLVER([] {
         return HostLookup{true, 0, "press1", {QByteArray("\x0a\x14\x1e\x28", 4)}};
     });
@@ -41,6 +43,7 @@ void ScreenFixture::TearDown() {
     gsSET_SESSION(nullptr);
     gsSET_RESOLVER({});
     plant_.reset();
+    AppPaths::reset();
 }
 
 QList<QVariantList> ScreenFixture::rows(const QString& sql) const {
