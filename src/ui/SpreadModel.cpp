@@ -261,6 +261,17 @@ void SpreadModel::setRaw(int r, int c, const QString& text) {
     emit dataChanged(i, i);
 }
 
+void SpreadModel::setColumnRaw(int c, const QString& text) {
+    if (c < 0 || c >= columns_.size() || rows_.isEmpty()) return;
+    bool changed = false;
+    for (QStringList& row : rows_) {
+        if (row[c] == text) continue;
+        row[c] = text;
+        changed = true;
+    }
+    if (changed) emit dataChanged(index(0, c), index(rowCount() - 1, c));
+}
+
 void SpreadModel::setMark(int r, const QString& mark) {
     if (r < 0 || r >= marks_.size() || marks_[r] == mark) return;
     marks_[r] = mark;

@@ -48,6 +48,8 @@ class SpreadModel : public QAbstractTableModel {
 
     QString raw(int r, int c) const;
     void setRaw(int r, int c, const QString& text);
+    // The same text in every row of column c, one change signal for all.
+    void setColumnRaw(int c, const QString& text);
     QString display(int r, int c) const;
     QString mark(int r) const { return marks_.value(r); }
     void setMark(int r, const QString& mark);
