@@ -76,6 +76,7 @@ void ButtonStrip::setButton(int index, const QString& caption, const QString& ta
     if (index < 0 || index >= count()) return;
     buttons_[index].caption = caption;
     buttons_[index].tag = tag;
+    if (!buttons_[index].shown) shownValid_ = false;
     buttons_[index].shown = true;
     relayout();
 }
@@ -91,6 +92,7 @@ QString ButtonStrip::tag(int index) const {
 void ButtonStrip::setButtonVisible(int index, bool visible) {
     if (index < 0 || index >= count() || buttons_[index].shown == visible) return;
     buttons_[index].shown = visible;
+    shownValid_ = false;
     relayout();
 }
 
@@ -99,7 +101,10 @@ bool ButtonStrip::isButtonVisible(int index) const {
 }
 
 void ButtonStrip::hideFrom(int index) {
-    for (int i = std::max(0, index); i < count(); ++i) buttons_[i].shown = false;
+    for (int i = std::max(0, index); i < count(); ++i) {
+        if (buttons_[i].shown) shownValid_ = false;
+        buttons_[i].shown = false;
+    }
     relayout();
 }
 
@@ -132,12 +137,16 @@ int ButtonStrip::selected() const {
     return -1;
 }
 
-QList<int> ButtonStrip::shownIndexes() const {
-    QList<int> out;
-    for (int i = 0; i < count(); ++i) {
-        if (buttons_[i].shown) out.append(i);
+const QList<int>& ButtonStrip::shownIndexes() const {
+    // Kept between calls: a refresh sets hundreds of buttons that are already shown.
+    if (!shownValid_) {
+        shown_.clear();
+        for (int i = 0; i < count(); ++i) {
+            if (buttons_[i].shown) shown_.append(i);
+        }
+        shownValid_ = true;
     }
-    return out;
+    return shown_;
 }
 
 int ButtonStrip::pageCount() const {
@@ -151,7 +160,7 @@ void ButtonStrip::setPage(int page) {
 }
 
 void ButtonStrip::relayout() {
-    const QList<int> shown = shownIndexes();
+    const QList<int>& shown = shownIndexes();
     page_ = std::clamp(page_, 0, pageCount() - 1);
     QList<int> page;
     const int first = page_ * perPage();

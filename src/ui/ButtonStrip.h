@@ -75,7 +75,7 @@ class ButtonStrip : public QWidget {
         QColor painted;
     };
     int perPage() const { return rows_ * columns_; }
-    QList<int> shownIndexes() const;
+    const QList<int>& shownIndexes() const;
     QPushButton* widget(int index) const;
     void relayout();
     void paint(int index) const;
@@ -83,6 +83,8 @@ class ButtonStrip : public QWidget {
 
     mutable QList<Entry> buttons_;
     QList<int> onPage_;
+    mutable QList<int> shown_;
+    mutable bool shownValid_ = true;
     QGridLayout* grid_ = nullptr;
     int rows_;
     int columns_;

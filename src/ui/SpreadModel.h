@@ -57,6 +57,8 @@ class SpreadModel : public QAbstractTableModel {
     SpreadCellStyle style(int r, int c) const { return styles_.value(r).value(c); }
     SpreadCellStyle& styleRef(int r, int c) { return styles_[r][c]; }
     void styleChanged(int r1, int c1, int r2, int c2);
+    // The back colour of every cell of row r, kept once for the row.
+    void setRowBack(int r, const QColor& colour);
     QColor background(int r, int c) const;
     QColor foreground(int r, int c) const;
     bool locked(int r, int c) const;

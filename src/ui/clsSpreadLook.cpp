@@ -47,7 +47,12 @@ void clsSpread::SetColor(int col, int lastCol, int row, int lastRow, const QColo
     if (!block(MaxCols(), MaxRows(), col, lastCol, row, lastRow)) return;
     // One change signal for the block; the view repaints once, later. Switching
     // the view's painting off and on per call cost more than the colours.
+    const bool wholeRows = col == 1 && lastCol == MaxCols();
     for (int r = row; r <= lastRow; ++r) {
+        if (wholeRows) {
+            model_->setRowBack(r - 1, colour);
+            continue;
+        }
         for (int c = col; c <= lastCol; ++c) model_->styleRef(r - 1, c - 1).back = colour;
     }
     model_->styleChanged(row - 1, col - 1, lastRow - 1, lastCol - 1);
