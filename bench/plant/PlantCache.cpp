@@ -29,7 +29,8 @@ QString sourceTag() {
 }
 
 QString stem(const ScaledPlantSize& size) {
-    return QStringLiteral("plant-%1-%2").arg(size.orders).arg(size.ledgerRows);
+    const QString base = QStringLiteral("plant-%1-%2").arg(size.orders).arg(size.ledgerRows);
+    return size.openOrders > 0 ? base + QStringLiteral("-open%1").arg(size.openOrders) : base;
 }
 
 }  // namespace
@@ -62,7 +63,23 @@ QString PlantCache::plant(const ScaledPlantSize& size, QString* error) {
     if (QFile::exists(path)) return path;
     for (const QString& old : dir.entryList({stem(size) + QStringLiteral("-*.db")}, QDir::Files))
         dir.remove(old);
-    return createScaledPlant(path, size, error) ? path : QString();
+    if (size.openOrders <= 0) return createScaledPlant(path, size, error) ? path : QString();
+    // The same plant with orders left open: a copy of the cached one, not a new build.
+    const QString from = plant(size.leftOpen(0), error);
+    if (from.isEmpty()) return {};
+    const QString part = path + QStringLiteral(".open.part");
+    QFile::remove(part);
+    if (!QFile::copy(from, part) ||
+        !QFile::setPermissions(part, QFile::ReadOwner | QFile::WriteOwner)) {
+        if (error) *error = QStringLiteral("cannot copy %1 to %2").arg(from, part);
+        return {};
+    }
+    if (leaveOrdersOpen(part, size.openOrders, error) < 0 || !QFile::rename(part, path)) {
+        QFile::remove(part);
+        if (error && error->isEmpty()) *error = QStringLiteral("cannot create %1").arg(path);
+        return {};
+    }
+    return path;
 }
 
 bool PlantCache::copyTo(const ScaledPlantSize& size, const QString& path, QString* error) {

@@ -73,7 +73,29 @@ void addHistory(const QString& path, const ScaledPlantSize& size) {
 }  // namespace
 
 QString ScaledPlantSize::name() const {
-    return QStringLiteral("%1 orders, %2 ledger rows").arg(orders).arg(ledgerRows);
+    const QString base = QStringLiteral("%1 orders, %2 ledger rows").arg(orders).arg(ledgerRows);
+    return openOrders > 0 ? base + QStringLiteral(", %1 open").arg(openOrders) : base;
+}
+
+int leaveOrdersOpen(const QString& path, int open, QString* error) {
+    try {
+        engine::Database db;
+        db.open(path);
+        // Row rn is taken when floor(rn * open / n) steps up: exactly min(open, n)
+        // rows, evenly over the finished orders in date order.
+        db.executeNative(
+            QStringLiteral("UPDATE B_JAKUPJISI_MASTER SET end_yn = '2' WHERE seq IN ("
+                           "SELECT seq FROM (SELECT seq, ROW_NUMBER() OVER (ORDER BY jisi_date, "
+                           "seq) AS rn, COUNT(*) OVER () AS n FROM B_JAKUPJISI_MASTER "
+                           "WHERE end_yn = '3') WHERE (rn * %1) / n <> ((rn - 1) * %1) / n)")
+                .arg(std::max(0, open)));
+        const int changed = static_cast<int>(count(db, "SELECT changes()"));
+        db.close();
+        return changed;
+    } catch (const engine::EngineError& e) {
+        if (error) *error = QStringLiteral("cannot leave orders open: %1").arg(e.message());
+        return -1;
+    }
 }
 
 bool createScaledPlant(const QString& path, const ScaledPlantSize& size, QString* error) {
@@ -86,6 +108,9 @@ bool createScaledPlant(const QString& path, const ScaledPlantSize& size, QString
     if (!mes::gfCREATE_DEMO(part, error)) return false;
     try {
         addHistory(part, size);
+        QString reason;
+        if (size.openOrders > 0 && leaveOrdersOpen(part, size.openOrders, &reason) < 0)
+            throw engine::EngineError(SQLITE_ERROR, reason);
     } catch (const engine::EngineError& e) {
         removeDatabaseFiles(part);
         if (error) *error = QStringLiteral("cannot build the scaled plant: %1").arg(e.message());

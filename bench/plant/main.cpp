@@ -1,5 +1,6 @@
-// mes-scaled-plant PATH [--orders N] [--ledger M]: builds a scaled plant for
-// benchmarks and prints how long it took and what it holds.
+// mes-scaled-plant PATH [--orders N] [--ledger M] [--open K]: builds a scaled plant
+// for benchmarks, K of its history's orders left open, and prints how long it took
+// and what it holds.
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -45,17 +46,24 @@ int main(int argc, char* argv[]) {
         QStringLiteral("ledger"),
         QStringLiteral("Stock-ledger rows in all (default %1)").arg(defaults.ledgerRows),
         QStringLiteral("M"), QString::number(defaults.ledgerRows));
-    parser.addOptions({orders, ledger});
+    const QCommandLineOption open(
+        QStringLiteral("open"),
+        QStringLiteral("History orders left open, spread over their dates (default 0)"),
+        QStringLiteral("K"), QStringLiteral("0"));
+    parser.addOptions({orders, ledger, open});
     parser.process(app);
     if (parser.positionalArguments().size() != 1) parser.showHelp(2);
 
     const QString path = QFileInfo(parser.positionalArguments().first()).absoluteFilePath();
     bool ordersOk = false;
     bool ledgerOk = false;
+    bool openOk = false;
     const mesbench::ScaledPlantSize size{parser.value(orders).toInt(&ordersOk),
-                                         parser.value(ledger).toInt(&ledgerOk)};
-    if (!ordersOk || !ledgerOk || size.orders < 0 || size.ledgerRows < 0) {
-        std::fprintf(stderr, "--orders and --ledger take whole numbers\n");
+                                         parser.value(ledger).toInt(&ledgerOk),
+                                         parser.value(open).toInt(&openOk)};
+    if (!ordersOk || !ledgerOk || !openOk || size.orders < 0 || size.ledgerRows < 0 ||
+        size.openOrders < 0) {
+        std::fprintf(stderr, "--orders, --ledger and --open take whole numbers\n");
         return 2;
     }
     QElapsedTimer timer;

@@ -144,9 +144,12 @@ void BM_OpenRun(benchmark::State& state) {
         gsUNLOAD<frm_S_dayReport>();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         frm_S_dayReport& fresh = handedOver(r);
+        fresh.resize(1024, 768);
+        gsSHOW_SCREEN(fresh);
+        mesbench::ActionMeter::settle(fresh);
         state.ResumeTiming();
         meter.resume();
-        fresh.lsQuery();
+        meter.action(fresh, [&fresh](auto&) { fresh.lsQuery(); });
     }
     state.counters["grid_rows"] = gfFORM<frm_S_dayReport>().spread->MaxRows();
     finish(state, meter, p);

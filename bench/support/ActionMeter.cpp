@@ -2,6 +2,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QCoreApplication>
+#include <QWidget>
+
 #include "engine/Database.h"
 #include "foundation/Session.h"
 
@@ -26,6 +29,23 @@ ActionMeter::~ActionMeter() {
     database_.setProfileHook({});
 }
 
+void ActionMeter::pause() {
+    paused_ = true;
+    if (clock_.isValid()) total_.screenNs += clock_.nsecsElapsed();
+}
+
+void ActionMeter::resume() {
+    paused_ = false;
+    if (clock_.isValid()) clock_.start();
+}
+
+void ActionMeter::settle(QWidget& screen) {
+    // Posted layout requests first (they are what a change of content asks for),
+    // then a paint of the whole screen as an expose would do it.
+    QCoreApplication::sendPostedEvents();
+    (void)screen.grab();
+}
+
 void ActionMeter::report(benchmark::State& state) const {
     using benchmark::Counter;
     state.counters["statements"] =
@@ -34,6 +54,8 @@ void ActionMeter::report(benchmark::State& state) const {
     state.counters["sqlite_ms"] = Counter(total_.sqliteNs / 1e6, Counter::kAvgIterations);
     state.counters["sqlite_stmts"] =
         Counter(static_cast<double>(total_.sqliteStatements), Counter::kAvgIterations);
+    if (total_.screenNs > 0)
+        state.counters["screen_ms"] = Counter(total_.screenNs / 1e6, Counter::kAvgIterations);
 }
 
 }  // namespace mesbench

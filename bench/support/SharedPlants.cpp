@@ -6,16 +6,28 @@ namespace mesbench {
 
 namespace {
 
-std::unique_ptr<BenchSession> plants[2];
+constexpr int kSizes = 5;
+std::unique_ptr<BenchSession> plants[kSizes];
 
 }  // namespace
 
 ScaledPlantSize standardSize(int size) {
-    return size == 0 ? ScaledPlantSize::small() : ScaledPlantSize::large();
+    switch (size) {
+        case 0:
+            return ScaledPlantSize::small();
+        case 2:
+            return ScaledPlantSize::demo();
+        case 3:
+            return ScaledPlantSize::small().leftOpen(1000);
+        case 4:
+            return ScaledPlantSize::large().leftOpen(10000);
+        default:
+            return ScaledPlantSize::large();
+    }
 }
 
 BenchSession& sharedPlant(int size) {
-    auto& plant = plants[size == 0 ? 0 : 1];
+    auto& plant = plants[size >= 0 && size < kSizes ? size : 1];
     if (!plant) plant = std::make_unique<BenchSession>(standardSize(size));
     plant->install();
     return *plant;

@@ -32,6 +32,9 @@ ButtonStrip::ButtonStrip(const QString& name, int count, int rows, int columns, 
     btnNextPage = pager(name + QStringLiteral("_next"), QStringLiteral("▶"));
     grid_ = new QGridLayout;
     grid_->setSpacing(6);
+    // Empty places keep their share, so the buttons of a short page keep their size.
+    for (int c = 0; c < columns_; ++c) grid_->setColumnStretch(c, 1);
+    for (int r = 0; r < rows_; ++r) grid_->setRowStretch(r, 1);
     row->addWidget(btnPrevPage);
     row->addLayout(grid_, 1);
     row->addWidget(btnNextPage);
@@ -41,70 +44,83 @@ ButtonStrip::ButtonStrip(const QString& name, int count, int rows, int columns, 
 }
 
 void ButtonStrip::ensureCount(int count) {
-    const QString name = objectName();
-    for (int i = this->count(); i < count; ++i) {
-        auto* b = new QPushButton(this);
-        b->setObjectName(name + QLatin1Char('_') + QString::number(i));
-        b->setMinimumHeight(Theme::kRowHeight);
-        b->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
-        b->setFocusPolicy(Qt::NoFocus);
-        b->setFont(Theme::font(Theme::kFontPixels, true));
-        b->hide();
-        connect(b, &QPushButton::clicked, this, [this, i] { emit clicked(i); });
-        buttons_.append(Entry{b, {}, {}, Theme::unselected(), false});
-        paint(i);
-    }
+    // Entries only: a widget is made when its page is shown or it is asked for.
+    for (int i = this->count(); i < count; ++i)
+        buttons_.append(Entry{nullptr, {}, {}, Theme::unselected()});
     relayout();
 }
 
+QPushButton* ButtonStrip::widget(int index) const {
+    Entry& e = buttons_[index];
+    if (e.button) return e.button;
+    auto* self = const_cast<ButtonStrip*>(this);
+    auto* b = new QPushButton(self);
+    b->setObjectName(objectName() + QLatin1Char('_') + QString::number(index));
+    b->setMinimumHeight(Theme::kRowHeight);
+    b->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setFont(Theme::font(Theme::kFontPixels, true));
+    b->setText(QString(e.caption).replace(QLatin1Char('&'), QLatin1String("&&")));
+    b->hide();
+    connect(b, &QPushButton::clicked, self, [self, index] { emit self->clicked(index); });
+    e.button = b;
+    paint(index);
+    return b;
+}
+
 QPushButton* ButtonStrip::button(int index) const {
-    return index >= 0 && index < count() ? buttons_[index].button : nullptr;
+    return index >= 0 && index < count() ? widget(index) : nullptr;
 }
 
 void ButtonStrip::setButton(int index, const QString& caption, const QString& tag) {
-    if (!button(index)) return;
+    if (index < 0 || index >= count()) return;
     buttons_[index].caption = caption;
     buttons_[index].tag = tag;
+    if (!buttons_[index].shown) shownValid_ = false;
     buttons_[index].shown = true;
     relayout();
 }
 
 QString ButtonStrip::caption(int index) const {
-    return button(index) ? buttons_[index].caption : QString();
+    return index >= 0 && index < count() ? buttons_[index].caption : QString();
 }
 
 QString ButtonStrip::tag(int index) const {
-    return button(index) ? buttons_[index].tag : QString();
+    return index >= 0 && index < count() ? buttons_[index].tag : QString();
 }
 
 void ButtonStrip::setButtonVisible(int index, bool visible) {
-    if (!button(index) || buttons_[index].shown == visible) return;
+    if (index < 0 || index >= count() || buttons_[index].shown == visible) return;
     buttons_[index].shown = visible;
+    shownValid_ = false;
     relayout();
 }
 
 bool ButtonStrip::isButtonVisible(int index) const {
-    return button(index) && buttons_[index].shown;
+    return index >= 0 && index < count() && buttons_[index].shown;
 }
 
 void ButtonStrip::hideFrom(int index) {
-    for (int i = std::max(0, index); i < count(); ++i) buttons_[i].shown = false;
+    for (int i = std::max(0, index); i < count(); ++i) {
+        if (buttons_[i].shown) shownValid_ = false;
+        buttons_[i].shown = false;
+    }
     relayout();
 }
 
 QColor ButtonStrip::backColor(int index) const {
-    return button(index) ? buttons_[index].back : QColor();
+    return index >= 0 && index < count() ? buttons_[index].back : QColor();
 }
 
 void ButtonStrip::setBackColor(int index, const QColor& colour) {
-    if (!button(index)) return;
+    if (index < 0 || index >= count()) return;
     buttons_[index].back = colour;
     paint(index);
 }
 
 void ButtonStrip::select(int index) {
     clearSelection();
-    if (!button(index)) return;
+    if (index < 0 || index >= count()) return;
     setBackColor(index, Theme::selected());
     const int at = static_cast<int>(shownIndexes().indexOf(index));
     if (at >= 0) setPage(at / perPage());
@@ -121,12 +137,16 @@ int ButtonStrip::selected() const {
     return -1;
 }
 
-QList<int> ButtonStrip::shownIndexes() const {
-    QList<int> out;
-    for (int i = 0; i < count(); ++i) {
-        if (buttons_[i].shown) out.append(i);
+const QList<int>& ButtonStrip::shownIndexes() const {
+    // Kept between calls: a refresh sets hundreds of buttons that are already shown.
+    if (!shownValid_) {
+        shown_.clear();
+        for (int i = 0; i < count(); ++i) {
+            if (buttons_[i].shown) shown_.append(i);
+        }
+        shownValid_ = true;
     }
-    return out;
+    return shown_;
 }
 
 int ButtonStrip::pageCount() const {
@@ -140,36 +160,41 @@ void ButtonStrip::setPage(int page) {
 }
 
 void ButtonStrip::relayout() {
-    const QList<int> shown = shownIndexes();
+    const QList<int>& shown = shownIndexes();
     page_ = std::clamp(page_, 0, pageCount() - 1);
-    for (const Entry& e : buttons_) {
-        grid_->removeWidget(e.button);
-        e.button->hide();
-    }
+    QList<int> page;
     const int first = page_ * perPage();
-    for (int k = 0; k < perPage() && first + k < shown.size(); ++k) {
-        QPushButton* b = buttons_[shown[first + k]].button;
-        grid_->addWidget(b, k / columns_, k % columns_);
-        b->show();
+    for (int k = 0; k < perPage() && first + k < shown.size(); ++k) page.append(shown[first + k]);
+    // Only the widgets of the page that was shown and of the one to show are touched.
+    if (page != onPage_) {
+        for (int i : std::as_const(onPage_)) {
+            grid_->removeWidget(buttons_[i].button);
+            buttons_[i].button->hide();
+        }
+        for (int k = 0; k < page.size(); ++k) {
+            QPushButton* b = widget(page[k]);
+            grid_->addWidget(b, k / columns_, k % columns_);
+            b->show();
+        }
+        onPage_ = page;
     }
-    // Empty places keep their share, so the buttons of a short page keep their size.
-    for (int c = 0; c < columns_; ++c) grid_->setColumnStretch(c, 1);
-    for (int r = 0; r < rows_; ++r) grid_->setRowStretch(r, 1);
     const bool paging = shown.size() > perPage();
     btnPrevPage->setVisible(paging);
     btnNextPage->setVisible(paging);
     btnPrevPage->setEnabled(page_ > 0);
     btnNextPage->setEnabled(page_ < pageCount() - 1);
     grid_->activate();
-    for (int i : shown) fitCaption(i);
+    for (int i : std::as_const(onPage_)) fitCaption(i);
 }
 
-void ButtonStrip::paint(int index) {
-    const QColor c = buttons_[index].back;
+void ButtonStrip::paint(int index) const {
+    Entry& e = buttons_[index];
+    if (!e.button || e.painted == e.back) return;
+    e.painted = e.back;
     // The widget's own sheet: the application's pressed look must stay.
-    buttons_[index].button->setStyleSheet(
+    e.button->setStyleSheet(
         QStringLiteral("QPushButton { background: %1; } QPushButton:pressed { background: %2; }")
-            .arg(c.name(), Theme::buttonPressed().name()));
+            .arg(e.back.name(), Theme::buttonPressed().name()));
 }
 
 namespace {
@@ -200,9 +225,13 @@ bool fits(const QFont& f, const QString& text, const QSize& room) {
 
 void ButtonStrip::fitCaption(int index) {
     // The largest type that shows the whole caption, on one line or else on two.
-    QPushButton* b = buttons_[index].button;
-    const QString caption = buttons_[index].caption;
+    Entry& e = buttons_[index];
+    QPushButton* b = e.button;
+    const QString caption = e.caption;
     const QSize room = b->size() - QSize(16, 8);
+    if (e.fittedCaption == caption && e.fittedRoom == room) return;
+    e.fittedCaption = caption;
+    e.fittedRoom = room;
     QFont f = Theme::font(Theme::kFontPixels, true);
     QString shown = caption;
     if (room.width() > 0 && room.height() > 0 && !fits(f, caption, room)) {
@@ -224,7 +253,7 @@ void ButtonStrip::fitCaption(int index) {
 void ButtonStrip::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     grid_->activate();
-    for (int i : shownIndexes()) fitCaption(i);
+    for (int i : std::as_const(onPage_)) fitCaption(i);
 }
 
 }  // namespace mes

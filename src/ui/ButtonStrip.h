@@ -14,6 +14,8 @@ namespace mes {
 // caption, a tag and a back colour that the screen sets and reads back. Hidden
 // buttons take no place; when more are shown than fit, the paging buttons page
 // through them, so nothing is cut. A long caption gets a smaller type instead.
+// Only the page shown has widgets laid out and fitted: a strip of hundreds of
+// dates costs what its page costs; a button's widget is made when first needed.
 //
 //   strip->setButton(0, "대한정밀", "C001");   // caption, tag, shown
 //   strip->hideFrom(1);                         // the rest of the array
@@ -62,19 +64,27 @@ class ButtonStrip : public QWidget {
 
   private:
     struct Entry {
-        QPushButton* button;
+        QPushButton* button = nullptr;
         QString caption;
         QString tag;
         QColor back;
         bool shown = false;
+        // What the widget was last fitted for; a caption is fitted once per room.
+        QString fittedCaption;
+        QSize fittedRoom;
+        QColor painted;
     };
     int perPage() const { return rows_ * columns_; }
-    QList<int> shownIndexes() const;
+    const QList<int>& shownIndexes() const;
+    QPushButton* widget(int index) const;
     void relayout();
-    void paint(int index);
+    void paint(int index) const;
     void fitCaption(int index);
 
-    QList<Entry> buttons_;
+    mutable QList<Entry> buttons_;
+    QList<int> onPage_;
+    mutable QList<int> shown_;
+    mutable bool shownValid_ = true;
     QGridLayout* grid_ = nullptr;
     int rows_;
     int columns_;

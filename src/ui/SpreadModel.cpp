@@ -83,9 +83,19 @@ QString SpreadModel::display(int r, int c) const {
     }
 }
 
+namespace {
+// The key of a row's own style among its cells' (no column has it).
+constexpr int kWholeRow = -1;
+}  // namespace
+
 QColor SpreadModel::background(int r, int c) const {
-    const SpreadCellStyle s = style(r, c);
-    if (s.back.isValid()) return s.back;
+    if (r >= 0 && r < styles_.size() && !styles_[r].isEmpty()) {
+        const QHash<int, SpreadCellStyle>& row = styles_[r];
+        for (int key : {c, kWholeRow}) {
+            const auto s = row.constFind(key);
+            if (s != row.cend() && s->back.isValid()) return s->back;
+        }
+    }
     const SpreadColumn& col = columns_[c];
     if (col.back.isValid()) return col.back;
     if (col.popup || col.type == SpreadCellType::PickList) return kPickList;
@@ -261,10 +271,29 @@ void SpreadModel::setRaw(int r, int c, const QString& text) {
     emit dataChanged(i, i);
 }
 
+void SpreadModel::setColumnRaw(int c, const QString& text) {
+    if (c < 0 || c >= columns_.size() || rows_.isEmpty()) return;
+    bool changed = false;
+    for (QStringList& row : rows_) {
+        if (row[c] == text) continue;
+        row[c] = text;
+        changed = true;
+    }
+    if (changed) emit dataChanged(index(0, c), index(rowCount() - 1, c));
+}
+
 void SpreadModel::setMark(int r, const QString& mark) {
     if (r < 0 || r >= marks_.size() || marks_[r] == mark) return;
     marks_[r] = mark;
     emit headerDataChanged(Qt::Vertical, r, r);
+}
+
+void SpreadModel::setRowBack(int r, const QColor& colour) {
+    if (r < 0 || r >= styles_.size()) return;
+    QHash<int, SpreadCellStyle>& row = styles_[r];
+    // The row's colour replaces the cells' own, as a colour set cell by cell would.
+    for (SpreadCellStyle& cell : row) cell.back = QColor();
+    row[kWholeRow].back = colour;
 }
 
 void SpreadModel::styleChanged(int r1, int c1, int r2, int c2) {

@@ -48,6 +48,8 @@ class SpreadModel : public QAbstractTableModel {
 
     QString raw(int r, int c) const;
     void setRaw(int r, int c, const QString& text);
+    // The same text in every row of column c, one change signal for all.
+    void setColumnRaw(int c, const QString& text);
     QString display(int r, int c) const;
     QString mark(int r) const { return marks_.value(r); }
     void setMark(int r, const QString& mark);
@@ -55,6 +57,8 @@ class SpreadModel : public QAbstractTableModel {
     SpreadCellStyle style(int r, int c) const { return styles_.value(r).value(c); }
     SpreadCellStyle& styleRef(int r, int c) { return styles_[r][c]; }
     void styleChanged(int r1, int c1, int r2, int c2);
+    // The back colour of every cell of row r, kept once for the row.
+    void setRowBack(int r, const QColor& colour);
     QColor background(int r, int c) const;
     QColor foreground(int r, int c) const;
     bool locked(int r, int c) const;

@@ -323,7 +323,7 @@ void clsSpread::SetCellText(const QString& colId, int row, const QString& text) 
             model_->columnRef(col - 1).caption = v;
             model_->columnChanged(col - 1);
         }
-        for (int r = 0; r < MaxRows(); ++r) model_->setRaw(r, col - 1, v);
+        model_->setColumnRaw(col - 1, v);
         return;
     }
     if (validCell(col, row)) model_->setRaw(row - 1, col - 1, v);

@@ -45,13 +45,17 @@ void clsSpread::SetForeColor2(int col, int lastCol, int row, int lastRow, const 
 
 void clsSpread::SetColor(int col, int lastCol, int row, int lastRow, const QColor& colour) {
     if (!block(MaxCols(), MaxRows(), col, lastCol, row, lastRow)) return;
-    const bool paint = grid_ && grid_->updatesEnabled();
-    if (grid_) grid_->setUpdatesEnabled(false);
+    // One change signal for the block; the view repaints once, later. Switching
+    // the view's painting off and on per call cost more than the colours.
+    const bool wholeRows = col == 1 && lastCol == MaxCols();
     for (int r = row; r <= lastRow; ++r) {
+        if (wholeRows) {
+            model_->setRowBack(r - 1, colour);
+            continue;
+        }
         for (int c = col; c <= lastCol; ++c) model_->styleRef(r - 1, c - 1).back = colour;
     }
     model_->styleChanged(row - 1, col - 1, lastRow - 1, lastCol - 1);
-    if (grid_) grid_->setUpdatesEnabled(paint);
 }
 
 QColor clsSpread::GetColor(int col, int row) const {

@@ -269,7 +269,7 @@ void frm_S_jakupjisi_list::btnFind_Click() {
     lsCustomerButtons();
     btnEquipment->clearSelection();
     btnEquipment2->clearSelection();
-    btnEquipment2->hideFrom(0);
+    btnEquipment2->setPage(0);
     lsDateButtons(QString());
     lblWC_name->setText(btnFind->text());
 }

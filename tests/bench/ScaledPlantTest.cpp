@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QSet>
 
 #include "PlantDb.h"
 #include "PlantStatements.h"
@@ -189,6 +190,37 @@ TEST_F(ScaledPlant, TheWorkOrderListShowsTheDemosRows) {
         EXPECT_FALSE(expected.isEmpty()) << filter.toStdString();
         EXPECT_EQ(plant.execute(sql).first().result.rows, expected) << filter.toStdString();
     }
+}
+
+// Orders left open are finished history orders, spread evenly over their dates:
+// each third of them in date order gets a third of the open ones.
+TEST_F(ScaledPlant, OrdersLeftOpenAreHistoryOrdersSpreadOverTheirDates) {
+    const QString path = folder_->file(QStringLiteral("open.db"));
+    ASSERT_TRUE(QFile::copy(folder_->file(QStringLiteral("small.db")), path));
+    const QString finished = QStringLiteral(
+        "SELECT seq FROM B_JAKUPJISI_MASTER WHERE end_yn = '3' ORDER BY jisi_date, seq");
+    QStringList before;
+    for (const auto& row : plant_->rows(finished)) before << row.first().toString();
+    ASSERT_GT(before.size(), 900);
+    QString error;
+    ASSERT_EQ(mesbench::leaveOrdersOpen(path, 300, &error), 300) << error.toStdString();
+    PlantDb open(path);
+    QSet<QString> opened;
+    for (const auto& row : open.rows(QStringLiteral("SELECT seq FROM B_JAKUPJISI_MASTER "
+                                                    "WHERE end_yn = '2'")))
+        opened << row.first().toString();
+    const qsizetype third = before.size() / 3;
+    for (int part = 0; part < 3; ++part) {
+        int n = 0;
+        for (const QString& seq : before.mid(part * third, third)) n += opened.contains(seq);
+        EXPECT_NEAR(n, 100, 2) << "third " << part;
+    }
+    EXPECT_EQ(open.value(QStringLiteral("SELECT COUNT(*) FROM B_JAKUPJISI_MASTER WHERE end_yn "
+                                        "= '3'"))
+                  .toLongLong(),
+              before.size() - 300);
+    EXPECT_EQ(mesbench::leaveOrdersOpen(path, 1000000, &error), before.size() - 300)
+        << "all that are left when fewer";
 }
 
 TEST_F(ScaledPlant, AnExistingFileIsLeftAlone) {

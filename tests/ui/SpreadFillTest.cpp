@@ -135,4 +135,42 @@ TEST_F(SpreadFill, RecordColumnsBeyondTheGridAreDroppedMissingOnesStayEmpty) {
     EXPECT_EQ(spread.ValueWithColID("수량", 2), "0");
 }
 
+// A shift's list: 10,000 rows with long Korean names, quotes and round
+// quantities in the millions, every third row coloured as a finished order, the buttons'
+// captions set for all rows; the view shows each cell as loaded.
+TEST_F(SpreadFill, TenThousandRowsShowEveryCellAsLoaded) {
+    const int n = 10000;
+    RecordData data;
+    data.columns = {"code", "name", "qty", "shift", "issued"};
+    for (int r = 0; r < n; ++r) {
+        data.rows.append(QVariantList{QString("W%1").arg(r, 5, 10, QChar('0')),
+                                      QString("(주)대한정밀 '브래킷' 제%1호").arg(r), r * 100.0,
+                                      r % 2 ? "야간" : "주간", r % 4 == 0});
+    }
+    view.resize(900, 500);
+    view.show();
+    ASSERT_EQ(spread.LoadRecords(data), n);
+    spread.SetCellText("저장", -1, "저장");
+    const QColor done(255, 128, 128);
+    for (int r = 3; r <= n; r += 3) spread.SetColor(1, spread.MaxCols(), r, r, done);
+    QAbstractItemModel* m = view.model();
+    ASSERT_EQ(m->rowCount(), n);
+    for (int r = 0; r < n; ++r) {
+        const QVariantList& in = data.rows[r];
+        auto cell = [&](int c, int role = Qt::DisplayRole) { return m->index(r, c).data(role); };
+        ASSERT_EQ(cell(0).toString(), in[0].toString()) << r;
+        ASSERT_EQ(cell(1).toString(), in[1].toString()) << r;
+        ASSERT_DOUBLE_EQ(cell(2).toString().remove(',').toDouble(), in[2].toDouble()) << r;
+        ASSERT_EQ(cell(3).toString(), in[3].toString()) << r;
+        ASSERT_EQ(cell(4, Qt::CheckStateRole).toInt() == Qt::Checked, in[4].toBool()) << r;
+        ASSERT_EQ(spread.GetText(6, r + 1), "저장") << r;
+        const QColor back = cell(1, Qt::BackgroundRole).value<QColor>();
+        ASSERT_EQ(back == done, (r + 1) % 3 == 0) << r;
+    }
+    // The last row reached by scrolling is the one drawn there.
+    const QModelIndex last = m->index(n - 1, 1);
+    view.scrollTo(last);
+    EXPECT_EQ(view.indexAt(view.visualRect(last).center()), last);
+}
+
 }  // namespace
