@@ -33,12 +33,14 @@ void frm_S_dayReport::lsQuery() {
     }
     shownRun_ = found ? lblOp_seq_sub->text() : QString();
     setCaptionsByUnit();
-    if (found && !held.runKey.isEmpty() && held.runKey == shownRun_) {
+    const bool same = found && !held.runKey.isEmpty() && held.runKey == shownRun_;
+    if (same) {
         lsRestoreEntries(held);
     } else {
         lsBottomQuery();
         lsTuip_Sum();
     }
+    lsCounterFollow(!same);
     lblWC_name->setText(lblCustomer_Name->text() + QStringLiteral(" (") +
                         lbl_jakupjisi_num->text() + u')');
     loadStopState();
@@ -56,6 +58,9 @@ RunEntries frm_S_dayReport::lsHeldEntries() const {
     held.badLoaded = lblBad_Cnt2->count();
     held.goodFixed = !Timer2->isActive();
     held.lotIdx = lvLotIdx;
+    held.counterStart = tally_.startValue();
+    held.counterLast = tally_.lastValue();
+    held.counterStrokes = tally_.strokes();
     const SpreadModel& grid = *spread->model();
     for (int r = 0; r < grid.rowCount(); ++r) {
         QStringList cells;
@@ -74,6 +79,10 @@ void frm_S_dayReport::lsRestoreEntries(const RunEntries& held) {
     lblBad_Cnt2->setCount(held.badLoaded);
     if (held.goodFixed) Timer2->stop();
     lvLotIdx = held.lotIdx;
+    if (held.counterLast >= 0)
+        tally_.resume(held.counterStart, held.counterLast, held.counterStrokes);
+    else
+        tally_.clear();
     spread->model()->replaceRows(held.lotCells);
     for (int r = 1; r <= held.lotMarks.size(); ++r) spread->SetRowMark(r, held.lotMarks[r - 1]);
 }
