@@ -160,6 +160,7 @@ class frm_S_dayReport : public QWidget {
     void lsOpenTest();
 
     void lsCounterSetup();
+    void lsCounterApply();  // the counts from the strokes counted so far
     void lsCounterFollow(bool newRun);
 
     QString shownRun_;

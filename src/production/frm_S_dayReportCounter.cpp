@@ -55,6 +55,12 @@ void frm_S_dayReport::lsCounterRead(quint32 raw) {
         rateStrokes_ = strokes;
         rateSince_ = now;
     }
+    lsCounterApply();
+}
+
+void frm_S_dayReport::lsCounterApply() {
+    if (!tally_.started()) return;
+    const qint64 strokes = tally_.strokes();
     // The pieces pressed on this terminal come on top of the counts the run was
     // loaded with; the bad count entered by cause is taken from them.
     const std::optional<qint32> okLoaded = gfCOUNT32(lblOk_Cnt2->count());

@@ -69,12 +69,12 @@ class MachineCount : public EndRunFixture {
 TEST_F(MachineCount, StrokesTimesCavitiesLessDefectsAreBookedAtTheEnd) {
     const int port = 20000 + getpid() % 20000 + 10;
     ModbusPress press(port);
-    quint32 raw = 4294966000u;  // wraps during the run
+    quint32 raw = 4294966500u;  // wraps during the run
     press.set(10, raw, true);
     configure(port, 4);
     frm_S_dayReport& s = open();
     ASSERT_NE(s.counter(), nullptr);
-    ASSERT_TRUE(waitUntil([&] { return s.lsHeldEntries().counterStart == raw; }));
+    ASSERT_TRUE(waitUntil([&] { return s.lsHeldEntries().counterStart == qint64(raw); }));
 
     raw += 1050;
     press.set(10, raw, true);
@@ -89,6 +89,8 @@ TEST_F(MachineCount, StrokesTimesCavitiesLessDefectsAreBookedAtTheEnd) {
     defects(s, {{"B01", "40"}, {"B03", "25"}});
     ASSERT_EQ(value("SELECT total(bad_qty) FROM P_BADQTY WHERE op_seq_sub = '" + kRun + "'"), 65);
     ASSERT_EQ(n(s.lblBad_Cnt), 65);
+    EXPECT_EQ(n(s.lblJakup_Cnt), 4200) << "defects come off the good, not on top of the strokes";
+    EXPECT_EQ(n(s.lblOk_Cnt), 4200 - 65);
 
     // The link dies; the press makes 200 strokes meanwhile, counted once it is back.
     press.silence(true);
@@ -135,7 +137,7 @@ TEST_F(MachineCount, LowWordFirstAndAShowAgainCountOnFromTheKeptReading) {
     configure(port, 2);
     gvConfig().CounterHighWordFirst = false;
     frm_S_dayReport& s = open();
-    ASSERT_TRUE(waitUntil([&] { return s.lsHeldEntries().counterStart == raw; }));
+    ASSERT_TRUE(waitUntil([&] { return s.lsHeldEntries().counterStart == qint64(raw); }));
     press.set(10, raw += 3000, false);
     ASSERT_TRUE(waitUntil([&] { return n(s.lblJakup_Cnt) == 6000; }));
     s.lsQuery();  // the same run shown again keeps its start
