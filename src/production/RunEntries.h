@@ -22,6 +22,7 @@ struct RunEntries {
     qint64 counterStart = -1;
     qint64 counterLast = -1;
     qint64 counterStrokes = 0;
+    bool typedCounts = false;  // switched from the machine's counter to the keypad
 };
 
 }  // namespace mes

@@ -175,9 +175,12 @@ void frm_S_dayReport::buildButtons() {
     lblCounter = new QLabel(this);
     lblCounter->setObjectName(QStringLiteral("lblCounter"));
     lblCounter->hide();
+    btnTypedCounts = gfBUTTON(this, QStringLiteral("btnTypedCounts"), QStringLiteral("수기입력"));
+    btnTypedCounts->hide();
     row->addWidget(btnBigadong_s);
     row->addWidget(shape);
     row->addWidget(lblCounter);
+    row->addWidget(btnTypedCounts);
     for (QPushButton* b : {btnBigadong_e, btnBigadong, btnTest, cmdUnit_Change, CmdChange, btnEnd})
         row->addWidget(b);
     static_cast<QVBoxLayout*>(layout())->addLayout(row);

@@ -93,8 +93,11 @@ class frm_S_dayReport : public QWidget {
     QPushButton* btnJajuTest = nullptr;  // the self-inspection of the run shown
     QPushButton* cmdUnit_Change = nullptr;
     QPushButton* CmdChange = nullptr;
-    QList<QFrame*> Shape;          // Shape[0]: the machine's stop/run status
-    QLabel* lblCounter = nullptr;  // the stroke counter's link and rate; hidden without one
+    QList<QFrame*> Shape;  // Shape[0]: the machine's stop/run status
+    QLabel* lblCounter = nullptr;
+    QPushButton* btnTypedCounts =
+        nullptr;  // the run's counts to the keypad; only with a counter  // the stroke counter's
+                  // link and rate; hidden without one
     NavigationBar* navigation = nullptr;
 
     // Loads the run named by the inputs and refreshes everything shown.
@@ -131,6 +134,8 @@ class frm_S_dayReport : public QWidget {
     bool lsCountsFromMachine() const;
     void lsCounterRead(quint32 raw);
     void lsCounterLink(bool online);
+    // Behind the access code: this run's counts are typed from now on (logged).
+    void btnTypedCounts_Click();
     // A touch on a material-grid cell: the manual quantity or the lot picker.
     void ss_Click(int col, int row);
 
@@ -167,6 +172,7 @@ class frm_S_dayReport : public QWidget {
     StrokeCounter* counter_ = nullptr;
     StrokeTally tally_;
     bool counterOnline_ = false;
+    bool typedCounts_ = false;
     qint64 rateStrokes_ = -1;  // the strokes and time the rate is measured from
     qint64 rateSince_ = 0;     // the run loaded by the last lsQuery; empty: none
 };

@@ -1,11 +1,18 @@
 // The production screen: the counts from the machine's stroke counter.
 #include <QDateTime>
 #include <QLabel>
+#include <QPushButton>
 
 #include "foundation/Configuration.h"
+#include "foundation/ErrorLog.h"
+#include "foundation/TerminalClock.h"
 #include "production/RunFigures.h"
 #include "production/StrokeCounter.h"
 #include "production/frm_S_dayReport.h"
+#include "ui/Forms.h"
+#include "ui/frm_MSG_001.h"
+#include "ui/frm_Pass_Key.h"
+#include "workorders/frm_S_jakupjisi_list.h"
 
 namespace mes {
 
@@ -24,18 +31,23 @@ void frm_S_dayReport::lsCounterSetup() {
             Qt::QueuedConnection);
     connect(counter_, &StrokeCounter::linkChanged, this, &frm_S_dayReport::lsCounterLink,
             Qt::QueuedConnection);
+    connect(btnTypedCounts, &QPushButton::clicked, this, &frm_S_dayReport::btnTypedCounts_Click);
     lblCounter->show();
+    btnTypedCounts->show();
 }
 
 bool frm_S_dayReport::lsCountsFromMachine() const {
-    return counter_ != nullptr && !shownRun_.isEmpty();
+    return counter_ != nullptr && !shownRun_.isEmpty() && !typedCounts_;
 }
 
 void frm_S_dayReport::lsCounterFollow(bool newRun) {
     if (counter_ == nullptr) return;
-    if (newRun) tally_.clear();
+    if (newRun) {
+        tally_.clear();
+        typedCounts_ = false;
+    }
     rateStrokes_ = -1;
-    if (shownRun_.isEmpty()) {
+    if (!lsCountsFromMachine()) {
         counter_->stop();
         return;
     }
@@ -73,6 +85,26 @@ void frm_S_dayReport::lsCounterApply() {
         lblJakup_Cnt->count().toLongLong() == good + *bad)
         return;
     lsApplyGood(good);
+}
+
+void frm_S_dayReport::btnTypedCounts_Click() {
+    if (!lsCountsFromMachine()) return;
+    if (gfFORM<frm_Pass_Key>().Show() != frm_S_jakupjisi_list::kAccessCode) {
+        gsMSG(QStringLiteral("잘못된 비밀번호 입니다."));
+        return;
+    }
+    typedCounts_ = true;
+    counter_->stop();
+    lblCounter->setText(QStringLiteral("수기입력"));
+    const QDateTime now = TerminalClock::now();
+    ErrorLog::append(ErrorLog::formatRecord(DbError{},
+                                            QStringLiteral("수기입력 전환: %1, 타발 %2, 양품 %3")
+                                                .arg(shownRun_)
+                                                .arg(tally_.strokes())
+                                                .arg(lblOk_Cnt->count()),
+                                            objectName(), now),
+                     now);
+    gsMSG(QStringLiteral("이 작업의 수량을 수기로 입력합니다."));
 }
 
 void frm_S_dayReport::lsCounterLink(bool online) {

@@ -61,6 +61,7 @@ RunEntries frm_S_dayReport::lsHeldEntries() const {
     held.counterStart = tally_.startValue();
     held.counterLast = tally_.lastValue();
     held.counterStrokes = tally_.strokes();
+    held.typedCounts = typedCounts_;
     const SpreadModel& grid = *spread->model();
     for (int r = 0; r < grid.rowCount(); ++r) {
         QStringList cells;
@@ -83,6 +84,7 @@ void frm_S_dayReport::lsRestoreEntries(const RunEntries& held) {
         tally_.resume(held.counterStart, held.counterLast, held.counterStrokes);
     else
         tally_.clear();
+    typedCounts_ = held.typedCounts;
     spread->model()->replaceRows(held.lotCells);
     for (int r = 1; r <= held.lotMarks.size(); ++r) spread->SetRowMark(r, held.lotMarks[r - 1]);
 }

@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QThread>
@@ -12,10 +13,13 @@
 #include "EndRunFixture.h"
 #include "ModbusPress.h"
 #include "foundation/Configuration.h"
+#include "foundation/ErrorLog.h"
+#include "foundation/TerminalClock.h"
 #include "production/frm_S_badqty.h"
 #include "production/frm_S_dayReport.h"
 #include "ui/TouchLabel.h"
 #include "ui/clsSpread.h"
+#include "workorders/frm_S_jakupjisi_list.h"
 
 using namespace mes;
 using uitest::DialogHandle;
@@ -129,7 +133,7 @@ TEST_F(MachineCount, StrokesTimesCavitiesLessDefectsAreBookedAtTheEnd) {
     }
 }
 
-TEST_F(MachineCount, LowWordFirstAndAShowAgainCountOnFromTheKeptReading) {
+TEST_F(MachineCount, LowWordFirstAShowAgainAndTheSwitchToTypedCounts) {
     const int port = 20000 + getpid() % 20000 + 11;
     ModbusPress press(port);
     quint32 raw = 70000;  // more than one word
@@ -144,6 +148,26 @@ TEST_F(MachineCount, LowWordFirstAndAShowAgainCountOnFromTheKeptReading) {
     press.set(10, raw += 500, false);
     ASSERT_TRUE(waitUntil([&] { return n(s.lblJakup_Cnt) == 7000; }));
     EXPECT_EQ(s.lsHeldEntries().counterStart, 70000);
+
+    // The switch to typed counts: behind the access code, logged, then the keypad rules.
+    script.keypad("1111").notice("잘못된 비밀번호 입니다.");
+    s.btnTypedCounts->click();
+    script.keypad(frm_S_jakupjisi_list::kAccessCode).notice();
+    s.btnTypedCounts->click();
+    EXPECT_EQ(script.pending(), 0);
+    QFile log(ErrorLog::filePath(TerminalClock::now()));
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    const QByteArray logged = log.readAll();
+    EXPECT_TRUE(logged.contains(kRun.toLatin1() + ", ") && logged.contains(" 3500, "))
+        << logged.constData();
+    press.set(10, raw += 100, false);
+    waitUntil([] { return false; }, 200);
+    EXPECT_EQ(n(s.lblJakup_Cnt), 7000) << "the counter no longer counts this run";
+    script.keypad("12500");
+    s.lblOk_Cnt->clicked();
+    EXPECT_EQ(n(s.lblOk_Cnt), 12500);
+    EXPECT_EQ(n(s.lblJakup_Cnt), 12500);
+    EXPECT_TRUE(s.lsHeldEntries().typedCounts);
 }
 
 TEST_F(MachineCount, WithoutAHostTheCountsAreTypedAsBefore) {
