@@ -26,7 +26,8 @@ const QList<QPair<QString, QString>>& counterDefaults() {
         {QStringLiteral("Register"), QStringLiteral("0")},
         {QStringLiteral("WordOrder"), QStringLiteral("HIGH")},
         {QStringLiteral("PiecesPerStroke"), QStringLiteral("1")},
-        {QStringLiteral("PollMs"), QStringLiteral("500")}};
+        {QStringLiteral("PollMs"), QStringLiteral("500")},
+        {QStringLiteral("StillMinutes"), QStringLiteral("5")}};
     return keys;
 }
 
@@ -102,6 +103,8 @@ void gsINI_LOAD() {
     c.CounterPieces =
         positive(readKey(ini, kCounter, QStringLiteral("PiecesPerStroke"), QString()), 1);
     c.CounterPollMs = positive(readKey(ini, kCounter, QStringLiteral("PollMs"), QString()), 500);
+    c.CounterStillMinutes =
+        positive(readKey(ini, kCounter, QStringLiteral("StillMinutes"), QString()), 5);
 }
 
 }  // namespace mes

@@ -24,6 +24,7 @@ struct Configuration {
     bool CounterHighWordFirst = true;  // "HIGH" or "LOW": the word read first
     qint32 CounterPieces = 1;          // pieces per stroke (cavities)
     qint32 CounterPollMs = 500;
+    qint32 CounterStillMinutes = 5;  // standing still longer without a stop entered: warned
 };
 
 // The process-wide configuration.

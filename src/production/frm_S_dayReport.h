@@ -174,7 +174,10 @@ class frm_S_dayReport : public QWidget {
     bool counterOnline_ = false;
     bool typedCounts_ = false;
     qint64 rateStrokes_ = -1;  // the strokes and time the rate is measured from
-    qint64 rateSince_ = 0;     // the run loaded by the last lsQuery; empty: none
+    qint64 rateSince_ = 0;
+    QString rateText_;
+    qint64 movedStrokes_ = -1;  // the strokes at the last movement, and when it was seen
+    qint64 movedAt_ = 0;        // the run loaded by the last lsQuery; empty: none
 };
 
 }  // namespace mes

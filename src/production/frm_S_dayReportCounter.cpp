@@ -1,5 +1,4 @@
 // The production screen: the counts from the machine's stroke counter.
-#include <QDateTime>
 #include <QLabel>
 #include <QPushButton>
 
@@ -47,6 +46,8 @@ void frm_S_dayReport::lsCounterFollow(bool newRun) {
         typedCounts_ = false;
     }
     rateStrokes_ = -1;
+    movedStrokes_ = -1;
+    rateText_.clear();
     if (!lsCountsFromMachine()) {
         counter_->stop();
         return;
@@ -57,16 +58,29 @@ void frm_S_dayReport::lsCounterFollow(bool newRun) {
 void frm_S_dayReport::lsCounterRead(quint32 raw) {
     if (!lsCountsFromMachine()) return;
     const qint64 strokes = tally_.feed(raw);
-    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    const qint64 now = TerminalClock::now().toMSecsSinceEpoch();
     if (rateStrokes_ < 0) {
         rateStrokes_ = strokes;
         rateSince_ = now;
     } else if (now - rateSince_ >= kRateWindowMs) {
         const qint64 perMinute = (strokes - rateStrokes_) * 60000 / (now - rateSince_);
-        lblCounter->setText(QStringLiteral("%1 spm").arg(perMinute));
+        rateText_ = QStringLiteral("%1 spm").arg(perMinute);
         rateStrokes_ = strokes;
         rateSince_ = now;
     }
+    const bool moved = movedStrokes_ >= 0 && strokes != movedStrokes_;
+    if (movedStrokes_ < 0 || moved) {
+        movedStrokes_ = strokes;
+        movedAt_ = now;
+    }
+    // The stop buttons against what the machine does.
+    const bool stopOpen = !btnBigadong_s->isEnabled();
+    if (moved && stopOpen)
+        lblCounter->setText(QStringLiteral("정지 중 가동"));
+    else if (!stopOpen && now - movedAt_ > qint64(gvConfig().CounterStillMinutes) * 60000)
+        lblCounter->setText(QStringLiteral("정지 미입력"));
+    else if (!(stopOpen && lblCounter->text() == QLatin1String("정지 중 가동")))
+        lblCounter->setText(rateText_);
     lsCounterApply();
 }
 

@@ -90,7 +90,8 @@ TEST_F(ConfigTest, CounterSectionGetsDefaultsAndKeepsWhatTheAdministratorSet) {
     const QByteArray first = readFile(folder.file("conf.ini"));
     EXPECT_TRUE(
         first.contains("[COUNTER_SETTING]\r\nHost=\r\nPort=502\r\nUnitId=1\r\n"
-                       "Register=0\r\nWordOrder=HIGH\r\nPiecesPerStroke=1\r\nPollMs=500\r\n"))
+                       "Register=0\r\nWordOrder=HIGH\r\nPiecesPerStroke=1\r\nPollMs=500\r\n"
+                       "StillMinutes=5\r\n"))
         << first.constData();
     EXPECT_TRUE(gvConfig().CounterHost.isEmpty()) << "no counter unless one is configured";
     EXPECT_EQ(gvConfig().CounterPollMs, 500);

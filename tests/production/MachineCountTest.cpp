@@ -46,6 +46,7 @@ class MachineCount : public EndRunFixture {
     void TearDown() override {
         EndRunFixture::TearDown();
         gvConfig() = Configuration();
+        TerminalClock::clearFixed();
     }
     void configure(int port, int pieces) {
         Configuration& c = gvConfig();
@@ -168,6 +169,36 @@ TEST_F(MachineCount, LowWordFirstAShowAgainAndTheSwitchToTypedCounts) {
     EXPECT_EQ(n(s.lblOk_Cnt), 12500);
     EXPECT_EQ(n(s.lblJakup_Cnt), 12500);
     EXPECT_TRUE(s.lsHeldEntries().typedCounts);
+}
+
+TEST_F(MachineCount, TheStopButtonsAreWarnedByWhatThePressDoes) {
+    const int port = 20000 + getpid() % 20000 + 12;
+    ModbusPress press(port);
+    quint32 raw = 100000;
+    press.set(10, raw, true);
+    configure(port, 1);
+    const QDateTime start = TerminalClock::now();
+    TerminalClock::setFixed(start);
+    frm_S_dayReport& s = open();
+    const auto shows = [&](const QString& text) {
+        return waitUntil([&] { return s.lblCounter->text() == text; });
+    };
+    ASSERT_TRUE(waitUntil([&] { return s.lsHeldEntries().counterStart == qint64(raw); }));
+    press.set(10, raw += 10, true);
+    ASSERT_TRUE(waitUntil([&] { return n(s.lblJakup_Cnt) == 10; }));
+    EXPECT_EQ(s.lblCounter->text(), "");
+    TerminalClock::setFixed(start.addSecs(gvConfig().CounterStillMinutes * 60 + 1));
+    EXPECT_TRUE(shows("정지 미입력")) << "standing still, no stop entered";
+    s.btnBigadong_s->click();
+    press.set(10, raw += 5, true);
+    EXPECT_TRUE(shows("정지 중 가동")) << "pressing with a stop open";
+    s.btnBigadong_e->click();
+    press.set(10, raw += 5, true);
+    EXPECT_TRUE(waitUntil([&] { return n(s.lblJakup_Cnt) == 20; }));
+    const int still = gvConfig().CounterStillMinutes * 60 + 1;
+    EXPECT_TRUE(shows(QString("%1 spm").arg(10 * 60 / still)))
+        << s.lblCounter->text().toStdString();
+    TerminalClock::clearFixed();
 }
 
 TEST_F(MachineCount, WithoutAHostTheCountsAreTypedAsBefore) {
