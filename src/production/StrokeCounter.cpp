@@ -35,6 +35,7 @@ void StrokeCounter::stop() {
 
 void StrokeCounter::poll() {
     const QByteArray host = link_.host.toUtf8();
+    const QByteArray service = QByteArray::number(link_.port);
     const auto pause = std::chrono::milliseconds(qMax(link_.pollMs, 10));
     modbus_t* ctx = nullptr;
     bool connected = false;
@@ -46,7 +47,8 @@ void StrokeCounter::poll() {
     while (!stop_) {
         const auto due = std::chrono::steady_clock::now() + pause;
         if (ctx == nullptr) {
-            ctx = modbus_new_tcp(host.constData(), link_.port);
+            // The protocol-independent variant: a host name or an IPv6 address also does.
+            ctx = modbus_new_tcp_pi(host.constData(), service.constData());
             if (ctx != nullptr) {
                 modbus_set_slave(ctx, link_.unit);
                 // Short, so that a dead link neither delays the next try nor the stop.
