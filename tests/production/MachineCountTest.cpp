@@ -72,7 +72,7 @@ class MachineCount : public EndRunFixture {
 };
 
 TEST_F(MachineCount, StrokesTimesCavitiesLessDefectsAreBookedAtTheEnd) {
-    const int port = 20000 + getpid() % 20000 + 10;
+    const int port = 20000 + getpid() % 2000 * 10 + 5;
     ModbusPress press(port);
     quint32 raw = 4294966500u;  // wraps during the run
     press.set(10, raw, true);
@@ -135,7 +135,7 @@ TEST_F(MachineCount, StrokesTimesCavitiesLessDefectsAreBookedAtTheEnd) {
 }
 
 TEST_F(MachineCount, LowWordFirstAShowAgainAndTheSwitchToTypedCounts) {
-    const int port = 20000 + getpid() % 20000 + 11;
+    const int port = 20000 + getpid() % 2000 * 10 + 6;
     ModbusPress press(port);
     quint32 raw = 70000;  // more than one word
     press.set(10, raw, false);
@@ -172,7 +172,7 @@ TEST_F(MachineCount, LowWordFirstAShowAgainAndTheSwitchToTypedCounts) {
 }
 
 TEST_F(MachineCount, TheStopButtonsAreWarnedByWhatThePressDoes) {
-    const int port = 20000 + getpid() % 20000 + 12;
+    const int port = 20000 + getpid() % 2000 * 10 + 7;
     ModbusPress press(port);
     quint32 raw = 100000;
     press.set(10, raw, true);

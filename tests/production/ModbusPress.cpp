@@ -14,6 +14,8 @@ std::mutex mapLock;
 ModbusPress::ModbusPress(int port, int lifetimeMs)
     : port_(port), map_(modbus_mapping_new(0, 0, 100, 0)) {
     thread_ = std::thread([this, lifetimeMs] { serve(lifetimeMs); });
+    // Listening before the client's first try, so that its link starts up.
+    for (int i = 0; i < 200 && !listening_; ++i) usleep(10000);
 }
 
 ModbusPress::~ModbusPress() {
@@ -33,6 +35,7 @@ void ModbusPress::serve(int lifetimeMs) {
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(lifetimeMs);
     modbus_t* ctx = modbus_new_tcp("127.0.0.1", port_);
     int listener = modbus_tcp_listen(ctx, 1);
+    listening_ = listener >= 0;
     int client = -1;
     const auto waitFor = [](int fd) {
         fd_set set;

@@ -29,5 +29,6 @@ class ModbusPress {
     std::atomic<bool> stop_{false};
     std::atomic<bool> silent_{false};
     std::atomic<int> served_{0};
+    std::atomic<bool> listening_{false};
     std::thread thread_;
 };

@@ -15,7 +15,8 @@ using namespace mes;
 
 namespace {
 
-int freePort() { return 20000 + getpid() % 20000; }
+// Ten ports of its own per test process.
+int freePort() { return 20000 + getpid() % 2000 * 10; }
 
 // Runs the event loop until done() or the bound has passed.
 bool waitUntil(const std::function<bool()>& done, int ms = 5000) {
