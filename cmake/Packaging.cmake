@@ -73,12 +73,12 @@ work orders, counts, defects, stops, lot booking and box labels, straight on\n\
 the plant's SQL Server database through ODBC (FreeTDS), or on an embedded\n\
 demo plant. mes-terminal --check tells plant IT what works and what not.")
 # Debian 12's packages by name: Qt 6 with its serial-port, print-support and
-# ODBC modules, unixODBC with FreeTDS's driver, libzint, the Korean font.
+# ODBC modules, unixODBC with FreeTDS's driver, libzint, libmodbus, the Korean font.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libc6 (>= 2.34), libstdc++6 (>= 12), libgcc-s1, libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), \
 libqt6widgets6 (>= 6.4), libqt6network6 (>= 6.4), libqt6sql6 (>= 6.4), libqt6sql6-odbc (>= 6.4), \
 libqt6serialport6 (>= 6.4), libqt6printsupport6 (>= 6.4), libsqlite3-0, libodbc2, unixodbc, \
-odbcinst, tdsodbc, libzint2.11, fonts-nanum")
+odbcinst, tdsodbc, libzint2.11, libmodbus5, fonts-nanum")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_SOURCE_DIR}/packaging/postinst)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config clang-format
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libqt6sql6-odbc libgl-dev
   libsqlite3-dev sqlite3 libgtest-dev libgmock-dev libbenchmark-dev
-  libzint-dev zbar-tools unixodbc unixodbc-dev tdsodbc libsqliteodbc
+  libzint-dev libmodbus-dev zbar-tools unixodbc unixodbc-dev tdsodbc libsqliteodbc
   fonts-nanum locales nodejs
 )
 

@@ -1,6 +1,8 @@
 #include "foundation/Configuration.h"
 
 #include <QDir>
+#include <QList>
+#include <QPair>
 
 #include "foundation/AppPaths.h"
 #include "foundation/BuildInfo.h"
@@ -13,6 +15,29 @@ namespace {
 const QString kDb = QStringLiteral("DB_SETTING");
 const QString kFtp = QStringLiteral("FTP_SETTING");
 const QString kWork = QStringLiteral("WORK_INFO");
+const QString kCounter = QStringLiteral("COUNTER_SETTING");
+
+// The counter's keys with their defaults, in the order written.
+const QList<QPair<QString, QString>>& counterDefaults() {
+    static const QList<QPair<QString, QString>> keys{
+        {QStringLiteral("Host"), QString()},
+        {QStringLiteral("Port"), QStringLiteral("502")},
+        {QStringLiteral("UnitId"), QStringLiteral("1")},
+        {QStringLiteral("Register"), QStringLiteral("0")},
+        {QStringLiteral("WordOrder"), QStringLiteral("HIGH")},
+        {QStringLiteral("PiecesPerStroke"), QStringLiteral("1")},
+        {QStringLiteral("PollMs"), QStringLiteral("500")},
+        {QStringLiteral("StillMinutes"), QStringLiteral("5")}};
+    return keys;
+}
+
+const QString kMissing = QStringLiteral("\x01missing");
+
+int positive(const QString& text, int def) {
+    bool ok = false;
+    const int v = text.toInt(&ok);
+    return ok && v > 0 ? v : def;
+}
 
 QString readKey(const IniFile& ini, const QString& section, const QString& key,
                 const QString& def) {
@@ -45,6 +70,12 @@ void gsINI_DEFAULT() {
     ini.writeString(kFtp, QStringLiteral("FTPPort"), QStringLiteral("21"));
     ini.writeString(kFtp, QStringLiteral("FTPUser"), QString::fromUtf8(build::kFtpUser));
     ini.writeString(kFtp, QStringLiteral("FTPPass"), QStringLiteral("wxqz"));
+    // Unlike the connection keys these belong to the terminal's machine: a
+    // default is written only where the administrator has set nothing.
+    for (const auto& [key, def] : counterDefaults()) {
+        if (ini.readString(kCounter, key, kMissing) == kMissing)
+            ini.writeString(kCounter, key, def);
+    }
 }
 
 void gsINI_LOAD() {
@@ -60,6 +91,20 @@ void gsINI_LOAD() {
     c.FTPPort = readKey(ini, kFtp, QStringLiteral("FTPPort"), QString()).toInt();
     c.FTPUser = readKey(ini, kFtp, QStringLiteral("FTPUser"), QString());
     c.FTPPass = readKey(ini, kFtp, QStringLiteral("FTPPass"), QString());
+    c.CounterHost = readKey(ini, kCounter, QStringLiteral("Host"), QString());
+    c.CounterPort = positive(readKey(ini, kCounter, QStringLiteral("Port"), QString()), 502);
+    bool ok = false;
+    const int unit = readKey(ini, kCounter, QStringLiteral("UnitId"), QString()).toInt(&ok);
+    c.CounterUnit = ok && unit >= 0 && unit <= 255 ? unit : 1;
+    const int reg = readKey(ini, kCounter, QStringLiteral("Register"), QString()).toInt(&ok);
+    c.CounterRegister = ok && reg >= 0 && reg <= 65534 ? reg : 0;
+    c.CounterHighWordFirst = readKey(ini, kCounter, QStringLiteral("WordOrder"), QString())
+                                 .compare(QLatin1String("LOW"), Qt::CaseInsensitive) != 0;
+    c.CounterPieces =
+        positive(readKey(ini, kCounter, QStringLiteral("PiecesPerStroke"), QString()), 1);
+    c.CounterPollMs = positive(readKey(ini, kCounter, QStringLiteral("PollMs"), QString()), 500);
+    c.CounterStillMinutes =
+        positive(readKey(ini, kCounter, QStringLiteral("StillMinutes"), QString()), 5);
 }
 
 }  // namespace mes

@@ -16,6 +16,15 @@ struct Configuration {
     qint32 FTPPort = 0;
     QString FTPUser;
     QString FTPPass;
+    // The machine's stroke counter over Modbus TCP; empty host: no counter.
+    QString CounterHost;
+    qint32 CounterPort = 502;
+    qint32 CounterUnit = 1;
+    qint32 CounterRegister = 0;        // first of the two holding registers
+    bool CounterHighWordFirst = true;  // "HIGH" or "LOW": the word read first
+    qint32 CounterPieces = 1;          // pieces per stroke (cavities)
+    qint32 CounterPollMs = 500;
+    qint32 CounterStillMinutes = 5;  // standing still longer without a stop entered: warned
 };
 
 // The process-wide configuration.

@@ -45,7 +45,11 @@ QByteArray HeldEntriesFile::serialize(const RunEntries& e) {
                   {QStringLiteral("lotMarks"), strings(e.lotMarks)},
                   {QStringLiteral("unit"), e.unit},
                   {QStringLiteral("startTime"), e.startTime},
-                  {QStringLiteral("endTime"), e.endTime}};
+                  {QStringLiteral("endTime"), e.endTime},
+                  {QStringLiteral("counterStart"), double(e.counterStart)},
+                  {QStringLiteral("counterLast"), double(e.counterLast)},
+                  {QStringLiteral("counterStrokes"), double(e.counterStrokes)},
+                  {QStringLiteral("typedCounts"), e.typedCounts}};
     return QJsonDocument(o).toJson(QJsonDocument::Compact) + '\n';
 }
 
@@ -83,6 +87,18 @@ std::optional<RunEntries> HeldEntriesFile::parse(const QByteArray& data, QString
         return fail(QStringLiteral("counts mode or lot cursor missing"));
     e.goodFixed = fixed.toBool();
     e.lotIdx = qint16(idx.toInt());
+    // The stroke counter's readings: whole numbers well inside a double's exact range.
+    qint64* counter[] = {&e.counterStart, &e.counterLast, &e.counterStrokes};
+    const char* counterKeys[] = {"counterStart", "counterLast", "counterStrokes"};
+    for (int i = 0; i < 3; ++i) {
+        const QJsonValue v = o.value(QLatin1String(counterKeys[i]));
+        if (!v.isDouble() || v.toDouble() != double(qint64(v.toDouble())) || v.toDouble() < -1)
+            return fail(QLatin1String(counterKeys[i]) + QStringLiteral(" missing"));
+        *counter[i] = qint64(v.toDouble());
+    }
+    const QJsonValue typed = o.value(QStringLiteral("typedCounts"));
+    if (!typed.isBool()) return fail(QStringLiteral("typedCounts missing"));
+    e.typedCounts = typed.toBool();
     const QJsonValue cells = o.value(QStringLiteral("lotCells"));
     if (!cells.isArray()) return fail(QStringLiteral("lot rows missing"));
     for (const QJsonValue& row : cells.toArray()) {

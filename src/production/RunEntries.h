@@ -17,6 +17,12 @@ struct RunEntries {
     qint16 lotIdx = 0;
     QList<QStringList> lotCells;  // the material grid, row by row, values
     QStringList lotMarks;         // and each row's mark
+    // The machine's stroke counter on this run (-1: not read yet): its reading
+    // at the start, the last reading and the strokes counted since the start.
+    qint64 counterStart = -1;
+    qint64 counterLast = -1;
+    qint64 counterStrokes = 0;
+    bool typedCounts = false;  // switched from the machine's counter to the keypad
     // Shown only: the database has them from the start or the end of the run.
     QString unit, startTime, endTime;
 

@@ -57,6 +57,7 @@ frm_S_dayReport::frm_S_dayReport(QWidget* parent) : QWidget(parent, Qt::Window) 
     Timer1->start();
     Timer1_Timer();
     showStopState(false);
+    lsCounterSetup();
 }
 
 frm_S_dayReport::~frm_S_dayReport() = default;
@@ -173,8 +174,15 @@ void frm_S_dayReport::buildButtons() {
     cmdUnit_Change = gfBUTTON(this, QStringLiteral("cmdUnit_Change"), QStringLiteral("단위변환"));
     CmdChange = gfBUTTON(this, QStringLiteral("CmdChange"), QStringLiteral("작업전환"));
     btnEnd = gfBUTTON(this, QStringLiteral("btnEnd"), QStringLiteral("작업종료"));
+    lblCounter = new QLabel(this);
+    lblCounter->setObjectName(QStringLiteral("lblCounter"));
+    lblCounter->hide();
+    btnTypedCounts = gfBUTTON(this, QStringLiteral("btnTypedCounts"), QStringLiteral("수기입력"));
+    btnTypedCounts->hide();
     row->addWidget(btnBigadong_s);
     row->addWidget(shape);
+    row->addWidget(lblCounter);
+    row->addWidget(btnTypedCounts);
     for (QPushButton* b : {btnBigadong_e, btnBigadong, btnTest, cmdUnit_Change, CmdChange, btnEnd})
         row->addWidget(b);
     static_cast<QVBoxLayout*>(layout())->addLayout(row);

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "production/RunEntries.h"
+#include "production/StrokeTally.h"
 #include "ui/CountLabel.h"
 
 class QFrame;
@@ -16,6 +17,7 @@ class QTimer;
 namespace mes {
 
 class NavigationBar;
+class StrokeCounter;
 struct LotRow;
 class TouchLabel;
 class clsSpread;
@@ -93,6 +95,10 @@ class frm_S_dayReport : public QWidget {
     QPushButton* cmdUnit_Change = nullptr;
     QPushButton* CmdChange = nullptr;
     QList<QFrame*> Shape;  // Shape[0]: the machine's stop/run status
+    QLabel* lblCounter = nullptr;
+    QPushButton* btnTypedCounts =
+        nullptr;  // the run's counts to the keypad; only with a counter  // the stroke counter's
+                  // link and rate; hidden without one
     NavigationBar* navigation = nullptr;
 
     // Loads the run named by the inputs and refreshes everything shown.
@@ -101,6 +107,9 @@ class frm_S_dayReport : public QWidget {
     void lsBottomQuery();
     // Books the material lots for the change of the counts since the load.
     void lsTuip_Sum();
+    // Sets the good count as entered and books it, the same for the keypad and
+    // the machine's counter.
+    void lsApplyGood(qint64 ok);
     qint16 lvLotIdx = 0;  // lot cursor of the continuation rows, kept between bookings
     // What was entered on the run shown and is not booked yet.
     RunEntries lsHeldEntries() const;
@@ -121,6 +130,13 @@ class frm_S_dayReport : public QWidget {
     void lblOk_Cnt_Click();
     void cmdUnit_Change_Click();
     void btnEnd_Click();
+    // The machine's counter (null without one configured) and its readings.
+    StrokeCounter* counter() const { return counter_; }
+    bool lsCountsFromMachine() const;
+    void lsCounterRead(quint32 raw);
+    void lsCounterLink(bool online);
+    // Behind the access code: this run's counts are typed from now on (logged).
+    void btnTypedCounts_Click();
     // A touch on a material-grid cell: the manual quantity or the lot picker.
     void ss_Click(int col, int row);
 
@@ -153,7 +169,20 @@ class frm_S_dayReport : public QWidget {
     void lsOpenEndTime();
     void lsOpenTest();
 
-    QString shownRun_;  // the run loaded by the last lsQuery; empty: none
+    void lsCounterSetup();
+    void lsCounterApply();  // the counts from the strokes counted so far
+    void lsCounterFollow(bool newRun);
+
+    QString shownRun_;
+    StrokeCounter* counter_ = nullptr;
+    StrokeTally tally_;
+    bool counterOnline_ = false;
+    bool typedCounts_ = false;
+    qint64 rateStrokes_ = -1;  // the strokes and time the rate is measured from
+    qint64 rateSince_ = 0;
+    QString rateText_;
+    qint64 movedStrokes_ = -1;  // the strokes at the last movement, and when it was seen
+    qint64 movedAt_ = 0;        // the run loaded by the last lsQuery; empty: none
 };
 
 }  // namespace mes

@@ -94,6 +94,11 @@ void frm_S_dayReport::lblBad_Cnt_Click() {
     dialog.Show();
     Timer2_Timer();
     Timer2->start();
+    if (lsCountsFromMachine() && tally_.started()) {
+        // The machine's count stays the production count: the defects come off the good.
+        lsCounterApply();
+        return;
+    }
     const std::optional<qint32> ok = gfCOUNT32(lblOk_Cnt->count());
     const std::optional<qint32> bad = gfCOUNT32(lblBad_Cnt->count());
     if (ok && bad) lblJakup_Cnt->setCount(qint64(*ok) + *bad);

@@ -35,15 +35,24 @@ void frm_S_dayReport::wireCounts() {
 
 void frm_S_dayReport::lblOk_Cnt_Click() {
     if (lblOp_seq_sub->text().isEmpty()) return;
+    if (lsCountsFromMachine()) {
+        gsMSG(QStringLiteral("양품수량은 설비 카운터에서 집계됩니다."));
+        return;
+    }
     const QString entry = gfFORM<frmKey2>().Show();
     Timer2_Timer();
     Timer2->start();
     if (entry.isEmpty()) return;
     lblOk_Cnt->setCount(entry);
     const std::optional<qint32> ok = gfCOUNT32(lblOk_Cnt->count());
+    if (ok) lsApplyGood(*ok);
+}
+
+void frm_S_dayReport::lsApplyGood(qint64 ok) {
+    lblOk_Cnt->setCount(ok);
     const std::optional<qint32> bad = gfCOUNT32(lblBad_Cnt->count());
-    if (!ok || !bad) return;  // Timer1 settles the counts within a second
-    lblJakup_Cnt->setCount(qint64(*bad) + *ok);
+    if (!bad) return;  // Timer1 settles the counts within a second
+    lblJakup_Cnt->setCount(qint64(*bad) + ok);
     lsBottomQuery();
     lsTuip_Sum();
     Timer2->stop();  // from now on the production count follows the good count

@@ -40,9 +40,11 @@ void frm_S_dayReport::lsQuery() {
     }
     shownRun_ = found ? lblOp_seq_sub->text() : QString();
     setCaptionsByUnit();
-    if (found && !held.runKey.isEmpty() && held.runKey == shownRun_) {
+    const bool same = found && !held.runKey.isEmpty() && held.runKey == shownRun_;
+    const bool fromFile = !same && found && kept && kept->runKey == shownRun_;
+    if (same) {
         lsRestoreEntries(held);
-    } else if (found && kept && kept->runKey == shownRun_) {
+    } else if (fromFile) {
         lsRestoreEntries(*kept);
         lblUnit_Code->setText(kept->unit);
         lblStTime->setText(kept->startTime);
@@ -52,6 +54,7 @@ void frm_S_dayReport::lsQuery() {
         lsBottomQuery();
         lsTuip_Sum();
     }
+    lsCounterFollow(!same && !fromFile);
     lblWC_name->setText(lblCustomer_Name->text() + QStringLiteral(" (") +
                         lbl_jakupjisi_num->text() + u')');
     // Ended here or elsewhere, or no longer in progress: nothing left to book.
@@ -99,6 +102,10 @@ RunEntries frm_S_dayReport::lsHeldEntries() const {
     held.unit = lblUnit_Code->text();
     held.startTime = lblStTime->text();
     held.endTime = lblEdTime->text();
+    held.counterStart = tally_.startValue();
+    held.counterLast = tally_.lastValue();
+    held.counterStrokes = tally_.strokes();
+    held.typedCounts = typedCounts_;
     const SpreadModel& grid = *spread->model();
     for (int r = 0; r < grid.rowCount(); ++r) {
         QStringList cells;
@@ -117,6 +124,11 @@ void frm_S_dayReport::lsRestoreEntries(const RunEntries& held) {
     lblBad_Cnt2->setCount(held.badLoaded);
     if (held.goodFixed) Timer2->stop();
     lvLotIdx = held.lotIdx;
+    if (held.counterLast >= 0)
+        tally_.resume(held.counterStart, held.counterLast, held.counterStrokes);
+    else
+        tally_.clear();
+    typedCounts_ = held.typedCounts;
     spread->model()->replaceRows(held.lotCells);
     for (int r = 1; r <= held.lotMarks.size(); ++r) spread->SetRowMark(r, held.lotMarks[r - 1]);
 }

@@ -84,6 +84,40 @@ TEST_F(ConfigTest, MissingKeysGiveTheirDefaults) {
     EXPECT_EQ(gvConfig().FTPPort, 0);
 }
 
+TEST_F(ConfigTest, CounterSectionGetsDefaultsAndKeepsWhatTheAdministratorSet) {
+    gsINI_DEFAULT();
+    gsINI_LOAD();
+    const QByteArray first = readFile(folder.file("conf.ini"));
+    EXPECT_TRUE(
+        first.contains("[COUNTER_SETTING]\r\nHost=\r\nPort=502\r\nUnitId=1\r\n"
+                       "Register=0\r\nWordOrder=HIGH\r\nPiecesPerStroke=1\r\nPollMs=500\r\n"
+                       "StillMinutes=5\r\n"))
+        << first.constData();
+    EXPECT_TRUE(gvConfig().CounterHost.isEmpty()) << "no counter unless one is configured";
+    EXPECT_EQ(gvConfig().CounterPollMs, 500);
+
+    const IniFile ini(folder.file("conf.ini"));
+    ini.writeString("COUNTER_SETTING", "Host", " 192.168.10.21 ");
+    ini.writeString("COUNTER_SETTING", "Port", "1502");
+    ini.writeString("COUNTER_SETTING", "UnitId", "17");
+    ini.writeString("COUNTER_SETTING", "Register", "40001");
+    ini.writeString("COUNTER_SETTING", "WordOrder", "low");
+    ini.writeString("COUNTER_SETTING", "PiecesPerStroke", "4");
+    ini.writeString("COUNTER_SETTING", "PollMs", "abc");
+    gvConfig() = Configuration();
+    gsINI_DEFAULT();
+    gsINI_LOAD();
+    const Configuration& c = gvConfig();
+    EXPECT_EQ(c.CounterHost, "192.168.10.21");
+    EXPECT_EQ(c.CounterPort, 1502);
+    EXPECT_EQ(c.CounterUnit, 17);
+    EXPECT_EQ(c.CounterRegister, 40001);
+    EXPECT_FALSE(c.CounterHighWordFirst);
+    EXPECT_EQ(c.CounterPieces, 4);
+    EXPECT_EQ(c.CounterPollMs, 500) << "a value that is no number falls back to the default";
+    EXPECT_EQ(readFile(folder.file("conf.ini")).count("Host="), 1);
+}
+
 TEST_F(ConfigTest, LongValuesAreCutTo254Characters) {
     const QByteArray longValue(300, 'x');
     writeFile(folder.file("conf.ini"), "[DB_SETTING]\r\nCOMGB=" + longValue + "\r\n");

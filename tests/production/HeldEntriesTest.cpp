@@ -253,6 +253,10 @@ TEST(HeldEntriesFormat, ReadsBackWholeAndNeverCutShort) {
     e.unit = "KG";
     e.startTime = "07:25";
     e.endTime = "15:40";
+    e.counterStart = 4294967000;  // a stroke counter about to wrap
+    e.counterLast = 1250;
+    e.counterStrokes = 1546;
+    e.typedCounts = true;
     const QByteArray data = HeldEntriesFile::serialize(e);
     QString why;
     ASSERT_EQ(HeldEntriesFile::parse(data, &why), e) << why.toStdString();

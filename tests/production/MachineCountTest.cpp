@@ -1,0 +1,216 @@
+// The production screen counting from a press's stroke counter on the loopback.
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QThread>
+#include <cmath>
+#include <functional>
+
+#include "EndRunFixture.h"
+#include "ModbusPress.h"
+#include "foundation/Configuration.h"
+#include "foundation/ErrorLog.h"
+#include "foundation/TerminalClock.h"
+#include "production/frm_S_badqty.h"
+#include "production/frm_S_dayReport.h"
+#include "ui/TouchLabel.h"
+#include "ui/clsSpread.h"
+#include "workorders/frm_S_jakupjisi_list.h"
+
+using namespace mes;
+using uitest::DialogHandle;
+
+namespace {
+
+// Long enough for a reconnect when a loaded machine misses a poll's answer.
+bool waitUntil(const std::function<bool()>& done, int ms = 20000) {
+    QElapsedTimer t;
+    t.start();
+    while (!done() && t.elapsed() < ms) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(2);
+    }
+    return done();
+}
+
+class MachineCount : public EndRunFixture {
+  protected:
+    void SetUp() override {
+        EndRunFixture::SetUp();
+        exec("UPDATE P_SANGSAN_MASTER SET qty = 0, bad_qty = 0 WHERE op_seq_sub = '" + kRun + "'");
+        exec("DELETE FROM P_BADQTY WHERE op_seq_sub = '" + kRun + "'");
+    }
+    void TearDown() override {
+        EndRunFixture::TearDown();
+        gvConfig() = Configuration();
+        TerminalClock::clearFixed();
+    }
+    void configure(int port, int pieces) {
+        Configuration& c = gvConfig();
+        c.CounterHost = "127.0.0.1";
+        c.CounterPort = port;
+        c.CounterRegister = 10;
+        c.CounterPieces = pieces;
+        c.CounterPollMs = 20;
+    }
+    static qint64 n(const CountLabel* l) { return l->count().toLongLong(); }
+    // Defects by cause through the defect entry, as the operator enters them.
+    void defects(frm_S_dayReport& s, const QList<QPair<QString, QString>>& split) {
+        script.on("frm_S_badqty", [&](DialogHandle& d) {
+            frm_S_badqty& dlg = d.as<frm_S_badqty>();
+            for (const auto& [cause, keys] : split) {
+                script.keypad(keys);
+                touch(*dlg.spread, rowOf(*dlg.spread, "부적합코드", cause), "수량");
+            }
+            dlg.cmdSave->click();
+        });
+        s.lblBad_Cnt->clicked();
+    }
+};
+
+TEST_F(MachineCount, StrokesTimesCavitiesLessDefectsAreBookedAtTheEnd) {
+    const int port = 20000 + getpid() % 2000 * 10 + 5;
+    ModbusPress press(port);
+    quint32 raw = 4294966500u;  // wraps during the run
+    press.set(10, raw, true);
+    configure(port, 4);
+    frm_S_dayReport& s = open();
+    ASSERT_NE(s.counter(), nullptr);
+    ASSERT_TRUE(waitUntil([&] { return s.lsHeldEntries().counterStart == qint64(raw); }));
+
+    raw += 1050;
+    press.set(10, raw, true);
+    ASSERT_TRUE(waitUntil([&] { return n(s.lblJakup_Cnt) == 4200; }));
+    EXPECT_EQ(n(s.lblOk_Cnt), 4200);
+
+    script.notice("양품수량은 설비 카운터에서 집계됩니다.");
+    s.lblOk_Cnt->clicked();
+    EXPECT_EQ(script.pending(), 0) << "the keypad is refused while the machine counts";
+    EXPECT_EQ(n(s.lblOk_Cnt), 4200);
+
+    defects(s, {{"B01", "40"}, {"B03", "25"}});
+    ASSERT_EQ(value("SELECT total(bad_qty) FROM P_BADQTY WHERE op_seq_sub = '" + kRun + "'"), 65);
+    ASSERT_EQ(n(s.lblBad_Cnt), 65);
+    EXPECT_EQ(n(s.lblJakup_Cnt), 4200) << "defects come off the good, not on top of the strokes";
+    EXPECT_EQ(n(s.lblOk_Cnt), 4200 - 65);
+
+    // The link dies; the press makes 200 strokes meanwhile, counted once it is back.
+    press.silence(true);
+    ASSERT_TRUE(waitUntil([&] { return s.lblCounter->text() == "신호 없음"; }));
+    raw += 200;
+    press.set(10, raw, true);
+    EXPECT_EQ(n(s.lblJakup_Cnt), 4200) << "the counts stay while the link is down";
+    press.silence(false);
+    const qint64 strokes = 1250;
+    ASSERT_TRUE(waitUntil([&] { return n(s.lblJakup_Cnt) == strokes * 4; })) << n(s.lblJakup_Cnt);
+    waitUntil([] { return false; }, 200);  // a few more readings of the same value
+    EXPECT_EQ(n(s.lblJakup_Cnt), 5000);
+    EXPECT_EQ(n(s.lblOk_Cnt), 5000 - 65);
+    EXPECT_EQ(s.lsHeldEntries().counterStrokes, strokes);
+
+    struct Need {
+        QString product;
+        double usage;
+    };
+    std::vector<Need> bom;
+    for (const QVariantList& r :
+         rows("SELECT c.product_code, c.usage FROM B_BOM c JOIN B_BOM p ON c.high_bom_code = "
+              "p.bom_code WHERE p.product_code = 'FP-100' ORDER BY c.product_code"))
+        bom.push_back({r[0].toString(), r[1].toDouble()});
+    ASSERT_EQ(bom.size(), 2u);
+    script.notice("저장이 완료되었습니다.");
+    s.btnEnd->click();
+    EXPECT_EQ(rows("SELECT qty, bad_qty FROM P_SANGSAN_MASTER WHERE op_seq_sub = '" + kRun + "'"),
+              (Table{{4935, 65}}));
+    for (const Need& b : bom) {
+        SCOPED_TRACE(b.product.toStdString());
+        EXPECT_EQ(value("SELECT total(culgo_su) FROM S_PRODUCT_STORE WHERE culgo_no_sub = '" +
+                        kRun + "' AND product_code = '" + b.product + "'")
+                      .toDouble(),
+                  std::floor(5000 * b.usage));
+    }
+}
+
+TEST_F(MachineCount, LowWordFirstAShowAgainAndTheSwitchToTypedCounts) {
+    const int port = 20000 + getpid() % 2000 * 10 + 6;
+    ModbusPress press(port);
+    quint32 raw = 70000;  // more than one word
+    press.set(10, raw, false);
+    configure(port, 2);
+    gvConfig().CounterHighWordFirst = false;
+    frm_S_dayReport& s = open();
+    ASSERT_TRUE(waitUntil([&] { return s.lsHeldEntries().counterStart == qint64(raw); }));
+    press.set(10, raw += 3000, false);
+    ASSERT_TRUE(waitUntil([&] { return n(s.lblJakup_Cnt) == 6000; }));
+    s.lsQuery();  // the same run shown again keeps its start
+    press.set(10, raw += 500, false);
+    ASSERT_TRUE(waitUntil([&] { return n(s.lblJakup_Cnt) == 7000; }));
+    EXPECT_EQ(s.lsHeldEntries().counterStart, 70000);
+
+    // The switch to typed counts: behind the access code, logged, then the keypad rules.
+    script.keypad("1111").notice("잘못된 비밀번호 입니다.");
+    s.btnTypedCounts->click();
+    script.keypad(frm_S_jakupjisi_list::kAccessCode).notice();
+    s.btnTypedCounts->click();
+    EXPECT_EQ(script.pending(), 0);
+    QFile log(ErrorLog::filePath(TerminalClock::now()));
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    const QByteArray logged = log.readAll();
+    EXPECT_TRUE(logged.contains(kRun.toLatin1() + ", ") && logged.contains(" 3500, "))
+        << logged.constData();
+    press.set(10, raw += 100, false);
+    waitUntil([] { return false; }, 200);
+    EXPECT_EQ(n(s.lblJakup_Cnt), 7000) << "the counter no longer counts this run";
+    script.keypad("12500");
+    s.lblOk_Cnt->clicked();
+    EXPECT_EQ(n(s.lblOk_Cnt), 12500);
+    EXPECT_EQ(n(s.lblJakup_Cnt), 12500);
+    EXPECT_TRUE(s.lsHeldEntries().typedCounts);
+}
+
+TEST_F(MachineCount, TheStopButtonsAreWarnedByWhatThePressDoes) {
+    const int port = 20000 + getpid() % 2000 * 10 + 7;
+    ModbusPress press(port);
+    quint32 raw = 100000;
+    press.set(10, raw, true);
+    configure(port, 1);
+    const QDateTime start = TerminalClock::now();
+    TerminalClock::setFixed(start);
+    frm_S_dayReport& s = open();
+    const auto shows = [&](const QString& text) {
+        return waitUntil([&] { return s.lblCounter->text() == text; });
+    };
+    ASSERT_TRUE(waitUntil([&] { return s.lsHeldEntries().counterStart == qint64(raw); }));
+    press.set(10, raw += 10, true);
+    ASSERT_TRUE(waitUntil([&] { return n(s.lblJakup_Cnt) == 10; }));
+    EXPECT_EQ(s.lblCounter->text(), "");
+    TerminalClock::setFixed(start.addSecs(gvConfig().CounterStillMinutes * 60 + 1));
+    EXPECT_TRUE(shows("정지 미입력")) << "standing still, no stop entered";
+    s.btnBigadong_s->click();
+    press.set(10, raw += 5, true);
+    EXPECT_TRUE(shows("정지 중 가동")) << "pressing with a stop open";
+    s.btnBigadong_e->click();
+    press.set(10, raw += 5, true);
+    EXPECT_TRUE(waitUntil([&] { return n(s.lblJakup_Cnt) == 20; }));
+    const int still = gvConfig().CounterStillMinutes * 60 + 1;
+    EXPECT_TRUE(shows(QString("%1 spm").arg(10 * 60 / still)))
+        << s.lblCounter->text().toStdString();
+    TerminalClock::clearFixed();
+}
+
+TEST_F(MachineCount, WithoutAHostTheCountsAreTypedAsBefore) {
+    frm_S_dayReport& s = open();
+    EXPECT_EQ(s.counter(), nullptr);
+    EXPECT_TRUE(s.lblCounter->isHidden());
+    script.keypad("100000");
+    s.lblOk_Cnt->clicked();
+    EXPECT_EQ(n(s.lblOk_Cnt), 100000);
+    EXPECT_EQ(n(s.lblJakup_Cnt), 100000);
+    EXPECT_EQ(s.lsHeldEntries().counterLast, -1);
+}
+
+}  // namespace
