@@ -17,6 +17,7 @@
 #include "foundation/TerminalClock.h"
 #include "production/frm_S_badqty.h"
 #include "production/frm_S_dayReport.h"
+#include "support/WaitUntil.h"
 #include "ui/TouchLabel.h"
 #include "ui/clsSpread.h"
 #include "workorders/frm_S_jakupjisi_list.h"
@@ -26,16 +27,7 @@ using uitest::DialogHandle;
 
 namespace {
 
-// Long enough for a reconnect when a loaded machine misses a poll's answer.
-bool waitUntil(const std::function<bool()>& done, int ms = 20000) {
-    QElapsedTimer t;
-    t.start();
-    while (!done() && t.elapsed() < ms) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QThread::msleep(2);
-    }
-    return done();
-}
+using testsupport::waitUntil;
 
 class MachineCount : public EndRunFixture {
   protected:

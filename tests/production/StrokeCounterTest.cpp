@@ -10,26 +10,18 @@
 #include "ModbusPress.h"
 #include "production/StrokeCounter.h"
 #include "production/StrokeTally.h"
+#include "support/WaitUntil.h"
 
 using namespace mes;
 
 namespace {
 
+using testsupport::waitUntil;
+
 // Ten ports of its own per test process.
 int freePort() { return 20000 + getpid() % 2000 * 10; }
 
 // Runs the event loop until done() or the bound has passed.
-// Long enough for a reconnect when a loaded machine misses a poll's answer.
-bool waitUntil(const std::function<bool()>& done, int ms = 20000) {
-    QElapsedTimer t;
-    t.start();
-    while (!done() && t.elapsed() < ms) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QThread::msleep(2);
-    }
-    return done();
-}
-
 struct TallyCase {
     const char* name;
     std::vector<quint32> readings;
