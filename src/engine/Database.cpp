@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include "engine/CiCollation.h"
 #include "engine/Functions.h"
 
 namespace engine {
@@ -28,27 +29,6 @@ QVariant columnValue(sqlite3_stmt* stmt, int col) {
             return QVariant(QString::fromUtf8(text, sqlite3_column_bytes(stmt, col)));
         }
     }
-}
-
-// SQL Server's default text comparison: case-insensitive, trailing blanks ignored.
-int compareCiAs(void*, int lenA, const void* a, int lenB, const void* b) {
-    const char* pa = static_cast<const char*>(a);
-    const char* pb = static_cast<const char*>(b);
-    while (lenA > 0 && pa[lenA - 1] == ' ') --lenA;
-    while (lenB > 0 && pb[lenB - 1] == ' ') --lenB;
-    // Keys are mostly ASCII: up to the first other character the folded bytes decide,
-    // without building strings.
-    for (int i = 0;; ++i) {
-        if (i == lenA || i == lenB) return (i == lenA ? 0 : 1) - (i == lenB ? 0 : 1);
-        const unsigned char ca = static_cast<unsigned char>(pa[i]);
-        const unsigned char cb = static_cast<unsigned char>(pb[i]);
-        if (ca >= 0x80 || cb >= 0x80) break;
-        const int fa = ca >= 'A' && ca <= 'Z' ? ca + 32 : ca;
-        const int fb = cb >= 'A' && cb <= 'Z' ? cb + 32 : cb;
-        if (fa != fb) return fa < fb ? -1 : 1;
-    }
-    return QString::compare(QString::fromUtf8(pa, lenA), QString::fromUtf8(pb, lenB),
-                            Qt::CaseInsensitive);
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
 // T-SQL functions and operators on the embedded engine: the values SQL Server gives.
+#include <cstring>
+
 #include "EngineFixture.h"
+#include "engine/CiCollation.h"
 
 namespace {
 
@@ -167,3 +170,51 @@ TEST_F(EngineTest, GetdateIsOneInstantPerStatementAndFollowsTheClock) {
 }
 
 }  // namespace
+
+// The collation folds code points in place; its order is the one QString's
+// case-insensitive comparison gives the trimmed texts.
+TEST(CiCollation, OrdersAsTheFoldedTextsWithoutTrailingBlanks) {
+    const char* const texts[] = {
+        "",
+        "   ",
+        "a",
+        "A  ",
+        "ab",
+        "aB",
+        "b",
+        "가",
+        "가나",
+        "가 ",
+        "가A",
+        "가a",
+        "가b",
+        "나",
+        "Ä",
+        "ä",
+        "ÄB",
+        "z",
+        "Ω",
+        "ω",
+        "프레스 1호기",
+        "프레스 2호기",
+        "프레스 1호기  ",
+        "😀",
+        "😀a",
+        "\xE0\xA0",
+        "a\xFF",
+    };
+    auto trimmed = [](const char* t) {
+        QString s = QString::fromUtf8(t);
+        while (s.endsWith(u' ')) s.chop(1);
+        return s;
+    };
+    auto sign = [](int v) { return v < 0 ? -1 : (v > 0 ? 1 : 0); };
+    for (const char* a : texts) {
+        for (const char* b : texts) {
+            const int got = engine::compareCiAs(nullptr, static_cast<int>(strlen(a)), a,
+                                                static_cast<int>(strlen(b)), b);
+            const int want = QString::compare(trimmed(a), trimmed(b), Qt::CaseInsensitive);
+            EXPECT_EQ(sign(got), sign(want)) << a << " vs " << b;
+        }
+    }
+}

@@ -1,0 +1,66 @@
+#include "engine/CiCollation.h"
+
+#include <QChar>
+#include <QString>
+
+namespace engine {
+
+namespace {
+
+// The code point at p[*i] (advancing *i), or -1 for a malformed or
+// supplementary one, which the string comparison below handles.
+int nextCodePoint(const unsigned char* p, int len, int* i) {
+    const unsigned c = p[*i];
+    if (c < 0x80) {
+        ++*i;
+        return static_cast<int>(c);
+    }
+    int extra = 0;
+    unsigned cp = 0;
+    if ((c & 0xE0) == 0xC0) {
+        extra = 1;
+        cp = c & 0x1F;
+    } else if ((c & 0xF0) == 0xE0) {
+        extra = 2;
+        cp = c & 0x0F;
+    } else {
+        return -1;
+    }
+    if (*i + extra >= len) return -1;
+    for (int k = 1; k <= extra; ++k) {
+        const unsigned cc = p[*i + k];
+        if ((cc & 0xC0) != 0x80) return -1;
+        cp = (cp << 6) | (cc & 0x3F);
+    }
+    *i += extra + 1;
+    return static_cast<int>(cp);
+}
+
+int fold(int cp) {
+    if (cp < 0x80) return cp >= 'A' && cp <= 'Z' ? cp + 32 : cp;
+    return static_cast<int>(QChar::toCaseFolded(static_cast<char32_t>(cp)));
+}
+
+}  // namespace
+
+int compareCiAs(void*, int lenA, const void* a, int lenB, const void* b) {
+    const auto* pa = static_cast<const unsigned char*>(a);
+    const auto* pb = static_cast<const unsigned char*>(b);
+    while (lenA > 0 && pa[lenA - 1] == ' ') --lenA;
+    while (lenB > 0 && pb[lenB - 1] == ' ') --lenB;
+    int i = 0, j = 0;
+    while (i < lenA && j < lenB) {
+        const int ca = nextCodePoint(pa, lenA, &i);
+        const int cb = nextCodePoint(pb, lenB, &j);
+        if (ca < 0 || cb < 0) {
+            return QString::compare(QString::fromUtf8(reinterpret_cast<const char*>(pa), lenA),
+                                    QString::fromUtf8(reinterpret_cast<const char*>(pb), lenB),
+                                    Qt::CaseInsensitive);
+        }
+        const int fa = fold(ca), fb = fold(cb);
+        if (fa != fb) return fa < fb ? -1 : 1;
+    }
+    return (i < lenA ? 1 : 0) - (j < lenB ? 1 : 0);
+}
+
+}  // namespace engine
