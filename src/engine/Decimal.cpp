@@ -93,6 +93,10 @@ double Decimal::toDouble() const {
     if (magnitude(units) < (static_cast<__int128>(1) << 53) && scale <= 22)
         return static_cast<double>(static_cast<long long>(units)) / kDoublePowers[scale];
     // Beyond a double's exact integers: through the text, which strtod rounds correctly.
+    return std::strtod(text().toLatin1().constData(), nullptr);
+}
+
+QString Decimal::text() const {
     QString digits;
     __int128 v = magnitude(units);
     do {
@@ -102,7 +106,7 @@ double Decimal::toDouble() const {
     while (digits.size() <= scale) digits.prepend(u'0');
     if (scale > 0) digits.insert(digits.size() - scale, u'.');
     if (units < 0) digits.prepend(u'-');
-    return std::strtod(digits.toLatin1().constData(), nullptr);
+    return digits;
 }
 
 bool Decimal::isIntegral() const { return scale == 0 || units % powerOfTen(scale) == 0; }

@@ -27,6 +27,8 @@ struct Decimal {
     int digits() const;
     // The same value with more places (exact), or rounded half away from zero to fewer.
     Decimal atScale(int newScale) const;
+    // Plain text with every place: "-0.30", "2.00", "100000".
+    QString text() const;
     int sign() const { return units < 0 ? -1 : (units > 0 ? 1 : 0); }
 };
 

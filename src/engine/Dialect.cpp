@@ -11,6 +11,7 @@ constexpr FunctionInfo kFunctions[] = {
     {"SUM", FunctionRule::Native, "SUM", 1, 1},
     {"MIN", FunctionRule::Native, "MIN", 1, 1},
     {"MAX", FunctionRule::Native, "MAX", 1, 1},
+    {"AVG", FunctionRule::Native, "AVG", 1, 1},
     {"ABS", FunctionRule::Native, "ABS", 1, 1},
     {"UPPER", FunctionRule::Native, "UPPER", 1, 1},
     {"LOWER", FunctionRule::Native, "LOWER", 1, 1},

@@ -4,6 +4,7 @@
 #include "engine/ComparisonRewriter.h"
 #include "engine/DateTimeText.h"
 #include "engine/Dialect.h"
+#include "engine/NumericTypes.h"
 #include "engine/Tokenizer.h"
 
 namespace engine {
@@ -71,14 +72,26 @@ void ExpressionRewriter::rewriteCall(Pieces& s, int name, const StaticTypes& typ
     if (argc < f->minArgs || argc > f->maxArgs)
         unsupported(QStringLiteral("%1 with %2 arguments").arg(QLatin1String(f->name)).arg(argc));
     switch (f->rule) {
-        case FunctionRule::Native:
+        case FunctionRule::Native: {
+            const TypeSpec t = argc > 0 ? types.of(s, args[0].first, args[0].second) : TypeSpec{};
             // SUM of a NUMERIC in decimal, as the server sums it.
             if (QLatin1String(f->name) == QLatin1String("SUM") &&
-                types.of(s, args[0].first, args[0].second).base == TypeSpec::Base::Numeric) {
+                t.base == TypeSpec::Base::Numeric) {
                 s[name].text = QStringLiteral("tsql_sum");
                 s[name].synthetic = true;
             }
+            // AVG in decimal at the server's scale, or of integers an integer.
+            if (QLatin1String(f->name) == QLatin1String("AVG") &&
+                (t.base == TypeSpec::Base::Numeric || t.base == TypeSpec::Base::Int)) {
+                const int scale = t.base == TypeSpec::Base::Int ? 0 : avgResult(t).scale;
+                s[name].text = QStringLiteral("tsql_avg");
+                s[name].synthetic = true;
+                s.insert(s.begin() + close,
+                         {synth(TokenKind::Punct, QStringLiteral(",")),
+                          synth(TokenKind::Number, QString::number(scale), QStringLiteral(" "))});
+            }
             return;
+        }
         case FunctionRule::Rename:
             s[name].text = QLatin1String(f->target);
             return;
@@ -92,13 +105,21 @@ void ExpressionRewriter::rewriteCall(Pieces& s, int name, const StaticTypes& typ
             }
             if (as < 0) unsupported(QStringLiteral("CAST without AS"));
             const QString type = joinPieces(s, as + 1, close - 1).trimmed();
-            if (parseTypeSpec(type).base == TypeSpec::Base::Unknown)
+            const TypeSpec target = parseTypeSpec(type);
+            if (target.base == TypeSpec::Base::Unknown)
                 unsupported(QStringLiteral("CAST to %1").arg(type));
+            // A decimal written as text shows its type's places: 2.00, not 2.
+            const QString from =
+                target.isText() ? decimalTypeText(types.of(s, open + 1, as - 1)) : QString();
             s[name].text = QLatin1String(f->target);
             s[as] = synth(TokenKind::Punct, QStringLiteral(","));
             s.erase(s.begin() + as + 1, s.begin() + close);
-            s.insert(s.begin() + as + 1,
-                     synth(TokenKind::String, quoted(type), QStringLiteral(" ")));
+            Pieces extra{synth(TokenKind::String, quoted(type), QStringLiteral(" "))};
+            if (!from.isEmpty()) {
+                extra.push_back(synth(TokenKind::Punct, QStringLiteral(",")));
+                extra.push_back(synth(TokenKind::String, quoted(from), QStringLiteral(" ")));
+            }
+            s.insert(s.begin() + as + 1, extra.begin(), extra.end());
             return;
         }
         case FunctionRule::Convert: {
@@ -120,12 +141,18 @@ void ExpressionRewriter::rewriteCall(Pieces& s, int name, const StaticTypes& typ
                 // Drop ", style": it is passed again below, after the value.
                 s.erase(s.begin() + args[1].second + 1, s.begin() + close);
             }
-            const Pieces extra{
+            const QString decimalFrom =
+                parseTypeSpec(type).isText() ? decimalTypeText(from) : QString();
+            Pieces extra{
                 synth(TokenKind::Punct, QStringLiteral(",")),
                 synth(TokenKind::Number, style, QStringLiteral(" ")),
                 synth(TokenKind::Punct, QStringLiteral(",")),
                 synth(TokenKind::Number, fromDatetime ? QStringLiteral("1") : QStringLiteral("0"),
                       QStringLiteral(" "))};
+            if (!decimalFrom.isEmpty()) {
+                extra.push_back(synth(TokenKind::Punct, QStringLiteral(",")));
+                extra.push_back(synth(TokenKind::String, quoted(decimalFrom), QStringLiteral(" ")));
+            }
             s.insert(s.begin() + args[1].second + 1, extra.begin(), extra.end());
             s[name].text = QLatin1String(f->target);
             s.erase(s.begin() + args[0].first, s.begin() + args[0].second + 1);

@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <QRegularExpression>
+#include <algorithm>
 #include <cstring>
 #include <limits>
 
@@ -119,6 +120,8 @@ void fnMul(sqlite3_context* ctx, int, Args argv) {
 struct DecimalSum {
     unsigned char total[sizeof(Decimal)];
     double binary;  // the plain sum, once a value is beyond a decimal
+    qint64 count;   // AVG's values
+    int scale;      // AVG's places
     bool any;
     bool places;
     bool inexact;
@@ -171,6 +174,28 @@ void sumFinal(sqlite3_context* ctx) {
     sqlite3_result_double(ctx, t.toDouble());
 }
 
+// tsql_avg(value, scale): AVG of decimals at the server's scale, the quotient cut
+// (not rounded) there as the server's division does; of integers (scale 0) an
+// integer.
+void avgStep(sqlite3_context* ctx, int, Args argv) {
+    auto* sum = static_cast<DecimalSum*>(sqlite3_aggregate_context(ctx, sizeof(DecimalSum)));
+    if (!sum) return sqlite3_result_error_nomem(ctx);
+    sum->scale = sqlite3_value_int(argv[1]);
+    if (sqlite3_value_type(argv[0]) != SQLITE_NULL) ++sum->count;
+    sumStep(ctx, 1, argv);
+}
+
+void avgFinal(sqlite3_context* ctx) {
+    auto* sum = static_cast<DecimalSum*>(sqlite3_aggregate_context(ctx, 0));
+    if (!sum || !sum->any) return sqlite3_result_null(ctx);
+    if (sum->inexact) return sqlite3_result_double(ctx, sum->binary / sum->count);
+    const Decimal t = sum->get();
+    const int scale = std::max(sum->scale, t.scale);
+    const __int128 q = t.atScale(scale).units / sum->count;
+    if (scale == 0) return sqlite3_result_int64(ctx, static_cast<qint64>(q));
+    sqlite3_result_double(ctx, Decimal{q, scale}.toDouble());
+}
+
 // tsql_cmp(a, op, b): a comparison where a quoted value meets a computed one.
 void fnCmp(sqlite3_context* ctx, int, Args argv) {
     guarded(ctx, [&] {
@@ -217,12 +242,16 @@ void fnStore(sqlite3_context* ctx, int, Args argv) {
     guarded(ctx, [&] { return storeAs(arg(argv, 0), parseTypeSpec(arg(argv, 1).s)); });
 }
 
-void fnCast(sqlite3_context* ctx, int, Args argv) {
-    guarded(ctx, [&] { return castAs(arg(argv, 0), parseTypeSpec(arg(argv, 1).s)); });
+// tsql_cast(value, 'type'[, 'decimal type of the value'])
+void fnCast(sqlite3_context* ctx, int argc, Args argv) {
+    guarded(ctx, [&] {
+        const int places = argc > 2 ? parseTypeSpec(arg(argv, 2).s).scale : -1;
+        return castAs(arg(argv, 0), parseTypeSpec(arg(argv, 1).s), places);
+    });
 }
 
-// tsql_convert('type', value, style, value_is_datetime)
-void fnConvert(sqlite3_context* ctx, int, Args argv) {
+// tsql_convert('type', value, style, value_is_datetime[, 'decimal type of the value'])
+void fnConvert(sqlite3_context* ctx, int argc, Args argv) {
     guarded(ctx, [&] {
         const TypeSpec type = parseTypeSpec(arg(argv, 0).s);
         const Value v = arg(argv, 1);
@@ -241,7 +270,7 @@ void fnConvert(sqlite3_context* ctx, int, Args argv) {
                          .arg(s));
             return castAs(Value::ofText(text), type);
         }
-        return castAs(v, type);
+        return castAs(v, type, argc > 4 ? parseTypeSpec(arg(argv, 4).s).scale : -1);
     });
 }
 
@@ -393,7 +422,9 @@ constexpr Fn kFunctions[] = {
     {"tsql_num", 3, fnNum},
     {"tsql_to", 2, fnStore},
     {"tsql_cast", 2, fnCast},
+    {"tsql_cast", 3, fnCast},
     {"tsql_convert", 4, fnConvert},
+    {"tsql_convert", 5, fnConvert},
     {"tsql_datediff", 3, fnDatediff},
     {"tsql_object_id", 1, fnObjectId},
     {"tsql_object_id", 2, fnObjectId},
@@ -418,6 +449,8 @@ void registerFunctions(sqlite3* db, std::function<QDateTime()>* statementTime) {
     }
     sqlite3_create_function_v2(db, "tsql_sum", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
                                nullptr, sumStep, sumFinal, nullptr);
+    sqlite3_create_function_v2(db, "tsql_avg", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
+                               nullptr, avgStep, avgFinal, nullptr);
     sqlite3_create_function_v2(db, "tsql_getdate", 0, SQLITE_UTF8, statementTime, fnGetdate,
                                nullptr, nullptr, nullptr);
 }

@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "engine/Clauses.h"
+#include "engine/NumericTypes.h"
 #include "engine/Tokenizer.h"
 
 namespace engine {
@@ -10,14 +11,11 @@ namespace engine {
 namespace {
 
 // The types literals and functions give, parsed once.
-enum class Fixed { Text, Int, Decimal, Wide, Float, Datetime };
+enum class Fixed { Text, Int, Datetime };
 
 const TypeSpec& typeOf(Fixed f) {
     static const TypeSpec types[] = {parseTypeSpec(QStringLiteral("varchar(max)")),
                                      parseTypeSpec(QStringLiteral("int")),
-                                     parseTypeSpec(QStringLiteral("numeric(38,10)")),
-                                     parseTypeSpec(QStringLiteral("numeric(38,0)")),
-                                     parseTypeSpec(QStringLiteral("float")),
                                      parseTypeSpec(QStringLiteral("datetime"))};
     return types[static_cast<int>(f)];
 }
@@ -47,14 +45,6 @@ int rank(const TypeSpec& t) {
 
 bool sameKind(const TypeSpec& a, const TypeSpec& b) {
     return a.base == b.base || (a.isText() && b.isText());
-}
-
-TypeSpec numberLiteralType(const QString& text) {
-    if (text.contains(u'e', Qt::CaseInsensitive)) return typeOf(Fixed::Float);
-    if (text.contains(u'.')) return typeOf(Fixed::Decimal);
-    bool ok = false;
-    const qint64 v = text.toLongLong(&ok);
-    return ok && v <= std::numeric_limits<qint32>::max() ? typeOf(Fixed::Int) : typeOf(Fixed::Wide);
 }
 
 bool isNullWord(const Pieces& s, int from, int to) { return from == to && isKw(s[from], "NULL"); }
@@ -168,34 +158,34 @@ TypeSpec StaticTypes::of(const Pieces& s, int from, int to) const {
 }
 
 TypeSpec StaticTypes::operatorType(const Pieces& s, int from, int to, bool* found) const {
-    std::vector<std::pair<int, int>> operands;
-    bool multiplicative = false;
-    int depth = 0, start = from;
+    // The binary operators at the top level: + and - bind loosest, so they split first.
+    std::vector<int> additive, multiplicative;
+    int depth = 0;
     for (int j = from; j <= to; ++j) {
         if (isPunct(s[j], '(') || isKw(s[j], "CASE")) ++depth;
         if (isPunct(s[j], ')') || isKw(s[j], "END")) --depth;
-        const bool additive = isOp(s[j], "+") || isOp(s[j], "-");
-        const bool times = isOp(s[j], "*") || isOp(s[j], "/") || isOp(s[j], "%");
-        if (depth == 0 && j > start && (additive || times) && endsOperand(s[j - 1])) {
-            operands.emplace_back(start, j - 1);
-            multiplicative = multiplicative || times;
-            start = j + 1;
-        }
+        if (depth != 0 || j == from || !endsOperand(s[j - 1])) continue;
+        if (isOp(s[j], "+") || isOp(s[j], "-"))
+            additive.push_back(j);
+        else if (isOp(s[j], "*") || isOp(s[j], "/") || isOp(s[j], "%"))
+            multiplicative.push_back(j);
     }
-    *found = !operands.empty();
+    const std::vector<int>& ops = additive.empty() ? multiplicative : additive;
+    *found = !ops.empty();
     if (!*found) return {};
-    operands.emplace_back(start, to);
-    // Texts added are a text; any number makes the whole a number.
-    TypeSpec result;
-    bool allText = true;
-    for (auto [a, b] : operands) {
-        const TypeSpec t = of(s, a, b);
-        if (rank(t) == 0) return {};
-        allText = allText && t.isText();
-        if (!t.isText())
-            result = result.base == TypeSpec::Base::Unknown ? t : higherType(result, t);
+    // Left to right; texts added are a text, any number makes the whole a number.
+    TypeSpec result = of(s, from, ops.front() - 1);
+    for (size_t k = 0; k < ops.size(); ++k) {
+        const TypeSpec t = of(s, ops[k] + 1, k + 1 < ops.size() ? ops[k + 1] - 1 : to);
+        if (rank(result) == 0 || rank(t) == 0) return {};
+        const char op = s[ops[k]].text.at(0).toLatin1();
+        if (result.isText() && t.isText()) {
+            if (op != '+') return {};
+            result = typeOf(Fixed::Text);
+            continue;
+        }
+        result = operatorResult(op, result, t);
     }
-    if (allText) return multiplicative ? TypeSpec{} : typeOf(Fixed::Text);
     return result;
 }
 
@@ -205,7 +195,7 @@ TypeSpec StaticTypes::caseType(const Pieces& s, int from) const {
         if (isNullWord(s, a, b)) continue;
         const TypeSpec t = of(s, a, b);
         if (rank(t) == 0) return {};
-        result = result.base == TypeSpec::Base::Unknown ? t : higherType(result, t);
+        result = result.base == TypeSpec::Base::Unknown ? t : branchResult(result, t);
     }
     return result;
 }
@@ -233,13 +223,15 @@ TypeSpec StaticTypes::callType(const Pieces& s, int from, int to) const {
             "TSQL_ISNUMERIC", "TSQL_OBJECT_ID", "TSQL_CMP"}))
         return typeOf(Fixed::Int);
     if (is({"GETDATE", "TSQL_GETDATE"})) return typeOf(Fixed::Datetime);
-    if (is({"SUM", "MIN", "MAX", "ABS", "ISNULL", "TSQL_ISNULL", "NULLIF"})) return argType(0);
+    if (is({"SUM", "TSQL_SUM"})) return sumResult(argType(0));
+    if (is({"AVG", "TSQL_AVG"})) return avgResult(argType(0));
+    if (is({"MIN", "MAX", "ABS", "ISNULL", "TSQL_ISNULL", "NULLIF"})) return argType(0);
     if (is({"COALESCE"})) {
         TypeSpec result;
         for (int k = 0; k < argc; ++k) {
             if (isNullWord(s, args[k].first, args[k].second)) continue;
             const TypeSpec t = argType(k);
-            result = result.base == TypeSpec::Base::Unknown ? t : higherType(result, t);
+            result = result.base == TypeSpec::Base::Unknown ? t : branchResult(result, t);
             if (result.base == TypeSpec::Base::Unknown) return {};
         }
         return result;
@@ -257,8 +249,9 @@ TypeSpec StaticTypes::callType(const Pieces& s, int from, int to) const {
     }
     if (is({"TSQL_ADD", "TSQL_SUB"})) {
         const TypeSpec a = argType(0), b = argType(1);
-        return a.isText() && b.isText() ? a : higherType(a, b);
+        return a.isText() && b.isText() ? a : operatorResult('+', a, b);
     }
+    if (is({"TSQL_MUL"})) return operatorResult('*', argType(0), argType(1));
     // LEFT, RIGHT, SUBSTRING, REPLACE, UPPER ...: a text of the first argument's kind.
     TypeSpec text = typeOf(Fixed::Text);
     const TypeSpec first = argType(0);

@@ -299,7 +299,7 @@ Value storeAs(const Value& v, const TypeSpec& t) {
     return Value::ofText(padChar(s, t));
 }
 
-Value castAs(const Value& v, const TypeSpec& t) {
+Value castAs(const Value& v, const TypeSpec& t, int decimalScale) {
     if (v.isNull()) return v;
     if (t.base == TypeSpec::Base::Unknown)
         fail(QStringLiteral("CAST to type %1 is not supported").arg(t.name));
@@ -314,7 +314,7 @@ Value castAs(const Value& v, const TypeSpec& t) {
         padded.length = length;
         return Value::ofText(padChar(s, padded));
     }
-    const QString s = numberText(v);
+    const QString s = decimalScale >= 0 ? decimalOf(v).atScale(decimalScale).text() : numberText(v);
     if (length > 0 && s.size() > length) {
         if (v.type == Value::Type::Int) return Value::ofText(QStringLiteral("*"));
         fail(QStringLiteral("Arithmetic overflow error converting numeric to data type varchar."));

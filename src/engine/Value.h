@@ -55,8 +55,9 @@ QString textTypeName(const TypeSpec& t);
 // Converts a value to a type as an INSERT/UPDATE stores it (too long text fails).
 Value storeAs(const Value& v, const TypeSpec& type);
 // Converts as CAST/CONVERT do (too long text is cut; a number too long for the
-// text gives "*").
-Value castAs(const Value& v, const TypeSpec& type);
+// text gives "*"). A number written as text shows decimalScale places when given,
+// as a decimal of that scale does.
+Value castAs(const Value& v, const TypeSpec& type, int decimalScale = -1);
 
 // A text meeting a number of the given type becomes that number, as T-SQL's type
 // precedence says (a bare NUMERIC keeps any scale); from is the text's own type

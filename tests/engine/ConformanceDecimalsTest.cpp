@@ -74,6 +74,43 @@ TEST_F(Decimals, ArithmeticOfNumericsIsExact) {
     }
 }
 
+// A decimal written as text shows its result type's places: the sum of
+// numeric(18,2) is numeric(38,2), a product's scale the sum of the scales, AVG's at
+// least 6 and cut there, AVG of integers an integer.
+TEST_F(Decimals, ResultsTakeTheServersPrecisionAndScale) {
+    exec(QStringLiteral("INSERT INTO T_QTY (k, v) VALUES ('t', 0.02), ('t', 0.02), ('t', 0.01)"));
+    const Exact cases[] = {
+        {"SELECT CAST(SUM(v) AS VARCHAR(40)) FROM T_QTY WHERE k = 'b'", "2.00"},
+        {"SELECT CONVERT(VARCHAR(40), SUM(v)) FROM T_QTY WHERE k IN ('k', 'm')", "10000.00"},
+        {"SELECT CAST(SUM(v) - 0.60 AS VARCHAR(40)) FROM T_QTY WHERE k = 'a'", "0.00"},
+        {"SELECT CAST(0.45 * 20 AS VARCHAR(10))", "9.00"},
+        {"SELECT CAST(1.2 * 602 AS VARCHAR(10))", "722.4"},
+        {"SELECT CAST(u * 602 AS VARCHAR(20)) FROM T_QTY WHERE u = 1.2", "722.4000"},
+        {"SELECT CAST(v * u AS VARCHAR(20)) FROM T_QTY WHERE v = 0.10", "0.045000"},
+        {"SELECT CAST(-v AS VARCHAR(10)) FROM T_QTY WHERE v = 0.10", "-0.10"},
+        {"SELECT CAST(ISNULL(SUM(u), 0) AS VARCHAR(40)) FROM T_QTY WHERE k = 'b'", "0.0000"},
+        {"SELECT CAST(CASE WHEN v > 0 THEN 0.5 ELSE v END AS VARCHAR(20)) FROM T_QTY "
+         "WHERE v = 0.10",
+         "0.50"},
+        {"SELECT CAST(CAST(2.345 AS NUMERIC(10,2)) AS VARCHAR(10))", "2.35"},
+        {"SELECT CAST(AVG(v) AS VARCHAR(40)) FROM T_QTY WHERE k = 'a'", "0.200000"},
+        {"SELECT CAST(AVG(v) AS VARCHAR(40)) FROM T_QTY WHERE k = 't'", "0.016666"},
+        {"SELECT CAST(AVG(v) AS VARCHAR(40)) FROM T_QTY WHERE k = 'b'", "1.000000"},
+        {"SELECT AVG(LEN(k) + 1) FROM T_QTY WHERE k IN ('a', 'b')", "2"},
+        {"SELECT AVG(CAST(v * 10 AS INT)) FROM T_QTY WHERE k = 'a' AND v > 0.1", "2"},
+        {"SELECT CAST(SUM(v) AS VARCHAR(4)) FROM T_QTY WHERE k = 'k'",
+         "Arithmetic overflow error converting numeric to data type varchar."},
+    };
+    for (const Exact& c : cases) {
+        SCOPED_TRACE(c.sql);
+        const QString want = QString::fromUtf8(c.value);
+        if (want.startsWith(QStringLiteral("Arithmetic")))
+            EXPECT_EQ(errorOf(QString::fromUtf8(c.sql)), want);
+        else
+            EXPECT_EQ(scalar(QString::fromUtf8(c.sql)).toString(), want);
+    }
+}
+
 TEST_F(Decimals, StoredValuesTakeTheColumnsScale) {
     exec(
         QStringLiteral("INSERT INTO T_QTY (k, v, u) VALUES ('s', 2.345, 0.00005), "
