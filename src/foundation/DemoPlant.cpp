@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMap>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 #include "engine/Database.h"
@@ -219,6 +221,58 @@ LotTotalsCheck gfCHECK_LOT_TOTALS(engine::Database& db) {
         throw;
     }
     return out;
+}
+
+namespace {
+
+// The CREATE TRIGGER statements of the lot totals, as SQLite keeps their text.
+QMap<QString, QString> triggerStatements(const QString& script) {
+    QMap<QString, QString> out;
+    static const QRegularExpression re(QStringLiteral("CREATE TRIGGER (\\w+)[\\s\\S]*?\\nEND"));
+    for (auto it = re.globalMatch(script); it.hasNext();) {
+        const auto m = it.next();
+        out.insert(m.captured(1), m.captured(0));
+    }
+    return out;
+}
+
+bool triggersCurrent(engine::Database& db, const QMap<QString, QString>& wanted) {
+    for (auto it = wanted.cbegin(); it != wanted.cend(); ++it) {
+        const auto found = db.executeNative(
+            QStringLiteral("SELECT sql FROM sqlite_master WHERE type = 'trigger' AND name = '%1'")
+                .arg(it.key()));
+        const auto& rows = found.last().result.rows;
+        if (rows.isEmpty() || rows.first().first().toString() != it.value()) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool gfUPGRADE_LOT_TOTALS(engine::Database& db) {
+    if (!engine::LotTotalsTable::exists(db)) return false;
+    QString script, error;
+    if (!readResource(QString::fromLatin1(kLotTotalsResource), &script, &error))
+        throw engine::EngineError(SQLITE_ERROR, error);
+    const QMap<QString, QString> wanted = triggerStatements(script);
+    if (triggersCurrent(db, wanted)) return false;
+    db.begin();
+    try {
+        // Another terminal may have done it while this one waited for the lock.
+        if (triggersCurrent(db, wanted)) {
+            db.commit();
+            return false;
+        }
+        for (const QString& name : wanted.keys())
+            runScript(db, QStringLiteral("DROP TRIGGER IF EXISTS %1").arg(name));
+        for (const QString& statement : wanted) runScript(db, statement);
+        engine::LotTotalsTable::rebuild(db);
+        db.commit();
+    } catch (...) {
+        db.rollback();
+        throw;
+    }
+    return true;
 }
 
 bool gfCREATE_DEMO(const QString& path, QString* error) {

@@ -25,6 +25,11 @@ bool gfCREATE_SCHEMA(const QString& path, QString* error);
 // database, in one transaction: creates the table from the ledger when it is
 // missing, rebuilds it when any lot differs. Throws engine::EngineError.
 LotTotalsCheck gfCHECK_LOT_TOTALS(engine::Database& db);
+// A database whose lot-totals triggers differ from this release's (an earlier
+// release's binary sums left remainders in the balances) gets this release's
+// triggers and its totals rebuilt from the ledger, in one transaction. True when
+// it did; a database without the table is left as it is. Throws engine::EngineError.
+bool gfUPGRADE_LOT_TOTALS(engine::Database& db);
 // The demo database in the user's data folder.
 QString gfDEMO_PATH();
 // The day the demo plant at path was made (invalid for a file that does not say).

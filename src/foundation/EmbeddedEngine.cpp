@@ -3,6 +3,8 @@
 #include <sqlite3.h>
 #include <QFileInfo>
 
+#include "foundation/DemoPlant.h"
+
 namespace mes {
 
 namespace {
@@ -46,7 +48,11 @@ bool EmbeddedEngine::open(DbError* err) {
         }
         return false;
     }
-    return guarded(err, [&] { db_.open(path_); });
+    return guarded(err, [&] {
+        db_.open(path_);
+        // A file of an earlier release is brought to this release's lot totals once.
+        gfUPGRADE_LOT_TOTALS(db_);
+    });
 }
 
 void EmbeddedEngine::close() { db_.close(); }

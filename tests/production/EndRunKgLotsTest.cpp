@@ -1,6 +1,7 @@
 // The end of a run on a material kept in KG whose lots were received and issued
 // in cents: the first-in first-out booking takes each lot's exact stock, through
 // the ledger's lot totals and through the plain statement alike.
+#include <QFile>
 #include <QPushButton>
 #include <map>
 
@@ -20,7 +21,11 @@ struct Move {
 const Move kMoves[] = {{"K1", 230, 0}, {"K1", 0, 30}, {"K2", 10, 0}, {"K2", 20, 0}, {"K2", 30, 0},
                        {"K2", 0, 60},  {"K3", 70, 0}, {"K3", 10, 0}, {"K3", 20, 0}, {"K4", 500, 0}};
 
-class EndRunKgLots : public EndRunFixture, public testing::WithParamInterface<bool> {
+// The ledger read through the lot totals, through the plain statement, or from a
+// file an earlier release wrote, whose totals hold binary remainders.
+enum class Ledger { LotTotals, PlainStatement, EarlierRelease };
+
+class EndRunKgLots : public EndRunFixture, public testing::WithParamInterface<Ledger> {
   protected:
     // Cents per lot of RM-100, read back with plain SQLite.
     std::map<QString, int> cents(const QString& where) {
@@ -37,12 +42,32 @@ class EndRunKgLots : public EndRunFixture, public testing::WithParamInterface<bo
 
 TEST_P(EndRunKgLots, UseEachLotToTheCent) {
     exec("DELETE FROM S_PRODUCT_STORE WHERE product_code = 'RM-100'");
+    if (GetParam() == Ledger::EarlierRelease) {
+        QFile earlier(QStringLiteral(MES_PRODUCTION_TEST_DATA "/lot_totals_earlier_release.sql"));
+        ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+        exec(
+            "DROP TRIGGER TR_S_PRODUCT_STORE_LOT_insert; DROP TRIGGER "
+            "TR_S_PRODUCT_STORE_LOT_delete; DROP TRIGGER TR_S_PRODUCT_STORE_LOT_update; DROP "
+            "TABLE S_PRODUCT_STORE_LOT;" +
+            QString::fromUtf8(earlier.readAll()));
+    }
     for (const Move& m : kMoves)
         exec(QString("INSERT INTO S_PRODUCT_STORE (product_code, lot_no, reg_date, ipgo_su, "
                      "culgo_su) VALUES ('RM-100', '%1', '%2', %3, %4)")
                  .arg(m.lot, day(-3), QString::number(m.inCents / 100.0, 'f', 2),
                       QString::number(m.outCents / 100.0, 'f', 2)));
-    if (!GetParam())
+    if (GetParam() == Ledger::EarlierRelease) {
+        // The earlier release's totals hold 2 - 2.2e-16 and 1e-16 for two lots ...
+        EXPECT_NE(value("SELECT balance FROM S_PRODUCT_STORE_LOT WHERE lot_no = 'K2'").toDouble(),
+                  0.0);
+        // ... until the terminal opens the file.
+        ASSERT_TRUE(session.connect());
+        EXPECT_EQ(value("SELECT count(*) FROM S_PRODUCT_STORE_LOT WHERE product_code = 'RM-100' "
+                        "AND balance * 100 <> round(balance * 100)")
+                      .toInt(),
+                  0);
+    }
+    if (GetParam() == Ledger::PlainStatement)
         exec(
             "DROP TRIGGER TR_S_PRODUCT_STORE_LOT_insert; DROP TRIGGER "
             "TR_S_PRODUCT_STORE_LOT_delete; DROP TRIGGER TR_S_PRODUCT_STORE_LOT_update; DROP "
@@ -87,7 +112,14 @@ TEST_P(EndRunKgLots, UseEachLotToTheCent) {
     EXPECT_EQ(genealogy, lots);
 }
 
-INSTANTIATE_TEST_SUITE_P(Ledger, EndRunKgLots, testing::Values(true, false),
-                         [](const auto& i) { return i.param ? "LotTotals" : "PlainStatement"; });
+std::string ledgerName(const testing::TestParamInfo<Ledger>& info) {
+    const char* const names[] = {"LotTotals", "PlainStatement", "FileOfAnEarlierRelease"};
+    return names[static_cast<int>(info.param)];
+}
+
+INSTANTIATE_TEST_SUITE_P(Ledger, EndRunKgLots,
+                         testing::Values(Ledger::LotTotals, Ledger::PlainStatement,
+                                         Ledger::EarlierRelease),
+                         ledgerName);
 
 }  // namespace
