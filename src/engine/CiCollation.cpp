@@ -48,7 +48,21 @@ int compareCiAs(void*, int lenA, const void* a, int lenB, const void* b) {
     const auto* pb = static_cast<const unsigned char*>(b);
     while (lenA > 0 && pa[lenA - 1] == ' ') --lenA;
     while (lenB > 0 && pb[lenB - 1] == ' ') --lenB;
-    int i = 0, j = 0;
+    // Equal bytes are equal text, and ASCII letters fold by one bit; only from the
+    // first other difference on are code points decoded.
+    int i = 0;
+    for (; i < lenA && i < lenB; ++i) {
+        const unsigned ca = pa[i], cb = pb[i];
+        if (ca == cb) continue;
+        if ((ca | cb) >= 0x80) break;
+        const unsigned fa = ca - 'A' < 26 ? ca + 32 : ca;
+        const unsigned fb = cb - 'A' < 26 ? cb + 32 : cb;
+        if (fa != fb) return fa < fb ? -1 : 1;
+    }
+    // Back to the start of the character both share the lead bytes of.
+    if (i < lenA && i < lenB)
+        while (i > 0 && (pa[i] & 0xC0) == 0x80) --i;
+    int j = i;
     while (i < lenA && j < lenB) {
         const int ca = nextCodePoint(pa, lenA, &i);
         const int cb = nextCodePoint(pb, lenB, &j);
