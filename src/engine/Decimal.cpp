@@ -1,5 +1,6 @@
 #include "engine/Decimal.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -16,23 +17,26 @@ const double kDoublePowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
 
 __int128 magnitude(__int128 v) { return v < 0 ? -v : v; }
 
+struct Powers {
+    __int128 of[kMaxDigits + 1];
+    constexpr Powers() : of() {
+        of[0] = 1;
+        for (int i = 1; i <= kMaxDigits; ++i) of[i] = of[i - 1] * 10;
+    }
+};
+constexpr Powers kPowers;
+
+// Compares, no 128-bit division: a sum of a million cents adds a million times.
 int digitCount(__int128 v) {
     v = magnitude(v);
     int n = 1;
-    while (v >= 10) {
-        v /= 10;
-        ++n;
-    }
+    while (n <= kMaxDigits && v >= kPowers.of[n]) ++n;
     return n;
 }
 
 }  // namespace
 
-__int128 powerOfTen(int n) {
-    __int128 p = 1;
-    for (int i = 0; i < n; ++i) p *= 10;
-    return p;
-}
+__int128 powerOfTen(int n) { return kPowers.of[std::clamp(n, 0, kMaxDigits)]; }
 
 bool Decimal::fromDouble(double v, Decimal* out) {
     if (!std::isfinite(v)) return false;

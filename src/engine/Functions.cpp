@@ -35,6 +35,19 @@ void guarded(sqlite3_context* ctx, F&& f) {
 
 [[noreturn]] void fail(const QString& message) { throw EngineError(SQLITE_ERROR, message); }
 
+// A quoted type argument ('numeric(18,2)'), parsed once per statement: SQLite keeps
+// it with the constant argument, so a call per row reads no text.
+const TypeSpec& typeArg(sqlite3_context* ctx, Args argv, int i) {
+    if (auto* cached = static_cast<const TypeSpec*>(sqlite3_get_auxdata(ctx, i))) return *cached;
+    auto* parsed = new TypeSpec(parseTypeSpec(arg(argv, i).s));
+    sqlite3_set_auxdata(ctx, i, parsed, [](void* p) { delete static_cast<TypeSpec*>(p); });
+    // SQLite may drop it at once (an argument that is not constant): read it back.
+    if (auto* kept = static_cast<const TypeSpec*>(sqlite3_get_auxdata(ctx, i))) return *kept;
+    thread_local TypeSpec last;
+    last = parseTypeSpec(arg(argv, i).s);
+    return last;
+}
+
 // Brings a text operand to the other operand's number type, as T-SQL's type
 // precedence does (a number beats a character type).
 Value asNumber(const Value& v, const Value& other) {
@@ -233,27 +246,27 @@ void fnNum(sqlite3_context* ctx, int, Args argv) {
     guarded(ctx, [&] {
         const Value v = arg(argv, 0);
         if (v.type != Value::Type::Text) return v;
-        return numberFromText(v.s, parseTypeSpec(arg(argv, 1).s), arg(argv, 2).s);
+        return numberFromText(v.s, typeArg(ctx, argv, 1), arg(argv, 2).s);
     });
 }
 
 // tsql_to(value, 'declared type'): the conversion of a value stored into a column.
 void fnStore(sqlite3_context* ctx, int, Args argv) {
-    guarded(ctx, [&] { return storeAs(arg(argv, 0), parseTypeSpec(arg(argv, 1).s)); });
+    guarded(ctx, [&] { return storeAs(arg(argv, 0), typeArg(ctx, argv, 1)); });
 }
 
 // tsql_cast(value, 'type'[, 'decimal type of the value'])
 void fnCast(sqlite3_context* ctx, int argc, Args argv) {
     guarded(ctx, [&] {
-        const int places = argc > 2 ? parseTypeSpec(arg(argv, 2).s).scale : -1;
-        return castAs(arg(argv, 0), parseTypeSpec(arg(argv, 1).s), places);
+        const int places = argc > 2 ? typeArg(ctx, argv, 2).scale : -1;
+        return castAs(arg(argv, 0), typeArg(ctx, argv, 1), places);
     });
 }
 
 // tsql_convert('type', value, style, value_is_datetime[, 'decimal type of the value'])
 void fnConvert(sqlite3_context* ctx, int argc, Args argv) {
     guarded(ctx, [&] {
-        const TypeSpec type = parseTypeSpec(arg(argv, 0).s);
+        const TypeSpec& type = typeArg(ctx, argv, 0);
         const Value v = arg(argv, 1);
         const Value style = arg(argv, 2);
         const bool fromDatetime = arg(argv, 3).i != 0;
@@ -270,7 +283,7 @@ void fnConvert(sqlite3_context* ctx, int argc, Args argv) {
                          .arg(s));
             return castAs(Value::ofText(text), type);
         }
-        return castAs(v, type, argc > 4 ? parseTypeSpec(arg(argv, 4).s).scale : -1);
+        return castAs(v, type, argc > 4 ? typeArg(ctx, argv, 4).scale : -1);
     });
 }
 
