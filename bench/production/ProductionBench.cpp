@@ -1,9 +1,9 @@
 // Operator actions of the production screen on the scaled plant, small and large:
 // opening the screen on a run (a press run, and an assembly of fifty components),
-// a defect save and a stop / run pair. Statements, Session and SQLite time per
-// action; the query plans of the run query, the
-// bill-of-material batch and the open-stop check are printed once per size and run
-// on stderr, each line that reads a whole history table flagged.
+// a defect save, a stop / run pair, a count entry and the end of a run. Statements, Session and
+// SQLite time per action; the query plans of the run query, the bill-of-material batch and the
+// open-stop check are printed once per size and run on stderr, each line that reads a whole history
+// table flagged.
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
@@ -24,6 +24,7 @@
 #include "production/frm_S_badqty.h"
 #include "production/frm_S_dayReport.h"
 #include "ui/Forms.h"
+#include "ui/ModalHost.h"
 #include "ui/clsSpread.h"
 #include "workorders/WorkRunStart.h"
 
@@ -188,12 +189,67 @@ void BM_StopRunPair(benchmark::State& state) {
     finish(state, meter, p);
 }
 
+// The keypad's count applied: the counts, the material grid's re-booking of the
+// lots and the held entries written (the keypad itself is the operator's time).
+void BM_CountEntry(benchmark::State& state) {
+    Plant& p = plant(static_cast<int>(state.range(0)));
+    const Run& r = p.runs[state.range(1)];
+    if (!ready(state, p, r)) return;
+    frm_S_dayReport& s = screenOn(r);
+    s.resize(1024, 768);
+    gsSHOW_SCREEN(s);
+    mesbench::ActionMeter meter(p.session->session(), p.session->database());
+    qint64 n = 0;
+    for (auto _ : state) {
+        const qint64 good = ++n % 2 ? 12500 : 1200;
+        meter.action(s, [&](auto&) { s.lsApplyGood(good); });
+    }
+    finish(state, meter, p);
+}
+
+// Message boxes answered at once: the end's "saved" notice.
+struct AcceptAll : ModalDriver {
+    void drive(QDialog& dialog) override { dialog.accept(); }
+};
+
+// "작업종료" on a fresh assembly run of fifty components with 500 pieces counted:
+// every component booked first in, first out with its genealogy.
+void BM_EndRun(benchmark::State& state) {
+    Plant& p = plant(static_cast<int>(state.range(0)));
+    if (!ready(state, p, p.runs[1])) return;
+    AcceptAll accept;
+    gsSET_MODAL_DRIVER(&accept);
+    mesbench::ActionMeter meter(p.session->session(), p.session->database());
+    for (auto _ : state) {
+        meter.pause();
+        state.PauseTiming();
+        gsUNLOAD<frm_S_dayReport>();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        const Run run = startAssembly();
+        frm_S_dayReport& s = screenOn(run);
+        s.resize(1024, 768);
+        gsSHOW_SCREEN(s);
+        s.lsApplyGood(500);
+        mesbench::ActionMeter::settle(s);
+        state.ResumeTiming();
+        meter.resume();
+        meter.action(s, [&s](auto&) { s.btnEnd->click(); });
+    }
+    gsSET_MODAL_DRIVER(nullptr);
+    finish(state, meter, p);
+}
+
 BENCHMARK(BM_OpenRun)
     ->ArgsProduct({{0, 1}, {0, 1}})
     ->ArgNames({"large", "assembly"})
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DefectSave)->Arg(0)->Arg(1)->ArgName("large")->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StopRunPair)->Arg(0)->Arg(1)->ArgName("large")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CountEntry)
+    ->ArgsProduct({{0, 1}, {0, 1}})
+    ->ArgNames({"large", "assembly"})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EndRun)->Arg(0)->Arg(1)->ArgName("large")->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

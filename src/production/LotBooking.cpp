@@ -1,5 +1,6 @@
 #include "production/LotBooking.h"
 
+#include <QHash>
 #include <cmath>
 
 #include "foundation/Session.h"
@@ -64,12 +65,22 @@ void LotBooking::lsTuip_Sum(QList<LotRow>& rows, double change, bool counted) {
     }
     if (change == 0) return;
     lvLotIdx_ = 1;
+    // Nothing is written during one booking: a component's lots are read once,
+    // not again for each of its continuation rows.
+    const AllLots read = all_;
+    QHash<QString, QList<LotStock>> lotsOf;
+    all_ = [&](const QString& product) {
+        auto it = lotsOf.constFind(product);
+        if (it == lotsOf.constEnd()) it = lotsOf.insert(product, read(product));
+        return *it;
+    };
     for (;;) {
         int r = 0;
         while (r < rows.size() && !rows[r].lot.isEmpty()) ++r;
         if (r == rows.size()) break;
         lsAutoLotCopy(rows, r, change);
     }
+    all_ = read;
 }
 
 bool LotBooking::lsAutoLot(QList<LotRow>& rows, int r, double change) {
