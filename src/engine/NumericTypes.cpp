@@ -9,25 +9,6 @@ namespace {
 
 constexpr int kMaxPrecision = 38;
 
-int rank(const TypeSpec& t) {
-    switch (t.base) {
-        case TypeSpec::Base::Datetime:
-        case TypeSpec::Base::Date:
-            return 5;
-        case TypeSpec::Base::Float:
-            return 4;
-        case TypeSpec::Base::Numeric:
-            return 3;
-        case TypeSpec::Base::Int:
-            return 2;
-        case TypeSpec::Base::Text:
-        case TypeSpec::Base::Char:
-            return 1;
-        default:
-            return 0;
-    }
-}
-
 TypeSpec decimal(int precision, int scale) {
     TypeSpec t = parseTypeSpec(QStringLiteral("numeric"));
     t.precision = precision;
@@ -49,6 +30,25 @@ TypeSpec capped(int precision, int scale) {
 bool isDecimal(const TypeSpec& t) { return t.base == TypeSpec::Base::Numeric && t.scaleGiven; }
 
 }  // namespace
+
+int typeRank(const TypeSpec& t) {
+    switch (t.base) {
+        case TypeSpec::Base::Datetime:
+        case TypeSpec::Base::Date:
+            return 5;
+        case TypeSpec::Base::Float:
+            return 4;
+        case TypeSpec::Base::Numeric:
+            return 3;
+        case TypeSpec::Base::Int:
+            return 2;
+        case TypeSpec::Base::Text:
+        case TypeSpec::Base::Char:
+            return 1;
+        default:
+            return 0;
+    }
+}
 
 TypeSpec numberLiteralType(const QString& text) {
     if (text.contains(u'e', Qt::CaseInsensitive)) return parseTypeSpec(QStringLiteral("float"));
@@ -82,10 +82,10 @@ TypeSpec asDecimal(const TypeSpec& t) {
 }
 
 TypeSpec operatorResult(char op, const TypeSpec& a, const TypeSpec& b) {
-    if (rank(a) == 0 || rank(b) == 0) return {};
-    const TypeSpec high = rank(b) > rank(a) ? b : a;
+    if (typeRank(a) == 0 || typeRank(b) == 0) return {};
+    const TypeSpec high = typeRank(b) > typeRank(a) ? b : a;
     if (high.base != TypeSpec::Base::Numeric) {
-        if (high.base == TypeSpec::Base::Int && rank(a) == rank(b))
+        if (high.base == TypeSpec::Base::Int && typeRank(a) == typeRank(b))
             return a.name == QLatin1String("bigint") ? a : b;
         return high;
     }
@@ -123,8 +123,8 @@ TypeSpec avgResult(const TypeSpec& t) {
 }
 
 TypeSpec branchResult(const TypeSpec& a, const TypeSpec& b) {
-    if (rank(a) == 0 || rank(b) == 0) return {};
-    const TypeSpec high = rank(b) > rank(a) ? b : a;
+    if (typeRank(a) == 0 || typeRank(b) == 0) return {};
+    const TypeSpec high = typeRank(b) > typeRank(a) ? b : a;
     if (high.base != TypeSpec::Base::Numeric) return high;
     const TypeSpec x = asDecimal(a), y = asDecimal(b);
     if (!isDecimal(x) || !isDecimal(y)) return high;

@@ -7,6 +7,10 @@ namespace engine {
 // SQL Server's precision and scale of decimal results: what a CAST of the result
 // to text shows and what a column of it would hold.
 
+// T-SQL's data-type precedence, highest first: datetime, float, numeric, int,
+// text; 0 for a type the engine does not tell.
+int typeRank(const TypeSpec& t);
+
 // The type of a number literal: 0.45 is numeric(2,2), 20 an int, 1e3 a float.
 TypeSpec numberLiteralType(const QString& text);
 

@@ -24,25 +24,6 @@ QString nameOf(const Piece& p) { return identifierName(Token{p.kind, p.text, 0})
 
 QString literalOf(const Piece& p) { return stringValue(Token{p.kind, p.text, 0}); }
 
-int rank(const TypeSpec& t) {
-    switch (t.base) {
-        case TypeSpec::Base::Datetime:
-        case TypeSpec::Base::Date:
-            return 5;
-        case TypeSpec::Base::Float:
-            return 4;
-        case TypeSpec::Base::Numeric:
-            return 3;
-        case TypeSpec::Base::Int:
-            return 2;
-        case TypeSpec::Base::Text:
-        case TypeSpec::Base::Char:
-            return 1;
-        default:
-            return 0;
-    }
-}
-
 bool sameKind(const TypeSpec& a, const TypeSpec& b) {
     return a.base == b.base || (a.isText() && b.isText());
 }
@@ -52,8 +33,8 @@ bool isNullWord(const Pieces& s, int from, int to) { return from == to && isKw(s
 }  // namespace
 
 TypeSpec higherType(const TypeSpec& a, const TypeSpec& b) {
-    if (rank(a) == 0 || rank(b) == 0) return {};
-    return rank(b) > rank(a) ? b : a;
+    if (typeRank(a) == 0 || typeRank(b) == 0) return {};
+    return typeRank(b) > typeRank(a) ? b : a;
 }
 
 StaticTypes::StaticTypes(const SchemaInfo& schema, const Pieces& s) : schema_(schema) {
@@ -177,7 +158,7 @@ TypeSpec StaticTypes::operatorType(const Pieces& s, int from, int to, bool* foun
     TypeSpec result = of(s, from, ops.front() - 1);
     for (size_t k = 0; k < ops.size(); ++k) {
         const TypeSpec t = of(s, ops[k] + 1, k + 1 < ops.size() ? ops[k + 1] - 1 : to);
-        if (rank(result) == 0 || rank(t) == 0) return {};
+        if (typeRank(result) == 0 || typeRank(t) == 0) return {};
         const char op = s[ops[k]].text.at(0).toLatin1();
         if (result.isText() && t.isText()) {
             if (op != '+') return {};
@@ -194,7 +175,7 @@ TypeSpec StaticTypes::caseType(const Pieces& s, int from) const {
     for (auto [a, b] : caseResults(s, from)) {
         if (isNullWord(s, a, b)) continue;
         const TypeSpec t = of(s, a, b);
-        if (rank(t) == 0) return {};
+        if (typeRank(t) == 0) return {};
         result = result.base == TypeSpec::Base::Unknown ? t : branchResult(result, t);
     }
     return result;
