@@ -170,7 +170,8 @@ class frm_S_dayReport : public QWidget {
     void lsOpenTest();
 
     void lsCounterSetup();
-    void lsCounterApply();  // the counts from the strokes counted so far
+    // The counts from the strokes counted so far; true when they changed (and were kept).
+    bool lsCounterApply();
     void lsCounterFollow(bool newRun);
 
     QString shownRun_;
