@@ -73,6 +73,7 @@ TEST_F(MachineCount, StrokesTimesCavitiesLessDefectsAreBookedAtTheEnd) {
     configure(port, 4);
     frm_S_dayReport& s = open();
     ASSERT_NE(s.counter(), nullptr);
+    EXPECT_LE(s.minimumSizeHint().width(), 1024) << "the counter's fields fit the panel too";
     ASSERT_TRUE(waitUntil([&] { return s.lsHeldEntries().counterStart == qint64(raw); }));
 
     raw += 1050;
