@@ -151,6 +151,14 @@ void frm_S_dayReport::buildFields() {
     lbl_badcnt2 = field(this, QStringLiteral("lbl_badcnt2"));
     g->addWidget(lbl_okcnt2, 5, 5);
     g->addWidget(lbl_badcnt2, 5, 7);
+    // The stroke counter under the counts it drives: the button row has no room left.
+    btnTypedCounts = gfBUTTON(this, QStringLiteral("btnTypedCounts"), QStringLiteral("수기입력"));
+    btnTypedCounts->hide();
+    lblCounter = new QLabel(this);
+    lblCounter->setObjectName(QStringLiteral("lblCounter"));
+    lblCounter->hide();
+    g->addWidget(btnTypedCounts, 5, 0);
+    g->addWidget(lblCounter, 5, 1, 1, 3);
     layout->addLayout(g);
     setCaptionsByUnit();
 
@@ -174,15 +182,8 @@ void frm_S_dayReport::buildButtons() {
     cmdUnit_Change = gfBUTTON(this, QStringLiteral("cmdUnit_Change"), QStringLiteral("단위변환"));
     CmdChange = gfBUTTON(this, QStringLiteral("CmdChange"), QStringLiteral("작업전환"));
     btnEnd = gfBUTTON(this, QStringLiteral("btnEnd"), QStringLiteral("작업종료"));
-    lblCounter = new QLabel(this);
-    lblCounter->setObjectName(QStringLiteral("lblCounter"));
-    lblCounter->hide();
-    btnTypedCounts = gfBUTTON(this, QStringLiteral("btnTypedCounts"), QStringLiteral("수기입력"));
-    btnTypedCounts->hide();
     row->addWidget(btnBigadong_s);
     row->addWidget(shape);
-    row->addWidget(lblCounter);
-    row->addWidget(btnTypedCounts);
     for (QPushButton* b : {btnBigadong_e, btnBigadong, btnTest, cmdUnit_Change, CmdChange, btnEnd})
         row->addWidget(b);
     static_cast<QVBoxLayout*>(layout())->addLayout(row);

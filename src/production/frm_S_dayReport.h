@@ -95,10 +95,9 @@ class frm_S_dayReport : public QWidget {
     QPushButton* cmdUnit_Change = nullptr;
     QPushButton* CmdChange = nullptr;
     QList<QFrame*> Shape;  // Shape[0]: the machine's stop/run status
+    // Only with a counter: its link and rate, and the switch of the run to the keypad.
     QLabel* lblCounter = nullptr;
-    QPushButton* btnTypedCounts =
-        nullptr;  // the run's counts to the keypad; only with a counter  // the stroke counter's
-                  // link and rate; hidden without one
+    QPushButton* btnTypedCounts = nullptr;
     NavigationBar* navigation = nullptr;
 
     // Loads the run named by the inputs and refreshes everything shown.
@@ -170,7 +169,8 @@ class frm_S_dayReport : public QWidget {
     void lsOpenTest();
 
     void lsCounterSetup();
-    void lsCounterApply();  // the counts from the strokes counted so far
+    // The counts from the strokes counted so far; true when they changed (and were kept).
+    bool lsCounterApply();
     void lsCounterFollow(bool newRun);
 
     QString shownRun_;

@@ -17,6 +17,7 @@ namespace mes {
 
 namespace {
 const qint64 kRateWindowMs = 10000;
+const QString kWeighedText = QStringLiteral("중량(KG) 수기입력");
 }  // namespace
 
 void frm_S_dayReport::lsCounterSetup() {
@@ -36,7 +37,9 @@ void frm_S_dayReport::lsCounterSetup() {
 }
 
 bool frm_S_dayReport::lsCountsFromMachine() const {
-    return counter_ != nullptr && !shownRun_.isEmpty() && !typedCounts_;
+    // Strokes make pieces, not kilograms: a run counted in KG is weighed and typed.
+    return counter_ != nullptr && !shownRun_.isEmpty() && !typedCounts_ &&
+           lblUnit_Code->text() != QLatin1String("KG");
 }
 
 void frm_S_dayReport::lsCounterFollow(bool newRun) {
@@ -50,13 +53,16 @@ void frm_S_dayReport::lsCounterFollow(bool newRun) {
     rateText_.clear();
     if (!lsCountsFromMachine()) {
         counter_->stop();
+        if (!shownRun_.isEmpty() && !typedCounts_) lblCounter->setText(kWeighedText);
         return;
     }
+    if (lblCounter->text() == kWeighedText) lblCounter->clear();
     counter_->start();
 }
 
 void frm_S_dayReport::lsCounterRead(quint32 raw) {
     if (!lsCountsFromMachine()) return;
+    const qint64 lastKept = tally_.lastValue();
     const qint64 strokes = tally_.feed(raw);
     const qint64 now = TerminalClock::now().toMSecsSinceEpoch();
     if (rateStrokes_ < 0) {
@@ -81,24 +87,27 @@ void frm_S_dayReport::lsCounterRead(quint32 raw) {
         lblCounter->setText(QStringLiteral("정지 미입력"));
     else if (!(stopOpen && lblCounter->text() == QLatin1String("정지 중 가동")))
         lblCounter->setText(rateText_);
-    lsCounterApply();
+    // Every new reading is kept, even one that adds no piece (the first of the
+    // run, a reset of the PLC): a restart counts on from it.
+    if (!lsCounterApply() && tally_.lastValue() != lastKept) lsKeepEntries();
 }
 
-void frm_S_dayReport::lsCounterApply() {
-    if (!tally_.started()) return;
+bool frm_S_dayReport::lsCounterApply() {
+    if (!tally_.started()) return false;
     const qint64 strokes = tally_.strokes();
     // The pieces pressed on this terminal come on top of the counts the run was
     // loaded with; the bad count entered by cause is taken from them.
     const std::optional<qint32> okLoaded = gfCOUNT32(lblOk_Cnt2->count());
     const std::optional<qint32> badLoaded = gfCOUNT32(lblBad_Cnt2->count());
     const std::optional<qint32> bad = gfCOUNT32(lblBad_Cnt->count());
-    if (!okLoaded || !badLoaded || !bad) return;
+    if (!okLoaded || !badLoaded || !bad) return false;
     const qint64 made = qint64(*okLoaded) + *badLoaded + strokes * gvConfig().CounterPieces;
     const qint64 good = qMax<qint64>(0, made - *bad);
     if (lblOk_Cnt->count().toLongLong() == good &&
         lblJakup_Cnt->count().toLongLong() == good + *bad)
-        return;
+        return false;
     lsApplyGood(good);
+    return true;
 }
 
 void frm_S_dayReport::btnTypedCounts_Click() {
@@ -123,6 +132,7 @@ void frm_S_dayReport::btnTypedCounts_Click() {
 
 void frm_S_dayReport::lsCounterLink(bool online) {
     counterOnline_ = online;
+    if (!lsCountsFromMachine()) return;  // a late signal of a counter just stopped
     // The counts stay as they are; the next reading brings the strokes made meanwhile.
     lblCounter->setText(online ? QString() : QStringLiteral("신호 없음"));
 }

@@ -64,6 +64,7 @@ void frm_S_dayReport::cmdUnit_Change_Click() {
     const bool kg = lblUnit_Code->text() == QLatin1String("KG");
     lblUnit_Code->setText(kg ? QStringLiteral("EA") : QStringLiteral("KG"));
     setCaptionsByUnit();
+    lsCounterFollow(false);  // the counter counts pieces only
     lsKeepEntries();
 }
 

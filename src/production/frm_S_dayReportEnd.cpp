@@ -9,6 +9,7 @@
 #include "production/HeldEntriesFile.h"
 #include "production/RunFigures.h"
 #include "production/StockSql.h"
+#include "production/StrokeCounter.h"
 #include "production/frm_S_dayReport.h"
 #include "ui/Forms.h"
 #include "ui/TouchLabel.h"
@@ -95,6 +96,9 @@ void frm_S_dayReport::btnEnd_Click() {
 
 void frm_S_dayReport::lsEndSaved() {
     HeldEntriesFile::discard();  // booked: a restart must not offer them again
+    // Unloading is deferred: no late reading may keep entries of the booked run.
+    if (counter_ != nullptr) counter_->stop();
+    shownRun_.clear();
     btnEnd->setEnabled(false);
     Timer2->stop();
     gsMSG(QStringLiteral("저장이 완료되었습니다."));

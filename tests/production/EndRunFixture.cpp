@@ -1,6 +1,8 @@
 #include "EndRunFixture.h"
 
+#include "foundation/EmbeddedEngine.h"
 #include "production/frm_S_dayReport.h"
+#include "ui/Forms.h"
 #include "ui/TouchLabel.h"
 
 const QStringList EndRunFixture::kLedgers{"S_PRODUCT_STORE",    "P_PRODUCT_STORE",
@@ -42,4 +44,19 @@ int EndRunFixture::genealogy() {
 
 int EndRunFixture::receipts() {
     return value("SELECT count(*) FROM P_PRODUCT_IPGO WHERE ipgo_no_sub = '" + kRun + "'").toInt();
+}
+
+void EndRunFixture::killTerminal() {
+    // Nothing of the old program lives on: no retired screen, no counter thread.
+    mes::gsUNLOAD<mes::frm_S_dayReport>();
+    mes::Forms::unloadAll();
+    next_ = std::make_unique<mes::Session>();
+    next_->setEngineFactory([p = dbPath] { return std::make_unique<mes::EmbeddedEngine>(p); });
+    mes::gsSET_SESSION(next_.get());
+    EXPECT_TRUE(next_->connect());
+}
+
+mes::frm_S_dayReport& EndRunFixture::restart() {
+    killTerminal();
+    return open();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "ProductionFixture.h"
 
 // The demo run loaded with good 80, bad 5 (FP-100: RM-100 usage 0.45, RM-400
@@ -19,4 +21,10 @@ class EndRunFixture : public ProductionFixture {
     int movements();
     int genealogy();
     int receipts();
+
+    // What a killed program leaves: the screen gone without its end, the held
+    // file on disk, a new connection. restart() then shows the run as the list does.
+    void killTerminal();
+    mes::frm_S_dayReport& restart();
+    std::unique_ptr<mes::Session> next_;
 };

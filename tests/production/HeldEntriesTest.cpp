@@ -33,16 +33,6 @@ namespace {
 
 class HeldEntries : public EndRunFixture {
   protected:
-    // What a killed program leaves: the screen gone without its end, a new
-    // connection; then the list shows the run again.
-    frm_S_dayReport& restart() {
-        gsUNLOAD<frm_S_dayReport>();
-        next_ = std::make_unique<Session>();
-        next_->setEngineFactory([p = dbPath] { return std::make_unique<EmbeddedEngine>(p); });
-        gsSET_SESSION(next_.get());
-        EXPECT_TRUE(next_->connect());
-        return open();
-    }
     static int ignoredLines() {
         QFile f(ErrorLog::filePath(TerminalClock::now()));
         if (!f.open(QIODevice::ReadOnly)) return 0;
@@ -72,7 +62,6 @@ class HeldEntries : public EndRunFixture {
         });
         s.lblBad_Cnt->clicked();
     }
-    std::unique_ptr<Session> next_;
 };
 
 enum class Step { Count, DefectSave, LotPick, UnitAndTimes };
@@ -191,8 +180,9 @@ TEST_F(HeldEntries, AnUnreadableFileIsLoggedOnceAndTheRunOpensFromTheDatabase) {
     }
 }
 
-// The child of the test below: counts on the parent's plant and config folder,
-// then waits to be killed.
+// The child of the tests below: counts on the parent's plant and config folder,
+// then waits to be killed, or with HELD_DIE_AFTER ends the run and dies right
+// after the end's statement that contains it, before the commit.
 TEST_F(HeldEntries, DISABLED_CountsAndWaitsForTheKill) {
     const QString dir = qEnvironmentVariable("HELD_PARENT_DIR");
     if (dir.isEmpty()) GTEST_SKIP();
@@ -206,21 +196,39 @@ TEST_F(HeldEntries, DISABLED_CountsAndWaitsForTheKill) {
     script.keypad("3400");
     s.lblOk_Cnt->clicked();
     defects(s, "1002");
+    const QString dieAfter = qEnvironmentVariable("HELD_DIE_AFTER");
+    if (!dieAfter.isEmpty()) {
+        next_->setTrace([dieAfter, inEnd = false](const TraceEvent& e) mutable {
+            inEnd = inEnd || e.statement.contains("작업이 이미 종료되었습니다.");
+            if (inEnd && e.ok && e.statement.contains(dieAfter)) ::raise(SIGKILL);
+        });
+        s.btnEnd->click();
+        std::printf("ended\n");  // not reached: the parent fails on it
+        return;
+    }
     std::printf("counted\n");
     std::fflush(stdout);
     for (;;) QThread::sleep(1);
 }
 
-TEST_F(HeldEntries, AProcessKilledMidRunLosesNoCount) {
-    QProcess child;
+// The child started on this fixture's plant; its output until it ends or prints wanted.
+static QByteArray runChild(QProcess& child, const QString& dir, const QString& dieAfter,
+                           const QByteArray& wanted) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("HELD_PARENT_DIR", folder.path());
+    env.insert("HELD_PARENT_DIR", dir);
+    if (!dieAfter.isEmpty()) env.insert("HELD_DIE_AFTER", dieAfter);
     child.setProcessEnvironment(env);
     child.start(QCoreApplication::applicationFilePath(),
                 {"--gtest_also_run_disabled_tests",
                  "--gtest_filter=HeldEntries.DISABLED_CountsAndWaitsForTheKill"});
     QByteArray out;
-    while (!out.contains("counted\n") && child.waitForReadyRead(60000)) out += child.readAll();
+    while (!out.contains(wanted) && child.waitForReadyRead(60000)) out += child.readAll();
+    return out;
+}
+
+TEST_F(HeldEntries, AProcessKilledMidRunLosesNoCount) {
+    QProcess child;
+    const QByteArray out = runChild(child, folder.path(), {}, "counted\n");
     ASSERT_TRUE(out.contains("counted\n")) << out.toStdString();
     ASSERT_EQ(::kill(pid_t(child.processId()), SIGKILL), 0);
     ASSERT_TRUE(child.waitForFinished(10000));
@@ -235,6 +243,52 @@ TEST_F(HeldEntries, AProcessKilledMidRunLosesNoCount) {
               (Table{{3400, 1003}}));
     EXPECT_EQ(booked(), consumption(3400 + 1003 - 3));
 }
+
+// Killed inside the end's transaction, after one of its statements.
+class KilledInTheEnd : public HeldEntries, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(KilledInTheEnd, NothingIsBookedUntilTheNextEndBooksItOnce) {
+    QProcess child;
+    const QByteArray out = runChild(child, folder.path(), GetParam(), "ended\n");
+    ASSERT_TRUE(child.state() == QProcess::NotRunning || child.waitForFinished(10000));
+    ASSERT_EQ(child.exitStatus(), QProcess::CrashExit) << out.toStdString();
+    const QString run = "op_seq_sub = '" + kRun + "'";
+    const QString order = "SELECT end_yn FROM B_JAKUPJISI_MASTER WHERE seq = '" + kOrder + "'";
+    EXPECT_EQ(value(order), "2") << "the end rolled back";
+    EXPECT_EQ(rows("SELECT qty, bad_qty FROM P_SANGSAN_MASTER WHERE " + run), (Table{{0, 1003}}))
+        << "only the defects, saved before the end";
+    EXPECT_EQ(movements() + genealogy() + receipts(), 0);
+    ASSERT_TRUE(QFile::exists(HeldEntriesFile::path()));
+
+    frm_S_dayReport& s = restart();
+    EXPECT_EQ((QStringList{s.lblOk_Cnt->count(), s.lblBad_Cnt->count()}),
+              (QStringList{"3400", "1003"}));
+    script.notice("저장이 완료되었습니다.");
+    s.btnEnd->click();
+    EXPECT_EQ(value(order), "3");
+    EXPECT_EQ(rows("SELECT qty, bad_qty FROM P_SANGSAN_MASTER WHERE " + run),
+              (Table{{3400, 1003}}));
+    EXPECT_EQ(booked(), consumption(3400 + 1003 - 3));
+    EXPECT_EQ(rows("SELECT ipgo_su FROM S_PRODUCT_STORE WHERE ipgo_no_sub = '" + kRun +
+                   "' AND culgo_type = '재공품추가'"),
+              (Table{{3400}}))
+        << "one booking";
+    EXPECT_EQ(genealogy(), value("SELECT count(*) FROM S_PRODUCT_STORE WHERE culgo_no_sub = '" +
+                                 kRun + "' AND culgo_type = '재공품소모'")
+                               .toInt())
+        << "one genealogy row per consumed lot";
+    EXPECT_FALSE(QFile::exists(HeldEntriesFile::path()));
+}
+
+// The first statement (the guard), one in the middle, the last before the commit.
+INSTANTIATE_TEST_SUITE_P(Statements, KilledInTheEnd,
+                         ::testing::Values("작업이 이미 종료되었습니다.",
+                                           "INSERT INTO S_LOT_HISTORY", "Bad_Qty="),
+                         [](const auto& info) {
+                             return std::string(info.index == 0   ? "AfterTheGuard"
+                                                : info.index == 1 ? "AfterALotHistoryRow"
+                                                                  : "AfterTheRunUpdate");
+                         });
 
 // Cut at any byte, the file never reads as entries.
 TEST(HeldEntriesFormat, ReadsBackWholeAndNeverCutShort) {

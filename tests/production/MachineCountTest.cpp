@@ -15,6 +15,7 @@
 #include "foundation/Configuration.h"
 #include "foundation/ErrorLog.h"
 #include "foundation/TerminalClock.h"
+#include "production/HeldEntriesFile.h"
 #include "production/frm_S_badqty.h"
 #include "production/frm_S_dayReport.h"
 #include "support/WaitUntil.h"
@@ -72,6 +73,7 @@ TEST_F(MachineCount, StrokesTimesCavitiesLessDefectsAreBookedAtTheEnd) {
     configure(port, 4);
     frm_S_dayReport& s = open();
     ASSERT_NE(s.counter(), nullptr);
+    EXPECT_LE(s.minimumSizeHint().width(), 1024) << "the counter's fields fit the panel too";
     ASSERT_TRUE(waitUntil([&] { return s.lsHeldEntries().counterStart == qint64(raw); }));
 
     raw += 1050;
@@ -193,6 +195,136 @@ TEST_F(MachineCount, TheStopButtonsAreWarnedByWhatThePressDoes) {
         << s.lblCounter->text().toStdString();
     TerminalClock::clearFixed();
 }
+
+// The terminal killed mid-run while the press strokes on, also while it is down.
+struct RestartPoint {
+    const char* name;
+    quint32 start;    // the counter at the run's start
+    int before;       // strokes before the kill
+    QString bad;      // defects by cause entered before the kill ("": none)
+    bool reset;       // the PLC resets its counter to 0 just before the kill
+    int down, after;  // strokes while the terminal is down, after its restart
+    int pieces;
+};
+
+class MachineRestart : public MachineCount, public ::testing::WithParamInterface<RestartPoint> {};
+
+TEST_P(MachineRestart, CountsOnFromTheKeptReadingAndTheEndBooksEveryStrokeOnce) {
+    const RestartPoint& p = GetParam();
+    const int port = 20000 + getpid() % 2000 * 10 + 8;
+    ModbusPress press(port);
+    quint32 raw = p.start;
+    press.set(10, raw, true);
+    configure(port, p.pieces);
+    frm_S_dayReport& s = open();
+    ASSERT_TRUE(waitUntil([&] { return s.lsHeldEntries().counterStart == qint64(raw); }));
+    press.set(10, raw += p.before, true);
+    ASSERT_TRUE(waitUntil([&] { return n(s.lblJakup_Cnt) == qint64(p.before) * p.pieces; }));
+    if (!p.bad.isEmpty()) defects(s, {{"B02", p.bad}});
+    const qint64 bad = p.bad.toLongLong();
+    ASSERT_EQ(n(s.lblBad_Cnt), bad);
+    if (p.reset) {
+        press.set(10, raw = 0, true);
+        ASSERT_TRUE(waitUntil([&] { return s.lsHeldEntries().counterLast == 0; }));
+    }
+    const RunEntries before = s.lsHeldEntries();
+
+    killTerminal();
+    press.set(10, raw += p.down, true);
+    frm_S_dayReport& again = open();
+    EXPECT_EQ(again.lsHeldEntries().counterStart, before.counterStart);
+    const qint64 strokes = qint64(p.before) + p.down;
+    ASSERT_TRUE(waitUntil([&] { return n(again.lblJakup_Cnt) == strokes * p.pieces; }))
+        << n(again.lblJakup_Cnt);
+    press.set(10, raw += p.after, true);
+    const qint64 made = (strokes + p.after) * p.pieces;
+    ASSERT_TRUE(waitUntil([&] { return n(again.lblJakup_Cnt) == made; })) << n(again.lblJakup_Cnt);
+    waitUntil([] { return false; }, 200);  // more readings of the same value add nothing
+    EXPECT_EQ(n(again.lblJakup_Cnt), made);
+    EXPECT_EQ(n(again.lblOk_Cnt), made - bad);
+
+    script.notice("저장이 완료되었습니다.");
+    again.btnEnd->click();
+    EXPECT_EQ(rows("SELECT qty, bad_qty FROM P_SANGSAN_MASTER WHERE op_seq_sub = '" + kRun + "'"),
+              (Table{{made - bad, bad}}));
+    for (const QVariantList& b :
+         rows("SELECT c.product_code, c.usage FROM B_BOM c JOIN B_BOM p ON c.high_bom_code = "
+              "p.bom_code WHERE p.product_code = 'FP-100'")) {
+        SCOPED_TRACE(b[0].toString().toStdString());
+        EXPECT_EQ(value("SELECT total(culgo_su) FROM S_PRODUCT_STORE WHERE culgo_no_sub = '" +
+                        kRun + "' AND product_code = '" + b[0].toString() + "'")
+                      .toDouble(),
+                  std::floor(made * b[1].toDouble()));
+    }
+    EXPECT_EQ(rows("SELECT ipgo_su FROM S_PRODUCT_STORE WHERE ipgo_no_sub = '" + kRun +
+                   "' AND culgo_type = '재공품추가'"),
+              (Table{{made - bad}}));
+    press.set(10, raw += 20, true);  // strokes after the end belong to no run
+    waitUntil([] { return false; }, 200);
+    EXPECT_FALSE(QFile::exists(HeldEntriesFile::path()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Points, MachineRestart,
+    ::testing::Values(
+        // Killed before the first stroke: only the start reading is kept.
+        RestartPoint{"AfterTheFirstReading", 3000000, 0, "", false, 750, 250, 4},
+        // Across a wrap of the 32-bit counter while the terminal is down.
+        RestartPoint{"AfterStrokesAndDefects", 4294965500u, 1100, "37", false, 900, 333, 2},
+        // The PLC reset its counter: the reading 0 is kept, not the one before it.
+        RestartPoint{"AfterAResetOfThePlc", 40, 60, "5", true, 1250, 8, 3}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Strokes are pieces: a run switched to KG is weighed on the keypad, and back
+// in EA the counter counts on with the strokes made meanwhile.
+class MachineKg : public MachineCount, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(MachineKg, StrokesAreNeverBookedAsKilograms) {
+    const bool backToEa = GetParam();
+    const int port = 20000 + getpid() % 2000 * 10 + 9;
+    ModbusPress press(port);
+    quint32 raw = 250000;
+    press.set(10, raw, true);
+    configure(port, 4);
+    frm_S_dayReport& s = open();
+    ASSERT_EQ(s.lblUnit_Code->text(), "EA");
+    ASSERT_TRUE(waitUntil([&] { return s.lsHeldEntries().counterStart == qint64(raw); }));
+    press.set(10, raw += 100, true);
+    ASSERT_TRUE(waitUntil([&] { return n(s.lblJakup_Cnt) == 400; }));
+
+    script.notice("단위 정보를 전환합니다.");
+    s.cmdUnit_Change->click();
+    ASSERT_EQ(s.lblUnit_Code->text(), "KG");
+    EXPECT_EQ(s.lblCounter->text(), "중량(KG) 수기입력");
+    press.set(10, raw += 50, true);
+    waitUntil([] { return false; }, 300);
+    EXPECT_EQ(n(s.lblJakup_Cnt), 400) << "no stroke weighed";
+    script.keypad("1250");
+    s.lblOk_Cnt->clicked();
+    EXPECT_EQ(script.pending(), 0) << "the weight goes on the keypad";
+    EXPECT_EQ(n(s.lblOk_Cnt), 1250);
+    waitUntil([] { return false; }, 300);
+    EXPECT_EQ(n(s.lblOk_Cnt), 1250);
+
+    qint64 qty = 1250;
+    if (backToEa) {
+        script.notice("단위 정보를 전환합니다.");
+        s.cmdUnit_Change->click();
+        qty = 150 * 4;
+        ASSERT_TRUE(waitUntil([&] { return n(s.lblJakup_Cnt) == qty; })) << n(s.lblJakup_Cnt);
+        script.notice("양품수량은 설비 카운터에서 집계됩니다.");
+        s.lblOk_Cnt->clicked();
+    }
+    script.notice("저장이 완료되었습니다.");
+    s.btnEnd->click();
+    EXPECT_EQ(script.pending(), 0);
+    EXPECT_EQ(rows("SELECT qty, unit_code FROM P_SANGSAN_MASTER WHERE op_seq_sub = '" + kRun + "'"),
+              (Table{{qty, backToEa ? "EA" : "KG"}}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Units, MachineKg, ::testing::Bool(), [](const auto& info) {
+    return std::string(info.param ? "BackToEa" : "EndedInKg");
+});
 
 TEST_F(MachineCount, WithoutAHostTheCountsAreTypedAsBefore) {
     frm_S_dayReport& s = open();
