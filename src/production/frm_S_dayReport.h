@@ -182,7 +182,8 @@ class frm_S_dayReport : public QWidget {
     qint64 rateSince_ = 0;
     QString rateText_;
     qint64 movedStrokes_ = -1;  // the strokes at the last movement, and when it was seen
-    qint64 movedAt_ = 0;        // the run loaded by the last lsQuery; empty: none
+    qint64 movedAt_ = 0;
+    bool ranWhileStopped_ = false;  // strokes came while the open stop is still open
 };
 
 }  // namespace mes

@@ -18,6 +18,7 @@ namespace mes {
 namespace {
 const qint64 kRateWindowMs = 10000;
 const QString kWeighedText = QStringLiteral("중량(KG) 수기입력");
+const QString kRanWhileStoppedText = QStringLiteral("정지 중 가동");
 }  // namespace
 
 void frm_S_dayReport::lsCounterSetup() {
@@ -50,6 +51,7 @@ void frm_S_dayReport::lsCounterFollow(bool newRun) {
     }
     rateStrokes_ = -1;
     movedStrokes_ = -1;
+    ranWhileStopped_ = false;
     rateText_.clear();
     if (!lsCountsFromMachine()) {
         counter_->stop();
@@ -80,12 +82,14 @@ void frm_S_dayReport::lsCounterRead(quint32 raw) {
         movedAt_ = now;
     }
     // The stop buttons against what the machine does.
+    // The warning stays until the stop is ended, whatever the link does meanwhile.
     const bool stopOpen = !btnBigadong_s->isEnabled();
-    if (moved && stopOpen)
-        lblCounter->setText(QStringLiteral("정지 중 가동"));
+    ranWhileStopped_ = stopOpen && (ranWhileStopped_ || moved);
+    if (ranWhileStopped_)
+        lblCounter->setText(kRanWhileStoppedText);
     else if (!stopOpen && now - movedAt_ > qint64(gvConfig().CounterStillMinutes) * 60000)
         lblCounter->setText(QStringLiteral("정지 미입력"));
-    else if (!(stopOpen && lblCounter->text() == QLatin1String("정지 중 가동")))
+    else
         lblCounter->setText(rateText_);
     // Every new reading is kept, even one that adds no piece (the first of the
     // run, a reset of the PLC): a restart counts on from it.
@@ -134,7 +138,8 @@ void frm_S_dayReport::lsCounterLink(bool online) {
     counterOnline_ = online;
     if (!lsCountsFromMachine()) return;  // a late signal of a counter just stopped
     // The counts stay as they are; the next reading brings the strokes made meanwhile.
-    lblCounter->setText(online ? QString() : QStringLiteral("신호 없음"));
+    lblCounter->setText(online ? (ranWhileStopped_ ? kRanWhileStoppedText : QString())
+                               : QStringLiteral("신호 없음"));
 }
 
 }  // namespace mes

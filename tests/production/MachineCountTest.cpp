@@ -187,6 +187,11 @@ TEST_F(MachineCount, TheStopButtonsAreWarnedByWhatThePressDoes) {
     s.btnBigadong_s->click();
     press.set(10, raw += 5, true);
     EXPECT_TRUE(shows("정지 중 가동")) << "pressing with a stop open";
+    // A link lost and back meanwhile does not take the warning away.
+    press.silence(true);
+    EXPECT_TRUE(shows("신호 없음"));
+    press.silence(false);
+    EXPECT_TRUE(shows("정지 중 가동")) << "the stop is still open";
     s.btnBigadong_e->click();
     press.set(10, raw += 5, true);
     EXPECT_TRUE(waitUntil([&] { return n(s.lblJakup_Cnt) == 20; }));
