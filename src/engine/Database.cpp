@@ -4,6 +4,7 @@
 
 #include "engine/CiCollation.h"
 #include "engine/Functions.h"
+#include "engine/TextCells.h"
 
 namespace engine {
 
@@ -14,7 +15,7 @@ constexpr int kMaxCachedBatches = 2000;
 constexpr qint64 kMapBytes = 1LL << 30;
 constexpr int kCacheKiB = 32 * 1024;
 
-QVariant columnValue(sqlite3_stmt* stmt, int col) {
+QVariant columnValue(sqlite3_stmt* stmt, int col, TextCells* texts) {
     switch (sqlite3_column_type(stmt, col)) {
         case SQLITE_INTEGER:
             return QVariant(static_cast<qlonglong>(sqlite3_column_int64(stmt, col)));
@@ -28,7 +29,9 @@ QVariant columnValue(sqlite3_stmt* stmt, int col) {
         }
         default: {
             const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, col));
-            return QVariant(QString::fromUtf8(text, sqlite3_column_bytes(stmt, col)));
+            const int size = sqlite3_column_bytes(stmt, col);
+            if (texts) return texts->text(col, text, size);
+            return QVariant(QString::fromUtf8(text, size));
         }
     }
 }
@@ -160,10 +163,13 @@ Outcome Database::runStatement(const TranslatedStatement& statement) {
     out.hasResult = statement.kind == StatementKind::Select;
     for (int c = 0; c < cols; ++c)
         out.result.columns << QString::fromUtf8(sqlite3_column_name(stmt, c));
+    // A result of one row never repeats a text: sharing starts at the second.
+    std::unique_ptr<TextCells> texts;
     while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
         QVariantList row;
         row.reserve(cols);
-        for (int c = 0; c < cols; ++c) row << columnValue(stmt, c);
+        for (int c = 0; c < cols; ++c) row << columnValue(stmt, c, texts.get());
+        if (!texts && cols > 0) texts = std::make_unique<TextCells>(cols);
         out.result.rows << row;
     }
     statementNow_ = QDateTime();
@@ -231,7 +237,7 @@ QList<Outcome> Database::runNative(const QString& sql) {
             QVariantList row;
             row.reserve(cols);
             for (int c = 0; c < cols; ++c) {
-                row << columnValue(stmt, c);
+                row << columnValue(stmt, c, nullptr);
             }
             out.result.rows << row;
         }

@@ -83,18 +83,14 @@ QString SpreadModel::display(int r, int c) const {
     }
 }
 
-namespace {
-// The key of a row's own style among its cells' (no column has it).
-constexpr int kWholeRow = -1;
-}  // namespace
-
 QColor SpreadModel::background(int r, int c) const {
-    if (r >= 0 && r < styles_.size() && !styles_[r].isEmpty()) {
+    if (r >= 0 && r < styles_.size()) {
         const QHash<int, SpreadCellStyle>& row = styles_[r];
-        for (int key : {c, kWholeRow}) {
-            const auto s = row.constFind(key);
+        if (!row.isEmpty()) {
+            const auto s = row.constFind(c);
             if (s != row.cend() && s->back.isValid()) return s->back;
         }
+        if (rowBack_[r].isValid()) return rowBack_[r];
     }
     const SpreadColumn& col = columns_[c];
     if (col.back.isValid()) return col.back;
@@ -221,6 +217,7 @@ void SpreadModel::setRowCountTo(int n) {
             rows_.append(empty);
             marks_.append(QString());
             styles_.append(QHash<int, SpreadCellStyle>());
+            rowBack_.append(QColor());
         }
         endInsertRows();
     } else if (n < now) {
@@ -228,6 +225,7 @@ void SpreadModel::setRowCountTo(int n) {
         rows_.resize(n);
         marks_.resize(n);
         styles_.resize(n);
+        rowBack_.resize(n);
         endRemoveRows();
     }
 }
@@ -240,6 +238,7 @@ void SpreadModel::replaceRows(QList<QStringList> rows) {
     marks_.resize(rows_.size());
     styles_.clear();
     styles_.resize(rows_.size());
+    rowBack_ = QList<QColor>(rows_.size());
     endResetModel();
 }
 
@@ -251,6 +250,7 @@ void SpreadModel::insertRowAt(int r) {
     rows_.insert(r, empty);
     marks_.insert(r, QString());
     styles_.insert(r, QHash<int, SpreadCellStyle>());
+    rowBack_.insert(r, QColor());
     endInsertRows();
 }
 
@@ -260,6 +260,7 @@ void SpreadModel::removeRowAt(int r) {
     rows_.removeAt(r);
     marks_.removeAt(r);
     styles_.removeAt(r);
+    rowBack_.removeAt(r);
     endRemoveRows();
 }
 
@@ -290,10 +291,10 @@ void SpreadModel::setMark(int r, const QString& mark) {
 
 void SpreadModel::setRowBack(int r, const QColor& colour) {
     if (r < 0 || r >= styles_.size()) return;
-    QHash<int, SpreadCellStyle>& row = styles_[r];
     // The row's colour replaces the cells' own, as a colour set cell by cell would.
-    for (SpreadCellStyle& cell : row) cell.back = QColor();
-    row[kWholeRow].back = colour;
+    if (!styles_[r].isEmpty())
+        for (SpreadCellStyle& cell : styles_[r]) cell.back = QColor();
+    rowBack_[r] = colour;
 }
 
 void SpreadModel::styleChanged(int r1, int c1, int r2, int c2) {

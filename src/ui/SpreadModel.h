@@ -77,6 +77,7 @@ class SpreadModel : public QAbstractTableModel {
     QList<QStringList> rows_;
     QStringList marks_;
     QList<QHash<int, SpreadCellStyle>> styles_;  // per row, sparse
+    QList<QColor> rowBack_;                      // a whole row's colour, per row
     bool editable_ = true;
 };
 

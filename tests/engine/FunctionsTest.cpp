@@ -171,6 +171,42 @@ TEST_F(EngineTest, GetdateIsOneInstantPerStatementAndFollowsTheClock) {
 
 }  // namespace
 
+// Texts of a result are shared between its rows; each still reads back as it
+// is stored, however near another it is and whether its column repeats or not.
+TEST_F(EngineTest, EveryRowOfALongResultHoldsItsOwnText) {
+    const QStringList near{
+        QStringLiteral("A"),
+        QStringLiteral("a"),
+        QStringLiteral("a "),
+        QString(),
+        QStringLiteral("품명"),
+        QStringLiteral("품명 "),
+        QStringLiteral("'인서트' 너트 M8"),
+        QStringLiteral("사출기 3호기 금형 온도 조건 확인 필요 (작업자 메모가 긴 경우)")};
+    db_.executeNative(QStringLiteral("CREATE TABLE t (k INTEGER, a TEXT, b TEXT)"));
+    db_.begin();
+    const int rowsMade = 3000;
+    for (int k = 0; k < rowsMade; ++k) {
+        // b: a key per row for the first thousand rows, then a few repeating lots.
+        const QString b = k < 1000 ? QStringLiteral("LOT-%1").arg(k, 5, 10, QLatin1Char('0'))
+                                   : QStringLiteral("LOT-%1").arg(k % 7);
+        db_.executeNative(QStringLiteral("INSERT INTO t VALUES (%1, '%2', '%3')")
+                              .arg(k)
+                              .arg(QString(near[k % near.size()])
+                                       .replace(QStringLiteral("'"), QStringLiteral("''")),
+                                   b));
+    }
+    db_.commit();
+    const QList<QVariantList> got = rows(QStringLiteral("SELECT k, a, b FROM t ORDER BY k"));
+    ASSERT_EQ(got.size(), rowsMade);
+    for (int k = 0; k < rowsMade; ++k) {
+        const QString b = k < 1000 ? QStringLiteral("LOT-%1").arg(k, 5, 10, QLatin1Char('0'))
+                                   : QStringLiteral("LOT-%1").arg(k % 7);
+        ASSERT_EQ(got[k][1].toString(), near[k % near.size()]) << "row " << k;
+        ASSERT_EQ(got[k][2].toString(), b) << "row " << k;
+    }
+}
+
 // The collation folds code points in place; its order is the one QString's
 // case-insensitive comparison gives the trimmed texts.
 TEST(CiCollation, OrdersAsTheFoldedTextsWithoutTrailingBlanks) {
@@ -202,6 +238,14 @@ TEST(CiCollation, OrdersAsTheFoldedTextsWithoutTrailingBlanks) {
         "😀a",
         "\xE0\xA0",
         "a\xFF",
+        "20261208002001",
+        "20261208002011",
+        "PRESS-LINE-0001a",
+        "press-line-0001A",
+        "PRESS-LINE-0001B",
+        "가나다라마바",
+        "가나다라마사",
+        "가나다라마바A",
     };
     auto trimmed = [](const char* t) {
         QString s = QString::fromUtf8(t);
