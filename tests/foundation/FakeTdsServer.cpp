@@ -122,6 +122,18 @@ void FakeTdsServer::drop(const QString& marker) {
     rules_ << Rule{marker, Kind::Drop, {}};
 }
 
+void FakeTdsServer::commitThenDrop(const QString& marker) {
+    std::lock_guard lock(mutex_);
+    rules_ << Rule{marker, Kind::CommitDrop, {}};
+}
+
+void FakeTdsServer::answerOnceWritten(const QString& writtenMarker, const QString& marker,
+                                      const TdsReply& reply) {
+    std::lock_guard lock(mutex_);
+    rules_.prepend(Rule{marker, Kind::Answer, reply.tokens(), reply.failed(), reply.rollsBack(),
+                        reply.lastCount(), writtenMarker});
+}
+
 void FakeTdsServer::restart() {
     {
         std::lock_guard lock(mutex_);
@@ -150,7 +162,9 @@ FakeTdsServer::Rule FakeTdsServer::ruleFor(const QString& text) {
     std::lock_guard lock(mutex_);
     batches_ << text;
     for (const Rule& r : rules_) {
-        if (text.contains(r.marker)) return r;
+        if (!text.contains(r.marker)) continue;
+        const auto holds = [&r](const QString& w) { return w.contains(r.once); };
+        if (r.once.isEmpty() || std::any_of(written_.cbegin(), written_.cend(), holds)) return r;
     }
     return Rule{QString(), Kind::Answer, TdsReply::done(0, 0)};
 }
@@ -336,6 +350,10 @@ void FakeTdsServer::serve(int fd) {
             const QString text = batchText(payload);
             const Rule rule = ruleFor(text);
             if (rule.kind == Kind::Drop) break;
+            if (rule.kind == Kind::CommitDrop) {
+                commit(t);
+                break;
+            }
             if (rule.kind == Kind::Hang) {
                 // Only the client's cancel is answered.
                 if (!readMessage(fd, &type, &payload, kHangLimitMs) || type != kAttention) break;

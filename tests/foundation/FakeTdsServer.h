@@ -14,9 +14,9 @@ namespace testsupport {
 // A loopback stand-in for SQL Server that speaks just enough TDS 7.4 for the
 // FreeTDS driver (registered as "SQL Server") to log in and run batches. What
 // a batch gets is chosen by a marker in its text: a scripted reply, no answer
-// until the client cancels it, or a dropped connection; any other batch gets a
-// bare DONE. A hung batch that is not cancelled within ten seconds is dropped,
-// so a missing time-out fails a test instead of hanging it.
+// until the client cancels it, a dropped connection, or a commit whose answer
+// is lost; any other batch gets a bare DONE. A hung batch that is not cancelled within ten seconds
+// is dropped, so a missing time-out fails a test instead of hanging it.
 //
 // Each connection keeps a transaction as SQL Server does: transaction-manager
 // requests and BEGIN TRAN / COMMIT / ROLLBACK open and end it (3902 and 3903
@@ -36,6 +36,13 @@ class FakeTdsServer {
     void answer(const QString& marker, const TdsReply& reply);
     void hang(const QString& marker);
     void drop(const QString& marker);
+    // The batch (a COMMIT) ends the transaction, which becomes durable, then
+    // the connection is closed before the answer: the client never learns it.
+    void commitThenDrop(const QString& marker);
+    // What the server holds after a change: once a durable change contains
+    // writtenMarker, batches with marker get reply, before any other rule.
+    void answerOnceWritten(const QString& writtenMarker, const QString& marker,
+                           const TdsReply& reply);
     // Every connection is closed as soon as it is accepted.
     void setDropAtAccept(bool on) { dropAtAccept_ = on; }
     // The service restarts: every open connection is closed (and its
@@ -48,7 +55,7 @@ class FakeTdsServer {
     int accepted() const { return accepted_; }
 
   private:
-    enum class Kind { Answer, Hang, Drop };
+    enum class Kind { Answer, Hang, Drop, CommitDrop };
     struct Rule {
         QString marker;
         Kind kind;
@@ -56,6 +63,7 @@ class FakeTdsServer {
         bool failed = false;
         bool rollsBack = false;
         qint64 lastCount = 0;
+        QString once;  // applies once a durable change contains it
     };
     struct Transaction {
         int level = 0;
