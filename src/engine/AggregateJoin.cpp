@@ -159,7 +159,10 @@ bool AggregateJoin::rewriteAt(Pieces& s, int left) {
                 for (const Piece& p : copyPieces(s, outer[key].first, outer[key].second))
                     sub.push_back(p);
             }
-            for (const Piece& p : copyPieces(s, group, close - 1)) sub.push_back(p);
+            // Every key is pinned to the outer row, so there is one group or none; the
+            // grouping is only needed where an empty group must give NULL, not 0.
+            if (isKw(s[item.from], "COUNT"))
+                for (const Piece& p : copyPieces(s, group, close - 1)) sub.push_back(p);
             sub.push_back(tsqlPieces(QStringLiteral(")")).front());
             edits.push_back({j, j + 2, sub});
             j += 2;

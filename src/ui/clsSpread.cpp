@@ -32,6 +32,8 @@ int pointsToPixels(int points) { return static_cast<int>(std::lround(points * 96
 
 // Cells are read back into statements: numbers in plain decimal form.
 QString fieldText(const QVariant& v) {
+    // Most cells are texts: shared, not converted.
+    if (v.typeId() == QMetaType::QString) return *static_cast<const QString*>(v.constData());
     if (v.isValid() && !v.isNull() && v.typeId() == QMetaType::Bool)
         return v.toBool() ? QStringLiteral("1") : QStringLiteral("0");
     return gfVALUE_TEXT(v);
