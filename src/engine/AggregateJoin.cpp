@@ -53,11 +53,16 @@ bool hasCompound(const Pieces& s) { return findTop(s, 0, {"UNION", "EXCEPT", "IN
 
 }  // namespace
 
-void AggregateJoin::rewrite(Pieces& s) {
-    if (hasCompound(s)) return;
+bool AggregateJoin::rewrite(Pieces& s) {
+    if (hasCompound(s)) return false;
+    bool any = false;
     int from = 0;
-    for (int left = nextCandidate(s, from); left >= 0; left = nextCandidate(s, from))
-        from = rewriteAt(s, left) ? 0 : left + 1;
+    for (int left = nextCandidate(s, from); left >= 0; left = nextCandidate(s, from)) {
+        const bool done = rewriteAt(s, left);
+        any = any || done;
+        from = done ? 0 : left + 1;
+    }
+    return any;
 }
 
 bool AggregateJoin::rewriteAt(Pieces& s, int left) {

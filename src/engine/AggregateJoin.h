@@ -7,14 +7,15 @@ namespace engine {
 // LEFT JOIN (SELECT key AS k, MAX(x) AS m ... FROM t [WHERE w] GROUP BY key) X
 // ON X.k = Y.col [AND ...] over the whole group key: SQLite would build the whole
 // aggregate to look up a few rows. Each X.column is read instead by a correlated
-// subquery (SELECT MAX(x) FROM t WHERE (w) AND key = Y.col GROUP BY key), which an
-// index on the key answers. The GROUP BY stays, so that a key without rows gives
-// NULL for every column (COUNT included), as the outer join does. Shapes the
+// subquery (SELECT MAX(x) FROM t WHERE (w) AND key = Y.col), which an index on the
+// key answers. A COUNT keeps the GROUP BY, so that a key without rows gives NULL,
+// as the outer join does. Shapes the
 // rewrite cannot prove equal (other conditions, unqualified names, *, the key column
 // read outside) are left alone.
 class AggregateJoin {
   public:
-    static void rewrite(Pieces& s);
+    // Whether any join was rewritten.
+    static bool rewrite(Pieces& s);
 
   private:
     static bool rewriteAt(Pieces& s, int left);

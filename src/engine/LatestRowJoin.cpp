@@ -147,14 +147,15 @@ bool impliedByLatestDate(const Pieces& s, const Grouped& a, const Grouped& b) {
 
 }  // namespace
 
-void LatestRowJoin::rewrite(Pieces& s) {
+bool LatestRowJoin::rewrite(Pieces& s) {
     int depth = 0;
     for (int j = 0; j + 2 < size(s); ++j) {
         if (isPunct(s[j], '(')) ++depth;
         if (isPunct(s[j], ')')) --depth;
         if (depth == 0 && isKw(s[j], "FROM") && isPunct(s[j + 1], '(') && rewriteAt(s, j + 1))
-            return;
+            return true;
     }
+    return false;
 }
 
 bool LatestRowJoin::rewriteAt(Pieces& s, int from) {

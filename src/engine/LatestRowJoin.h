@@ -17,7 +17,8 @@ namespace engine {
 // an index on (k, d) answers with two seeks.
 class LatestRowJoin {
   public:
-    static void rewrite(Pieces& s);
+    // Whether the join was rewritten.
+    static bool rewrite(Pieces& s);
 
   private:
     static bool rewriteAt(Pieces& s, int from);

@@ -3,6 +3,7 @@
 #include "engine/AggregateJoin.h"
 #include "engine/Clauses.h"
 #include "engine/ExpressionRewriter.h"
+#include "engine/GroupKeyFilter.h"
 #include "engine/LatestRowJoin.h"
 #include "engine/LotTotals.h"
 #include "engine/TableDefinition.h"
@@ -65,20 +66,25 @@ TranslatedStatement StatementTranslator::translate(Pieces s) const {
         unsupported(QStringLiteral("SELECT ... INTO"));
     if (out.kind == StatementKind::Select || out.kind == StatementKind::Insert) {
         // Joins SQLite would answer by building a whole aggregate first.
-        LatestRowJoin::rewrite(s);
-        AggregateJoin::rewrite(s);
+        if (LatestRowJoin::rewrite(s)) out.paths << QStringLiteral("latest row");
+        if (AggregateJoin::rewrite(s)) out.paths << QStringLiteral("grouped join");
     }
     // Found before the expressions change, put in after, so that the rewritten
     // expressions still see the ledger's own column types.
     const std::vector<LotTotals::Read> lotReads = out.kind == StatementKind::Select
                                                       ? LotTotals::find(s, schema_)
                                                       : std::vector<LotTotals::Read>{};
+    // Lot reads have their own path; any other grouping filtered outside on its key
+    // gets the filter inside.
+    if (out.kind == StatementKind::Select && lotReads.empty() && GroupKeyFilter::rewrite(s))
+        out.paths << QStringLiteral("group key filter");
     if (out.kind == StatementKind::Insert) rewriteInsert(s);
     if (out.kind == StatementKind::Update) rewriteUpdate(s);
     if (out.kind == StatementKind::Delete) rewriteDelete(s);
     if (out.kind == StatementKind::Select) nameResultColumns(s);
     ExpressionRewriter(schema_).rewrite(s);
     LotTotals::apply(s, lotReads);
+    if (!lotReads.empty()) out.paths << QStringLiteral("lot totals");
     collateOrderBy(s);
     rewriteTop(s);
     out.sql = joinPieces(s);

@@ -10,6 +10,10 @@ enum class StatementKind { Select, Insert, Update, Delete, Definition };
 struct TranslatedStatement {
     StatementKind kind = StatementKind::Select;
     QString sql;  // SQLite text
+    // The access paths chosen for it beyond the plain translation ("latest row",
+    // "grouped join", "lot totals"): a statement that stops matching one is found
+    // by its name missing, not by a slow screen.
+    QStringList paths;
 };
 
 // Translates one T-SQL statement (its pieces) into SQLite's dialect: statement

@@ -45,4 +45,50 @@ TEST(QueryPlan, FlagsTheStatementsThatReadAWholeHistoryTable) {
               2);
 }
 
+// Every statement the screens send takes the access path made for it and reads no
+// history table whole: a builder edited so that its path no longer applies fails
+// here instead of slowing the screen down.
+TEST(AccessPaths, EveryScreenStatementTakesItsPathAndScansNoHistory) {
+    testsupport::TempFolder folder;
+    const QString path = folder.file(QStringLiteral("demo.db"));
+    QString error;
+    ASSERT_TRUE(mes::gfCREATE_DEMO(path, &error)) << error.toStdString();
+    engine::Database db;
+    db.open(path);
+    const QString d = QStringLiteral("2026-12-08"), key = QStringLiteral("20261208001001");
+    const struct {
+        const char* name;
+        QString sql;
+        QString path;
+    } paths[] = {
+        {"order list", plant::orderList(QStringLiteral("2026-12-01"), QString()),
+         QStringLiteral("grouped join")},
+        {"first lot", plant::firstLot(QStringLiteral("M01"), d), QStringLiteral("lot totals")},
+        {"next lots", plant::nextLots(QStringLiteral("M01"), d), QStringLiteral("lot totals")},
+        {"stock in",
+         plant::insertStoreIn(QStringLiteral("S_PRODUCT_STORE"), key, QStringLiteral("P01"),
+                              QStringLiteral("15"), QStringLiteral("재공품추가"),
+                              QStringLiteral("L1"), d, QString()),
+         QStringLiteral("latest row")},
+        {"stock out",
+         plant::insertStoreOut(key, QStringLiteral("M01"), QStringLiteral("30"),
+                               QStringLiteral("재공품소모"), QStringLiteral("L1"), d, QString(),
+                               false),
+         QStringLiteral("latest row")},
+        {"lot list", plant::lotList(QStringLiteral("M01"), d), QStringLiteral("group key filter")},
+        {"scanned lot", plant::scannedLot(QStringLiteral("M01"), QStringLiteral("L1"), d),
+         QStringLiteral("group key filter")},
+    };
+    for (const auto& p : paths) {
+        QStringList taken;
+        for (const auto& step : db.translation(p.sql)->steps) taken << step.statement.paths;
+        EXPECT_EQ(taken, QStringList{p.path}) << p.name;
+    }
+    for (const QString& sql : plant::allSamples()) {
+        const auto plan = mesbench::QueryPlan::of(db, sql);
+        ASSERT_TRUE(plan.ok()) << plan.error().toStdString();
+        EXPECT_EQ(plan.bigTableScans(), QStringList()) << sql.toStdString();
+    }
+}
+
 }  // namespace

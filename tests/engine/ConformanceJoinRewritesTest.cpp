@@ -133,4 +133,44 @@ TEST_F(JoinRewrites, LatestBalanceRowIsTheLastOnTheLatestDate) {
               QStringList{QStringLiteral("M01|NULL")});
 }
 
+// A grouping filtered outside on its key gets the filter inside; the reference
+// pins the key through a parenthesised value, which the rewrite leaves alone.
+TEST_F(JoinRewrites, GroupingFilteredOnItsKeyGivesTheRowsOfTheFullGrouping) {
+    const struct {
+        const char* name;
+        QString sql;
+        QStringList pins;  // the outer terms the reference writes with ( )
+    } cases[] = {
+        {"lot list through the master",
+         lotList(QStringLiteral("M01"), QStringLiteral("2026-12-08")),
+         {QStringLiteral("= 'M01'")}},
+        {"lot list, other spelling",
+         lotList(QStringLiteral("m01"), QStringLiteral("2026-12-08")),
+         {QStringLiteral("= 'm01'")}},
+        {"scanned lot of two spellings",
+         scannedLot(QStringLiteral("M01"), QStringLiteral("l2"), QStringLiteral("2026-12-08")),
+         {QStringLiteral("= 'M01'"), QStringLiteral("= 'l2'")}},
+        {"pinned on the derived table",
+         QStringLiteral("SELECT A.lot_no, A.n, A.total FROM (SELECT product_code AS product_code, "
+                        "lot_no AS lot_no, COUNT(*) AS n, SUM(ipgo_su) AS total FROM "
+                        "S_PRODUCT_STORE GROUP BY product_code, lot_no) A WHERE A.product_code "
+                        "= 'm01' ORDER BY A.lot_no"),
+         {QStringLiteral("= 'm01'")}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QString reference = c.sql;
+        for (const QString& pin : c.pins)
+            reference.replace(pin, QStringLiteral("= (") + pin.mid(2) + u')');
+        auto paths = [this](const QString& sql) {
+            return db_.translation(sql)->steps.front().statement.paths;
+        };
+        EXPECT_EQ(paths(c.sql), QStringList{QStringLiteral("group key filter")});
+        EXPECT_EQ(paths(reference), QStringList());
+        const QStringList got = texts(c.sql);
+        EXPECT_FALSE(got.isEmpty());
+        EXPECT_EQ(got, texts(reference));
+    }
+}
+
 }  // namespace
