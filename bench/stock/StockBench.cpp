@@ -1,6 +1,7 @@
 // The stock statements of the end of a run on the scaled plant, small and large:
 // the latest-balance insert-select into the work-in-process store and the two
-// first-in first-out lot look-ups of a component of AP-500. Statements, Session
+// first-in first-out lot look-ups of a component of AP-500, and the lot picker's
+// list and scanned-lot check of that component. Statements, Session
 // and SQLite time per statement, and the query plan (printed once per case on
 // stderr; "big_scans" counts plan lines that read a whole history table).
 #include <benchmark/benchmark.h>
@@ -18,7 +19,8 @@ namespace {
 
 using mesbench::BenchSession;
 
-const char* const kStatementNames[] = {"balance insert", "first lot", "next lots"};
+const char* const kStatementNames[] = {"balance insert", "first lot", "next lots", "lot list",
+                                       "scanned lot"};
 
 // The first component of AP-500 (all fifty are in stock).
 QString component(BenchSession& p) {
@@ -32,8 +34,23 @@ QString component(BenchSession& p) {
     return rows.rows.first().value(0).toString();
 }
 
-QString statementOf(int which, const QString& product, const QString& today) {
+// A lot the component has had, as a scanner would read it.
+QString lotOf(BenchSession& p, const QString& product) {
+    mes::RecordData rows;
+    mes::DbError error;
+    const QString sql =
+        QStringLiteral("SELECT MAX(lot_no) FROM S_PRODUCT_STORE WHERE product_code = '%1'")
+            .arg(product);
+    if (!p.session().fetch(sql, &rows, &error) || rows.rows.isEmpty()) return {};
+    return rows.rows.first().value(0).toString();
+}
+
+QString statementOf(int which, const QString& product, const QString& lot, const QString& today) {
     switch (which) {
+        case 3:
+            return plant::lotList(product, today);
+        case 4:
+            return plant::scannedLot(product, lot, today);
         case 1:
             return plant::firstLot(product, today);
         case 2:
@@ -59,7 +76,7 @@ void BM_Stock(benchmark::State& state) {
     }
     const int which = static_cast<int>(state.range(1));
     const QString today = mes::TerminalClock::now().date().toString(Qt::ISODate);
-    const QString sql = statementOf(which, product, today);
+    const QString sql = statementOf(which, product, lotOf(p, product), today);
     const mesbench::QueryPlan plan = mesbench::QueryPlan::of(p.database(), sql);
     const QString label =
         p.size().name() + QStringLiteral(", ") + QLatin1String(kStatementNames[which]);
@@ -84,7 +101,7 @@ void BM_Stock(benchmark::State& state) {
 }
 
 BENCHMARK(BM_Stock)
-    ->ArgsProduct({{0, 1}, {0, 1, 2}})
+    ->ArgsProduct({{0, 1}, {0, 1, 2, 3, 4}})
     ->ArgNames({"large", "statement"})
     ->Unit(benchmark::kMillisecond);
 
