@@ -104,6 +104,8 @@ QList<std::pair<QString, qint64>> firstInFirstOut(const Lots& lots, const QStrin
     for (auto it = lots.begin(); it != lots.end(); ++it)
         if (it.value().balance > 0 && it.value().date <= date && !it.key().contains(QStringLiteral("선진행재고")))
             order << it.key();
+    // Nothing needed (a few pieces of a fractional use): the first lot, nothing taken.
+    if (need == 0) return {{order.isEmpty() ? QStringLiteral("0") : order.first(), 0}};
     qint64 rest = need;
     for (const QString& lot : order) {
         if (rest == 0) break;
