@@ -80,8 +80,8 @@ QList<JournalRun> ShiftJournal::read(const QString& path, int* boots) {
         } else if (kind == QLatin1String("restored")) {
             // The restart's findings: the good and bad counts the screen brought back.
             const qint64 good = n(2), bad = n(3);
-            r.restores.append({r.good, r.pendingGood.value_or(r.good), good, r.bad(),
-                               r.badWithPending(), bad});
+            r.restores.append(
+                {r.good, r.pendingGood.value_or(r.good), good, r.bad(), r.badWithPending(), bad});
             r.good = good;
             r.pendingGood.reset();
             if (r.pendingCause && bad == r.badWithPending())

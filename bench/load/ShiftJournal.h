@@ -23,7 +23,7 @@ struct JournalRun {
     bool stopped = false;  // a stop is open
     bool stopPending = false;
     int stopsUnsure = 0;  // stops pressed when the process died: written or not
-    int actions = 0;  // counts, defects and stops entered on it
+    int actions = 0;      // counts, defects and stops entered on it
     // The end: the counts on the screen when it was pressed; done when its
     // answer came (or a restart found the run ended).
     bool endIntended = false;

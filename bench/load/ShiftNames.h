@@ -8,9 +8,15 @@ namespace mesload {
 // components, so that no other terminal books its lots between its count and its end.
 struct ShiftNames {
     int terminal = 0;
-    QString machine() const { return QStringLiteral("SIM-%1").arg(terminal, 2, 10, QLatin1Char('0')); }
-    QString customer() const { return QStringLiteral("SC%1").arg(terminal, 2, 10, QLatin1Char('0')); }
-    QString product() const { return QStringLiteral("SP-%1").arg(terminal, 2, 10, QLatin1Char('0')); }
+    QString machine() const {
+        return QStringLiteral("SIM-%1").arg(terminal, 2, 10, QLatin1Char('0'));
+    }
+    QString customer() const {
+        return QStringLiteral("SC%1").arg(terminal, 2, 10, QLatin1Char('0'));
+    }
+    QString product() const {
+        return QStringLiteral("SP-%1").arg(terminal, 2, 10, QLatin1Char('0'));
+    }
     QString component(int k) const { return product() + u'-' + QChar(u'A' + k); }
     // The machine's address: the terminal's own (192.0.2.100 + terminal).
     int addressByte() const { return 100 + terminal; }

@@ -41,7 +41,8 @@ void ShiftOperator::keypad(const QString& keys) {
 void ShiftOperator::notice(const QString& text) {
     on(QStringLiteral("frm_MSG_001"), [this, text](QDialog& d) {
         if (!text.isEmpty() && messageOf(d) != text)
-            problems_ << QStringLiteral("notice \"%1\" where \"%2\" was due").arg(messageOf(d), text);
+            problems_
+                << QStringLiteral("notice \"%1\" where \"%2\" was due").arg(messageOf(d), text);
         press(d, QStringLiteral("Command14"));
     });
 }
@@ -80,7 +81,8 @@ void ShiftOperator::drive(QDialog& dialog) {
     }
     const Queued next = steps_.takeFirst();  // taken first: the step may open dialogs
     if (!next.name.isEmpty() && next.name != name)
-        problems_ << QStringLiteral("%1 where %2 was due: %3").arg(name, next.name, messageOf(dialog));
+        problems_
+            << QStringLiteral("%1 where %2 was due: %3").arg(name, next.name, messageOf(dialog));
     next.step(dialog);
     if (dialog.isVisible()) {
         problems_ << QStringLiteral("%1 left open").arg(name);

@@ -1,11 +1,11 @@
 #include "ShiftOracle.h"
 
+#include <sqlite3.h>
 #include <QHash>
 #include <QMap>
 #include <QVariant>
 #include <cmath>
 #include <cstring>
-#include <sqlite3.h>
 
 #include "ShiftNames.h"
 
@@ -78,7 +78,9 @@ class Plain {
     sqlite3* db_ = nullptr;
 };
 
-QString q(const QString& v) { return u'\'' + QString(v).replace(u'\'', QStringLiteral("''")) + u'\''; }
+QString q(const QString& v) {
+    return u'\'' + QString(v).replace(u'\'', QStringLiteral("''")) + u'\'';
+}
 
 // A component's need for a production, as a whole number: the product of the
 // count and the use per piece, free of binary fractions, cut to whole pieces.
@@ -99,10 +101,12 @@ QList<std::pair<QString, qint64>> firstInFirstOut(const Lots& lots, const QStrin
     QList<std::pair<QString, qint64>> take;
     QStringList order;
     for (auto it = lots.begin(); it != lots.end(); ++it)
-        if (it.value().balance > 0 && it.value().date <= date && it.key().contains(QStringLiteral("선진행재고")))
+        if (it.value().balance > 0 && it.value().date <= date &&
+            it.key().contains(QStringLiteral("선진행재고")))
             order << it.key();
     for (auto it = lots.begin(); it != lots.end(); ++it)
-        if (it.value().balance > 0 && it.value().date <= date && !it.key().contains(QStringLiteral("선진행재고")))
+        if (it.value().balance > 0 && it.value().date <= date &&
+            !it.key().contains(QStringLiteral("선진행재고")))
             order << it.key();
     // Nothing needed (a few pieces of a fractional use): the first lot, nothing taken.
     if (need == 0) return {{order.isEmpty() ? QStringLiteral("0") : order.first(), 0}};
@@ -135,12 +139,17 @@ QStringList ShiftOracle::check(const QString& database, const QList<QList<Journa
         const char* what;
         const char* sql;
     } keys[] = {
-        {"order number twice", "SELECT seq FROM B_JAKUPJISI_MASTER GROUP BY seq HAVING count(*) > 1"},
-        {"prod_no twice", "SELECT prod_no FROM B_JAKUPJISI_MASTER GROUP BY prod_no HAVING count(*) > 1"},
-        {"run key twice", "SELECT op_seq_sub FROM P_SANGSAN_MASTER GROUP BY op_seq_sub HAVING count(*) > 1"},
-        {"run number twice", "SELECT op_seq FROM P_SANGSAN_MASTER GROUP BY op_seq HAVING count(*) > 1"},
+        {"order number twice",
+         "SELECT seq FROM B_JAKUPJISI_MASTER GROUP BY seq HAVING count(*) > 1"},
+        {"prod_no twice",
+         "SELECT prod_no FROM B_JAKUPJISI_MASTER GROUP BY prod_no HAVING count(*) > 1"},
+        {"run key twice",
+         "SELECT op_seq_sub FROM P_SANGSAN_MASTER GROUP BY op_seq_sub HAVING count(*) > 1"},
+        {"run number twice",
+         "SELECT op_seq FROM P_SANGSAN_MASTER GROUP BY op_seq HAVING count(*) > 1"},
         {"ledger idx twice", "SELECT idx FROM S_PRODUCT_STORE GROUP BY idx HAVING count(*) > 1"},
-        {"goods receipt twice", "SELECT ipgo_no_sub FROM P_PRODUCT_IPGO GROUP BY ipgo_no_sub HAVING count(*) > 1"},
+        {"goods receipt twice",
+         "SELECT ipgo_no_sub FROM P_PRODUCT_IPGO GROUP BY ipgo_no_sub HAVING count(*) > 1"},
     };
     for (const auto& k : keys)
         for (const QVariantList& r : db.rows(QString::fromUtf8(k.sql)))
@@ -152,10 +161,10 @@ QStringList ShiftOracle::check(const QString& database, const QList<QList<Journa
         QString product;
         double running = 0;
         int wrong = 0;
-        for (const QVariantList& r :
-             db.rows(QStringLiteral("SELECT product_code, idx, ifnull(ipgo_su, 0), ifnull(culgo_su, "
-                                    "0), jego_su FROM %1 ORDER BY product_code, reg_date, idx")
-                         .arg(QLatin1String(store)))) {
+        for (const QVariantList& r : db.rows(
+                 QStringLiteral("SELECT product_code, idx, ifnull(ipgo_su, 0), ifnull(culgo_su, "
+                                "0), jego_su FROM %1 ORDER BY product_code, reg_date, idx")
+                     .arg(QLatin1String(store)))) {
             ++f->ledgerRows;
             if (r[0].toString() != product) {
                 product = r[0].toString();
@@ -179,11 +188,13 @@ QStringList ShiftOracle::check(const QString& database, const QList<QList<Journa
             f->counts += run.actions;
             f->restores += int(run.restores.size());
             for (const QString& x : run.findings) fail(run.seq, QStringLiteral("terminal: ") + x);
-            const QList<QVariantList> runs = db.rows(
-                QStringLiteral("SELECT op_seq_sub, qty, bad_qty FROM P_SANGSAN_MASTER WHERE seq = %1")
-                    .arg(q(run.seq)));
+            const QList<QVariantList> runs =
+                db.rows(QStringLiteral(
+                            "SELECT op_seq_sub, qty, bad_qty FROM P_SANGSAN_MASTER WHERE seq = %1")
+                            .arg(q(run.seq)));
             const QString state =
-                db.value(QStringLiteral("SELECT end_yn FROM B_JAKUPJISI_MASTER WHERE seq = %1").arg(q(run.seq)))
+                db.value(QStringLiteral("SELECT end_yn FROM B_JAKUPJISI_MASTER WHERE seq = %1")
+                             .arg(q(run.seq)))
                     .toString();
             if (runs.size() > 1) fail(run.seq, QStringLiteral("started %1 times").arg(runs.size()));
             if (run.runKey.isEmpty()) {
@@ -200,16 +211,23 @@ QStringList ShiftOracle::check(const QString& database, const QList<QList<Journa
             for (const JournalRun::Restore& r : run.restores) {
                 if (r.restoredGood < r.good || r.restoredGood > std::max(r.good, r.pendingGood) ||
                     (r.restoredBad != r.bad && r.restoredBad != r.pendingBad))
-                    fail(run.seq, QStringLiteral("restored %1/%2 after counting %3/%4 (pressed %5/%6)")
-                                      .arg(r.restoredGood).arg(r.restoredBad).arg(r.good).arg(r.bad)
-                                      .arg(r.pendingGood).arg(r.pendingBad));
+                    fail(run.seq,
+                         QStringLiteral("restored %1/%2 after counting %3/%4 (pressed %5/%6)")
+                             .arg(r.restoredGood)
+                             .arg(r.restoredBad)
+                             .arg(r.good)
+                             .arg(r.bad)
+                             .arg(r.pendingGood)
+                             .arg(r.pendingBad));
             }
             const QString key = run.runKey;
             auto count = [&](const QString& sql) { return db.value(sql.arg(q(key))).toLongLong(); };
-            const qint64 moved = count(QStringLiteral(
-                "SELECT count(*) FROM S_PRODUCT_STORE WHERE ipgo_no_sub = %1 OR culgo_no_sub = %1"));
+            const qint64 moved =
+                count(QStringLiteral("SELECT count(*) FROM S_PRODUCT_STORE WHERE ipgo_no_sub = %1 "
+                                     "OR culgo_no_sub = %1"));
             if (!run.ended) {
-                if (state != QLatin1String("2")) fail(run.seq, QStringLiteral("not ended, state ") + state);
+                if (state != QLatin1String("2"))
+                    fail(run.seq, QStringLiteral("not ended, state ") + state);
                 if (moved > 0) fail(run.seq, QStringLiteral("booked without an end"));
                 continue;
             }
@@ -220,29 +238,42 @@ QStringList ShiftOracle::check(const QString& database, const QList<QList<Journa
             const qint64 good = runs[0][1].toLongLong(), bad = runs[0][2].toLongLong();
             if (good != run.endGood || bad != run.endBad)
                 fail(run.seq, QStringLiteral("booked %1/%2, ended with %3/%4")
-                                  .arg(good).arg(bad).arg(run.endGood).arg(run.endBad));
+                                  .arg(good)
+                                  .arg(bad)
+                                  .arg(run.endGood)
+                                  .arg(run.endBad));
             // Booked once: one receipt into work in process, one issue, one goods receipt.
             const struct {
                 const char* what;
                 const char* sql;
             } once[] = {
-                {"work-in-process receipt", "SELECT count(*), total(ipgo_su) FROM S_PRODUCT_STORE WHERE ipgo_no_sub = %1 AND culgo_type = '재공품추가'"},
-                {"issue to goods", "SELECT count(*), total(culgo_su) FROM S_PRODUCT_STORE WHERE culgo_no_sub = %1 AND culgo_type = '제품투입'"},
-                {"goods receipt", "SELECT count(*), total(ipgo_su) FROM P_PRODUCT_IPGO WHERE ipgo_no_sub = %1"},
-                {"goods store receipt", "SELECT count(*), total(ipgo_su) FROM P_PRODUCT_STORE WHERE ipgo_no_sub = %1"},
+                {"work-in-process receipt",
+                 "SELECT count(*), total(ipgo_su) FROM S_PRODUCT_STORE WHERE ipgo_no_sub = %1 AND "
+                 "culgo_type = '재공품추가'"},
+                {"issue to goods",
+                 "SELECT count(*), total(culgo_su) FROM S_PRODUCT_STORE WHERE culgo_no_sub = %1 "
+                 "AND culgo_type = '제품투입'"},
+                {"goods receipt",
+                 "SELECT count(*), total(ipgo_su) FROM P_PRODUCT_IPGO WHERE ipgo_no_sub = %1"},
+                {"goods store receipt",
+                 "SELECT count(*), total(ipgo_su) FROM P_PRODUCT_STORE WHERE ipgo_no_sub = %1"},
             };
             for (const auto& o : once) {
                 const QList<QVariantList> r = db.rows(QString::fromUtf8(o.sql).arg(q(key)));
-                if (r.isEmpty() || r[0][0].toLongLong() != 1 || r[0][1].toDouble() != double(run.endGood))
-                    fail(run.seq, QStringLiteral("%1: %2 rows of %3, good %4")
-                                      .arg(QString::fromUtf8(o.what), r.value(0).value(0).toString(),
-                                           r.value(0).value(1).toString())
-                                      .arg(run.endGood));
+                if (r.isEmpty() || r[0][0].toLongLong() != 1 ||
+                    r[0][1].toDouble() != double(run.endGood))
+                    fail(run.seq,
+                         QStringLiteral("%1: %2 rows of %3, good %4")
+                             .arg(QString::fromUtf8(o.what), r.value(0).value(0).toString(),
+                                  r.value(0).value(1).toString())
+                             .arg(run.endGood));
             }
             // The defects by cause and the stops as entered.
             QMap<QString, qint64> causes;
-            for (const QVariantList& r : db.rows(QStringLiteral("SELECT processbad_code, bad_qty FROM "
-                                                                "P_BADQTY WHERE op_seq_sub = %1").arg(q(key))))
+            for (const QVariantList& r :
+                 db.rows(QStringLiteral("SELECT processbad_code, bad_qty FROM "
+                                        "P_BADQTY WHERE op_seq_sub = %1")
+                             .arg(q(key))))
                 causes[r[0].toString()] += r[1].toLongLong();
             causes.removeIf([](auto it) { return it.value() == 0; });
             QMap<QString, qint64> entered = run.causes;
@@ -250,24 +281,37 @@ QStringList ShiftOracle::check(const QString& database, const QList<QList<Journa
             qint64 defects = 0;
             for (qint64 v : causes) defects += v;
             if (causes != entered || defects != bad)
-                fail(run.seq, QStringLiteral("defects by cause sum to %1, booked bad %2, journal %3")
-                                  .arg(defects).arg(bad).arg(run.bad()));
-            const qint64 stops = count(QStringLiteral("SELECT count(*) FROM P_BIGADONG WHERE op_seq_sub = %1"));
-            const qint64 open = count(QStringLiteral(
-                "SELECT count(*) FROM P_BIGADONG WHERE op_seq_sub = %1 AND (etime IS NULL OR etime = '')"));
+                fail(run.seq,
+                     QStringLiteral("defects by cause sum to %1, booked bad %2, journal %3")
+                         .arg(defects)
+                         .arg(bad)
+                         .arg(run.bad()));
+            const qint64 stops =
+                count(QStringLiteral("SELECT count(*) FROM P_BIGADONG WHERE op_seq_sub = %1"));
+            const qint64 open =
+                count(QStringLiteral("SELECT count(*) FROM P_BIGADONG WHERE op_seq_sub = %1 AND "
+                                     "(etime IS NULL OR etime = '')"));
             if (stops < run.stops || stops > run.stops + run.stopsUnsure || open > 0)
                 fail(run.seq, QStringLiteral("%1 stops (%2 open), journal %3 (+%4 unsure)")
-                                  .arg(stops).arg(open).arg(run.stops).arg(run.stopsUnsure));
+                                  .arg(stops)
+                                  .arg(open)
+                                  .arg(run.stops)
+                                  .arg(run.stopsUnsure));
             // One genealogy row per consumed lot, into the run's produced lot.
-            const QList<QVariantList> consumed = db.rows(QStringLiteral(
-                "SELECT product_code, lot_no FROM S_PRODUCT_STORE WHERE culgo_no_sub = %1 AND "
-                "culgo_type = '재공품소모' ORDER BY product_code, lot_no").arg(q(key)));
-            const QList<QVariantList> genealogy = db.rows(QStringLiteral(
-                "SELECT culgo_product_code, culgo_lot_no FROM S_LOT_HISTORY WHERE ipgo_no_sub = %1 "
-                "ORDER BY culgo_product_code, culgo_lot_no").arg(q(key)));
+            const QList<QVariantList> consumed = db.rows(
+                QStringLiteral(
+                    "SELECT product_code, lot_no FROM S_PRODUCT_STORE WHERE culgo_no_sub = %1 AND "
+                    "culgo_type = '재공품소모' ORDER BY product_code, lot_no")
+                    .arg(q(key)));
+            const QList<QVariantList> genealogy =
+                db.rows(QStringLiteral("SELECT culgo_product_code, culgo_lot_no FROM S_LOT_HISTORY "
+                                       "WHERE ipgo_no_sub = %1 "
+                                       "ORDER BY culgo_product_code, culgo_lot_no")
+                            .arg(q(key)));
             if (consumed != genealogy)
                 fail(run.seq, QStringLiteral("%1 consumption rows, %2 genealogy rows")
-                                  .arg(consumed.size()).arg(genealogy.size()));
+                                  .arg(consumed.size())
+                                  .arg(genealogy.size()));
         }
     }
 
@@ -287,8 +331,8 @@ QStringList ShiftOracle::check(const QString& database, const QList<QList<Journa
                 if (j == nullptr) {
                     fail(run, c + QStringLiteral(" consumed by a run no journal ended"));
                 } else {
-                    const auto expected = firstInFirstOut(lots, runDate,
-                                                          needOf(j->endGood + j->endBad, ShiftNames::usage(k)));
+                    const auto expected = firstInFirstOut(
+                        lots, runDate, needOf(j->endGood + j->endBad, ShiftNames::usage(k)));
                     if (expected != rowsOfRun) {
                         QStringList a, e;
                         for (const auto& [l, n] : rowsOfRun) a << l + u'=' + QString::number(n);
@@ -304,10 +348,13 @@ QStringList ShiftOracle::check(const QString& database, const QList<QList<Journa
                 run.clear();
                 rowsOfRun.clear();
             };
-            for (const QVariantList& r : db.rows(QStringLiteral(
-                     "SELECT lot_no, reg_date, ifnull(ipgo_su, 0), ifnull(culgo_su, 0), "
-                     "ifnull(culgo_no_sub, ''), culgo_type FROM S_PRODUCT_STORE WHERE product_code = %1 "
-                     "ORDER BY idx").arg(q(c)))) {
+            for (const QVariantList& r :
+                 db.rows(QStringLiteral(
+                             "SELECT lot_no, reg_date, ifnull(ipgo_su, 0), ifnull(culgo_su, 0), "
+                             "ifnull(culgo_no_sub, ''), culgo_type FROM S_PRODUCT_STORE WHERE "
+                             "product_code = %1 "
+                             "ORDER BY idx")
+                             .arg(q(c)))) {
                 const QString lot = r[0].toString();
                 const bool consumption = r[5].toString() == QStringLiteral("재공품소모");
                 if (!consumption || r[4].toString() != run) close();
@@ -327,8 +374,11 @@ QStringList ShiftOracle::check(const QString& database, const QList<QList<Journa
     }
     // Every run ended in a journal was checked above; one missing from the ledger is a loss.
     for (auto it = byKey.begin(); it != byKey.end(); ++it) {
-        if (db.value(QStringLiteral("SELECT count(*) FROM S_PRODUCT_STORE WHERE culgo_no_sub = %1 AND "
-                                    "culgo_type = '재공품소모'").arg(q(it.key()))).toLongLong() == 0)
+        if (db.value(
+                  QStringLiteral("SELECT count(*) FROM S_PRODUCT_STORE WHERE culgo_no_sub = %1 AND "
+                                 "culgo_type = '재공품소모'")
+                      .arg(q(it.key())))
+                .toLongLong() == 0)
             fail(it.value()->seq, QStringLiteral("ended, no consumption booked"));
     }
     if (!db.error.isEmpty()) fail({}, db.error);

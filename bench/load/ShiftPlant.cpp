@@ -45,8 +45,9 @@ QStringList mastersOf(const ShiftNames& n) {
                    "'', %2, '', %3, '원자재', '03', 'C', '1')")
                    .arg(q(c), q(QStringLiteral("시뮬 자재 ") + c),
                         q(k == 1 ? QStringLiteral("KG") : QStringLiteral("EA")));
-        sql << QStringLiteral("INSERT INTO B_BOM (bom_code, high_bom_code, product_code, usage) "
-                              "VALUES (%1, %2, %3, %4)")
+        sql << QStringLiteral(
+                   "INSERT INTO B_BOM (bom_code, high_bom_code, product_code, usage) "
+                   "VALUES (%1, %2, %3, %4)")
                    .arg(q(QStringLiteral("BOM-") + c), q(QStringLiteral("BOM-") + p), q(c))
                    .arg(ShiftNames::usage(k));
     }
@@ -55,8 +56,7 @@ QStringList mastersOf(const ShiftNames& n) {
 
 }  // namespace
 
-bool prepareShiftPlant(const QString& path, int terminals, int runs, quint64 seed,
-                       QString* error) {
+bool prepareShiftPlant(const QString& path, int terminals, int runs, quint64 seed, QString* error) {
     std::mt19937_64 rng(seed);
     const QDate today = mes::TerminalClock::now().date();
     try {
@@ -76,7 +76,8 @@ bool prepareShiftPlant(const QString& path, int terminals, int runs, quint64 see
                 for (int l = 0; l < lots; ++l) {
                     const int qty = size(rng);
                     balance += qty;
-                    const QString lot = QStringLiteral("L%1-%2").arg(c).arg(l + 1, 3, 10, QLatin1Char('0'));
+                    const QString lot =
+                        QStringLiteral("L%1-%2").arg(c).arg(l + 1, 3, 10, QLatin1Char('0'));
                     const QString date =
                         today.addDays(l - lots).toString(QStringLiteral("yyyy-MM-dd"));
                     db.executeNative(

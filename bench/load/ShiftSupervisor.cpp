@@ -5,6 +5,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
+#include <algorithm>
+#include <cstdio>
 #include <memory>
 #include <random>
 #include <vector>
@@ -24,8 +26,8 @@ struct Terminal {
     qint64 killAt = -1;  // the supervisor's kill, ms on its clock
     bool killed = false;
     bool done = false;
-    int ended = 0;  // runs ended, over its restarts
     qsizetype outFrom = 0;  // where the running process's output starts
+    QList<int> killSteps;   // its steps (counted over its restarts) that a kill follows
 };
 
 }  // namespace
@@ -45,28 +47,20 @@ QStringList ShiftSupervisor::run(const ShiftPlan& plan, ShiftFigures* f) {
         return {QStringLiteral("plant: ") + error};
 
     std::mt19937_64 rng(plan.seed);
-    auto chance = [&rng](int percent) { return int(rng() % 100) < percent; };
-    // About a third of the kills inside the end of a run, the rest at random moments.
+    // About a third of the kills inside the end of a run (the terminal dies after a
+    // chosen statement of it), the rest at random steps of the terminals' shifts: a
+    // few milliseconds after a terminal says it starts an action, so that the kill
+    // lands inside the action or just after it.
     int inEndLeft = plan.kills / 3;
-    int timedLeft = plan.kills - inEndLeft;
     const int dateSpread = (plan.terminals * plan.runs + 399) / 400;
     std::vector<Terminal> terminals(plan.terminals);
+    const int stepsPerShift = std::max(2, plan.runs * 3);  // a run takes about five
+    for (int k = inEndLeft; k < plan.kills; ++k)
+        terminals[rng() % quint64(plan.terminals)].killSteps
+            << 1 + int(rng() % quint64(stepsPerShift));
+    for (Terminal& term : terminals) std::sort(term.killSteps.begin(), term.killSteps.end());
     QElapsedTimer clock;
     clock.start();
-    int endedAll = 0;
-    // A kill at a random moment of what is left of the terminal's shift, the kills
-    // left shared among the terminals still running.
-    auto planKill = [&](Terminal& term) {
-        if (timedLeft == 0) return;
-        --timedLeft;
-        const double perRun = endedAll > 0 ? double(clock.elapsed()) * plan.terminals / endedAll : 300;
-        int active = 0;
-        for (const Terminal& other : terminals) active += other.done ? 0 : 1;
-        const int share = 1 + (timedLeft + inEndLeft) / std::max(1, active);
-        const qint64 window = std::max<qint64>(
-            60, qint64(perRun * std::max(1, plan.runs - term.ended) / (share + 1)));
-        term.killAt = clock.elapsed() + 30 + qint64(rng() % quint64(window));
-    };
     auto start = [&](int t) {
         Terminal& term = terminals[t];
         TerminalSpec& s = term.spec;
@@ -82,15 +76,14 @@ QStringList ShiftSupervisor::run(const ShiftPlan& plan, ShiftFigures* f) {
             s.seed = plan.seed;
             s.dateSpread = dateSpread;
         }
-        s.dieInEnd = 0;
-        term.killAt = -1;
         term.killed = false;
         term.outFrom = term.out.size();
-        if (inEndLeft > 0 && chance(35)) {
+        // A death planned in an end it did not reach stays planned for its restart.
+        if (s.dieInEnd == 0 && inEndLeft > 0 && (f->starts < plan.terminals || rng() % 100 < 40)) {
             --inEndLeft;
-            s.dieInEnd = 1 + int(rng() % 24);  // the end has about 20 statements; some die after its commit
-        } else {
-            planKill(term);
+            s.dieInEnd =
+                1 +
+                int(rng() % 22);  // the end has 20 statements or more; some die after its commit
         }
         term.process = std::make_unique<QProcess>();
         term.process->setProcessChannelMode(QProcess::SeparateChannels);
@@ -112,13 +105,22 @@ QStringList ShiftSupervisor::run(const ShiftPlan& plan, ShiftFigures* f) {
             if (term.done) continue;
             running = true;
             QProcess& p = *term.process;
-            p.waitForReadyRead(5);
+            p.waitForReadyRead(2);
             term.out += p.readAllStandardOutput();
-            const int ended = int(term.out.count("ended\n"));
-            endedAll += ended - term.ended;
-            term.ended = ended;
-            if (term.killAt < 0 && term.spec.dieInEnd == 0 && p.state() == QProcess::Running)
-                planKill(term);
+            const int steps = int(term.out.count("step\n"));
+            if (term.spec.dieInEnd > 0 && term.out.mid(term.outFrom).contains("survived the end")) {
+                term.spec.dieInEnd =
+                    0;  // its statement came after the end: a kill at a step instead
+                term.killSteps.prepend(steps + 1 + int(rng() % 6));
+            }
+            if (term.killAt < 0 && !term.killed && !term.killSteps.isEmpty() &&
+                steps >= term.killSteps.first()) {
+                if (qEnvironmentVariableIsSet("SHIFT_SIM_DEBUG"))
+                    std::fprintf(stderr, "terminal %d: kill planned at step %d, now %d\n", t,
+                                 term.killSteps.first(), steps);
+                term.killSteps.removeFirst();
+                term.killAt = clock.elapsed() + qint64(rng() % 25);
+            }
             if (term.killAt >= 0 && clock.elapsed() >= term.killAt &&
                 p.state() == QProcess::Running) {
                 p.kill();  // SIGKILL
@@ -130,9 +132,19 @@ QStringList ShiftSupervisor::run(const ShiftPlan& plan, ShiftFigures* f) {
             term.out += p.readAllStandardOutput();
             const QByteArray own = term.out.mid(term.outFrom);
             const bool inEnd = own.contains("dying in the end");
+            if (qEnvironmentVariableIsSet("SHIFT_SIM_DEBUG"))
+                std::fprintf(stderr,
+                             "terminal %d gone at step %d: %s killed %d inEnd %d dieInEnd %d\n", t,
+                             steps, p.exitStatus() == QProcess::CrashExit ? "crash" : "exit",
+                             int(term.killed), int(inEnd), term.spec.dieInEnd);
             if (p.exitStatus() == QProcess::CrashExit && (term.killed || inEnd)) {
                 ++f->kills;
-                if (inEnd) ++f->killsInEnd;
+                if (inEnd) {
+                    ++f->killsInEnd;
+                    term.spec.dieInEnd = 0;
+                    // The supervisor's kill of the same moment is still to come.
+                    if (term.killed) term.killSteps.prepend(steps + 1 + int(rng() % 6));
+                }
                 start(t);
                 continue;
             }
@@ -144,9 +156,21 @@ QStringList ShiftSupervisor::run(const ShiftPlan& plan, ShiftFigures* f) {
                                 .arg(p.exitStatus() == QProcess::CrashExit ? "crashed" : "exit")
                                 .arg(term.spec.confDir);
             }
-            if (term.killAt >= 0) ++timedLeft;  // finished before its kill came
-            if (term.spec.dieInEnd > 0 && !inEnd) ++timedLeft;  // another terminal's, at random
             term.done = true;
+            // Kills it did not live to take go to the terminals still running, soon.
+            int left = int(term.killSteps.size()) + (term.killAt >= 0 ? 1 : 0) +
+                       (term.spec.dieInEnd > 0 && !inEnd ? 1 : 0);
+            term.killSteps.clear();
+            for (int other = 0; left > 0; other = (other + 1) % plan.terminals) {
+                bool any = false;
+                for (const Terminal& o : terminals) any = any || !o.done;
+                if (!any) break;
+                Terminal& o = terminals[(t + 1 + other) % plan.terminals];
+                if (o.done) continue;
+                o.killSteps << int(o.out.count("step\n")) + 1 + int(rng() % 6);
+                std::sort(o.killSteps.begin(), o.killSteps.end());
+                --left;
+            }
         }
         if (!running) break;
         if (clock.elapsed() > qint64(plan.timeoutSec) * 1000) {
@@ -159,6 +183,12 @@ QStringList ShiftSupervisor::run(const ShiftPlan& plan, ShiftFigures* f) {
         }
     }
     f->elapsedMs = clock.elapsed();
+    if (qEnvironmentVariableIsSet("SHIFT_SIM_DEBUG"))
+        for (const Terminal& term : terminals)
+            std::fprintf(stderr, "terminal %d: steps %d, left %d, killAt %lld, dieInEnd %d\n",
+                         term.spec.terminal, int(term.out.count("step\n")),
+                         int(term.killSteps.size()), static_cast<long long>(term.killAt),
+                         term.spec.dieInEnd);
     if (f->kills < plan.kills)
         findings << QStringLiteral("only %1 of %2 kills happened: the terminals finished first")
                         .arg(f->kills)

@@ -24,8 +24,8 @@
 #include "ui/Forms.h"
 #include "ui/NavigationBar.h"
 #include "ui/Theme.h"
-#include "ui/WidgetUI.h"
 #include "ui/TouchLabel.h"
+#include "ui/WidgetUI.h"
 #include "ui/clsSpread.h"
 #include "workorders/ListStatements.h"
 #include "workorders/WorkRunStart.h"
@@ -54,8 +54,8 @@ int rowOf(const mes::clsSpread& spread, const QString& colId, const QString& val
 }  // namespace
 
 QStringList TerminalSpec::arguments() const {
-    return {QLatin1String(kFlag), database,       confDir,         journal,
-            num(terminal),        num(terminals), num(runs),       QString::number(seed),
+    return {QLatin1String(kFlag), database,       confDir,   journal,
+            num(terminal),        num(terminals), num(runs), QString::number(seed),
             num(dateSpread),      num(dieInEnd)};
 }
 
@@ -80,6 +80,11 @@ ShiftTerminal::ShiftTerminal(const TerminalSpec& spec)
 qint64 ShiftTerminal::spread(qint64 low, qint64 high) {
     std::uniform_real_distribution<double> u(std::log(double(low)), std::log(double(high) + 1));
     return std::clamp<qint64>(qint64(std::exp(u(rng_))), low, high);
+}
+
+void ShiftTerminal::step() {
+    std::printf("step\n");  // the supervisor's moment to kill
+    std::fflush(stdout);
 }
 
 void ShiftTerminal::settle() {
@@ -166,7 +171,7 @@ QString ShiftTerminal::listState(int row) {
 
 mes::frm_S_dayReport* ShiftTerminal::screen() {
     return mes::gfFORM_LOADED<mes::frm_S_dayReport>() ? &mes::gfFORM<mes::frm_S_dayReport>()
-                                                       : nullptr;
+                                                      : nullptr;
 }
 
 void ShiftTerminal::newRun(int index) {
@@ -273,6 +278,7 @@ bool ShiftTerminal::countGood(JournalRun& run) {
         std::uniform_int_distribution<int>(0, 9)(rng_) == 0 ? spread(1, 9) : spread(10, 25000);
     const qint64 total = run.good + add;
     journal_.write({QStringLiteral("good"), run.seq, num(total)});
+    step();
     op_.keypad(num(total));
     s->lblOk_Cnt->clicked();
     settle();
@@ -292,6 +298,7 @@ bool ShiftTerminal::enterDefect(JournalRun& run) {
     const QString cause = QLatin1String(kCauses[which(rng_)]);
     const qint64 qty = spread(1, 2000);
     journal_.write({QStringLiteral("bad"), run.seq, cause, num(qty)});
+    step();
     op_.on(QStringLiteral("frm_S_badqty"), [this, cause, qty](QDialog& d) {
         auto& b = dynamic_cast<mes::frm_S_badqty&>(d);
         const int row = rowOf(*b.spread, QStringLiteral("부적합코드"), cause);
@@ -307,8 +314,8 @@ bool ShiftTerminal::enterDefect(JournalRun& run) {
     settle();
     run.causes[cause] = qty;
     if (s->lblBad_Cnt->count() != num(run.bad())) {
-        finding(run, QStringLiteral("bad shown ") + s->lblBad_Cnt->count() + " for " +
-                         num(run.bad()));
+        finding(run,
+                QStringLiteral("bad shown ") + s->lblBad_Cnt->count() + " for " + num(run.bad()));
         return false;
     }
     ++run.actions;
@@ -320,6 +327,7 @@ bool ShiftTerminal::toggleStop(JournalRun& run) {
     mes::frm_S_dayReport* s = screen();
     if (!run.stopped) {
         journal_.write({QStringLiteral("stop"), run.seq});
+        step();
         s->btnBigadong_s->click();
         settle();
         mes::gsSHOW_SCREEN(*s);  // back from the stop list the press opened
@@ -334,6 +342,7 @@ bool ShiftTerminal::toggleStop(JournalRun& run) {
         return true;
     }
     journal_.write({QStringLiteral("resume"), run.seq});
+    step();
     s->btnBigadong_e->click();
     settle();
     run.stopped = false;
@@ -345,9 +354,12 @@ bool ShiftTerminal::end(JournalRun& run) {
     if (run.stopped && !toggleStop(run)) return false;
     mes::frm_S_dayReport* s = screen();
     journal_.write({QStringLiteral("end"), run.seq, num(run.good), num(run.bad())});
-    if (spec_.dieInEnd > 0 && !diedOnce_) {
+    step();
+    const bool armed = spec_.dieInEnd > 0 && !diedOnce_;
+    if (armed) {
         diedOnce_ = true;
-        session_->setTrace([k = spec_.dieInEnd, inEnd = false, n = 0](const mes::TraceEvent& e) mutable {
+        session_->setTrace([k = spec_.dieInEnd, inEnd = false,
+                            n = 0](const mes::TraceEvent& e) mutable {
             inEnd = inEnd || e.statement.contains(QStringLiteral("작업이 이미 종료되었습니다."));
             if (inEnd && e.ok && ++n == k) {
                 std::printf("dying in the end\n");
@@ -359,6 +371,10 @@ bool ShiftTerminal::end(JournalRun& run) {
     op_.notice(kSaved);
     s->btnEnd->click();
     settle();
+    if (armed) {
+        std::printf("survived the end\n");
+        std::fflush(stdout);
+    }
     session_->setTrace({});
     if (screen() != nullptr || op_.pending() != 0 || !op_.problems().isEmpty()) {
         finding(run, QStringLiteral("the end did not complete: ") + op_.problems().join(" | "));

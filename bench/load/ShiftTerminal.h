@@ -60,6 +60,7 @@ class ShiftTerminal {
     mes::frm_S_dayReport* screen();
     void finding(const JournalRun& run, const QString& what);
     void settle();
+    void step();
     qint64 spread(qint64 low, qint64 high);  // log-uniform
 
     TerminalSpec spec_;
