@@ -3,9 +3,12 @@
 #include <sqlite3.h>
 #include <QHash>
 #include <QMap>
+#include <QSet>
 #include <QVariant>
+#include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <functional>
 
 #include "ShiftNames.h"
 
@@ -68,6 +71,16 @@ class Plain {
         sqlite3_finalize(st);
         return out;
     }
+    // Streams the rows to each, for whole ledgers.
+    void scan(const QString& sql, const std::function<void(sqlite3_stmt*)>& each) {
+        sqlite3_stmt* st = nullptr;
+        if (sqlite3_prepare_v2(db_, sql.toUtf8().constData(), -1, &st, nullptr) != SQLITE_OK) {
+            error = QString::fromUtf8(sqlite3_errmsg(db_)) + QStringLiteral(": ") + sql;
+            return;
+        }
+        while (sqlite3_step(st) == SQLITE_ROW) each(st);
+        sqlite3_finalize(st);
+    }
     QVariant value(const QString& sql) {
         const auto r = rows(sql);
         return r.isEmpty() ? QVariant() : r[0][0];
@@ -76,6 +89,16 @@ class Plain {
 
   private:
     sqlite3* db_ = nullptr;
+};
+
+QString text(sqlite3_stmt* st, int c) {
+    return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, c)));
+}
+
+// A stock movement of a run (S_PRODUCT_STORE or P_PRODUCT_STORE).
+struct Movement {
+    QString product, type, lot;
+    double in = 0, out = 0;
 };
 
 QString q(const QString& v) {
@@ -157,27 +180,50 @@ QStringList ShiftOracle::check(const QString& database, const QList<QList<Journa
 
     // Every running balance is the one before it plus what came in, minus what went out,
     // in the order the terminals read them (date, then idx).
-    for (const char* store : {"S_PRODUCT_STORE", "P_PRODUCT_STORE"}) {
+    // The runs' keys, to gather their movements in one pass over each ledger (the
+    // ledgers have no index on the run).
+    QSet<QString> runKeys;
+    for (const QList<JournalRun>& journal : journals)
+        for (const JournalRun& run : journal)
+            if (!run.runKey.isEmpty()) runKeys.insert(run.runKey);
+    QHash<QString, QList<Movement>> moves[2];
+    for (int store = 0; store < 2; ++store) {
+        const QString table =
+            store == 0 ? QStringLiteral("S_PRODUCT_STORE") : QStringLiteral("P_PRODUCT_STORE");
         QString product;
         double running = 0;
         int wrong = 0;
-        for (const QVariantList& r : db.rows(
-                 QStringLiteral("SELECT product_code, idx, ifnull(ipgo_su, 0), ifnull(culgo_su, "
-                                "0), jego_su FROM %1 ORDER BY product_code, reg_date, idx")
-                     .arg(QLatin1String(store)))) {
-            ++f->ledgerRows;
-            if (r[0].toString() != product) {
-                product = r[0].toString();
-                running = 0;
-            }
-            running += r[2].toDouble() - r[3].toDouble();
-            if (std::fabs(running - r[4].toDouble()) > 0.005 && wrong++ < 5) {
-                fail({}, QStringLiteral("%1 idx %2 of %3: balance %4, running sum %5")
-                             .arg(QLatin1String(store), r[1].toString(), product, r[4].toString())
-                             .arg(running, 0, 'f', 2));
-            }
-            running = r[4].toDouble();  // one wrong row is one finding, not all after it
-        }
+        db.scan(QStringLiteral("SELECT product_code, idx, ifnull(ipgo_su, 0), ifnull(culgo_su, 0), "
+                               "jego_su, ifnull(ipgo_no_sub, ''), ifnull(culgo_no_sub, ''), "
+                               "ifnull(culgo_type, ''), ifnull(lot_no, '') FROM %1 ORDER BY "
+                               "product_code, reg_date, idx")
+                    .arg(table),
+                [&](sqlite3_stmt* st) {
+                    ++f->ledgerRows;
+                    const QString code = text(st, 0);
+                    if (code != product) {
+                        product = code;
+                        running = 0;
+                    }
+                    const double in = sqlite3_column_double(st, 2),
+                                 out = sqlite3_column_double(st, 3);
+                    const double balance = sqlite3_column_double(st, 4);
+                    running += in - out;
+                    if (std::fabs(running - balance) > 0.005 && wrong++ < 5) {
+                        fail({}, QStringLiteral("%1 idx %2 of %3: balance %4, running sum %5")
+                                     .arg(table, text(st, 1), product)
+                                     .arg(balance, 0, 'f', 2)
+                                     .arg(running, 0, 'f', 2));
+                    }
+                    running = balance;  // one wrong row is one finding, not all after it
+                    for (int c : {5, 6}) {
+                        const QString key = text(st, c);
+                        if (!key.isEmpty() && runKeys.contains(key)) {
+                            moves[store][key].append({code, text(st, 7), text(st, 8), in, out});
+                            break;
+                        }
+                    }
+                });
     }
 
     // The runs by their key, as the journals tell them.
@@ -222,9 +268,8 @@ QStringList ShiftOracle::check(const QString& database, const QList<QList<Journa
             }
             const QString key = run.runKey;
             auto count = [&](const QString& sql) { return db.value(sql.arg(q(key))).toLongLong(); };
-            const qint64 moved =
-                count(QStringLiteral("SELECT count(*) FROM S_PRODUCT_STORE WHERE ipgo_no_sub = %1 "
-                                     "OR culgo_no_sub = %1"));
+            const QList<Movement> wip = moves[0].value(key), goods = moves[1].value(key);
+            const qint64 moved = wip.size() + goods.size();
             if (!run.ended) {
                 if (state != QLatin1String("2"))
                     fail(run.seq, QStringLiteral("not ended, state ") + state);
@@ -243,30 +288,36 @@ QStringList ShiftOracle::check(const QString& database, const QList<QList<Journa
                                   .arg(run.endGood)
                                   .arg(run.endBad));
             // Booked once: one receipt into work in process, one issue, one goods receipt.
+            auto movements = [](const QList<Movement>& list, const QString& type, bool in) {
+                std::pair<int, double> n{0, 0};
+                for (const Movement& m : list) {
+                    if (m.type != type) continue;
+                    ++n.first;
+                    n.second += in ? m.in : m.out;
+                }
+                return n;
+            };
+            const QVariantList receipt =
+                db.rows(QStringLiteral("SELECT count(*), total(ipgo_su) FROM P_PRODUCT_IPGO WHERE "
+                                       "ipgo_no_sub = %1")
+                            .arg(q(key)))
+                    .value(0);
             const struct {
                 const char* what;
-                const char* sql;
+                std::pair<int, double> found;
             } once[] = {
-                {"work-in-process receipt",
-                 "SELECT count(*), total(ipgo_su) FROM S_PRODUCT_STORE WHERE ipgo_no_sub = %1 AND "
-                 "culgo_type = '재공품추가'"},
-                {"issue to goods",
-                 "SELECT count(*), total(culgo_su) FROM S_PRODUCT_STORE WHERE culgo_no_sub = %1 "
-                 "AND culgo_type = '제품투입'"},
-                {"goods receipt",
-                 "SELECT count(*), total(ipgo_su) FROM P_PRODUCT_IPGO WHERE ipgo_no_sub = %1"},
-                {"goods store receipt",
-                 "SELECT count(*), total(ipgo_su) FROM P_PRODUCT_STORE WHERE ipgo_no_sub = %1"},
+                {"work-in-process receipt", movements(wip, QStringLiteral("재공품추가"), true)},
+                {"issue to goods", movements(wip, QStringLiteral("제품투입"), false)},
+                {"goods store receipt", movements(goods, QStringLiteral("제품입고"), true)},
+                {"goods receipt", {receipt.value(0).toInt(), receipt.value(1).toDouble()}},
             };
             for (const auto& o : once) {
-                const QList<QVariantList> r = db.rows(QString::fromUtf8(o.sql).arg(q(key)));
-                if (r.isEmpty() || r[0][0].toLongLong() != 1 ||
-                    r[0][1].toDouble() != double(run.endGood))
-                    fail(run.seq,
-                         QStringLiteral("%1: %2 rows of %3, good %4")
-                             .arg(QString::fromUtf8(o.what), r.value(0).value(0).toString(),
-                                  r.value(0).value(1).toString())
-                             .arg(run.endGood));
+                if (o.found.first != 1 || o.found.second != double(run.endGood))
+                    fail(run.seq, QStringLiteral("%1: %2 rows of %3, good %4")
+                                      .arg(QString::fromUtf8(o.what))
+                                      .arg(o.found.first)
+                                      .arg(o.found.second)
+                                      .arg(run.endGood));
             }
             // The defects by cause and the stops as entered.
             QMap<QString, qint64> causes;
@@ -298,11 +349,14 @@ QStringList ShiftOracle::check(const QString& database, const QList<QList<Journa
                                   .arg(run.stops)
                                   .arg(run.stopsUnsure));
             // One genealogy row per consumed lot, into the run's produced lot.
-            const QList<QVariantList> consumed = db.rows(
-                QStringLiteral(
-                    "SELECT product_code, lot_no FROM S_PRODUCT_STORE WHERE culgo_no_sub = %1 AND "
-                    "culgo_type = '재공품소모' ORDER BY product_code, lot_no")
-                    .arg(q(key)));
+            QList<QVariantList> consumed;
+            for (const Movement& m : wip)
+                if (m.type == QStringLiteral("재공품소모")) consumed.append({m.product, m.lot});
+            std::sort(consumed.begin(), consumed.end(),
+                      [](const QVariantList& x, const QVariantList& y) {
+                          return std::make_pair(x[0].toString(), x[1].toString()) <
+                                 std::make_pair(y[0].toString(), y[1].toString());
+                      });
             const QList<QVariantList> genealogy =
                 db.rows(QStringLiteral("SELECT culgo_product_code, culgo_lot_no FROM S_LOT_HISTORY "
                                        "WHERE ipgo_no_sub = %1 "
@@ -374,12 +428,10 @@ QStringList ShiftOracle::check(const QString& database, const QList<QList<Journa
     }
     // Every run ended in a journal was checked above; one missing from the ledger is a loss.
     for (auto it = byKey.begin(); it != byKey.end(); ++it) {
-        if (db.value(
-                  QStringLiteral("SELECT count(*) FROM S_PRODUCT_STORE WHERE culgo_no_sub = %1 AND "
-                                 "culgo_type = '재공품소모'")
-                      .arg(q(it.key())))
-                .toLongLong() == 0)
-            fail(it.value()->seq, QStringLiteral("ended, no consumption booked"));
+        bool any = false;
+        for (const Movement& m : moves[0].value(it.key()))
+            any = any || m.type == QStringLiteral("재공품소모");
+        if (!any) fail(it.value()->seq, QStringLiteral("ended, no consumption booked"));
     }
     if (!db.error.isEmpty()) fail({}, db.error);
     return out;

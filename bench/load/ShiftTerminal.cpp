@@ -358,10 +358,11 @@ bool ShiftTerminal::end(JournalRun& run) {
     const bool armed = spec_.dieInEnd > 0 && !diedOnce_;
     if (armed) {
         diedOnce_ = true;
-        session_->setTrace([k = spec_.dieInEnd, inEnd = false,
+        session_->setTrace([this, seq = run.seq, k = spec_.dieInEnd, inEnd = false,
                             n = 0](const mes::TraceEvent& e) mutable {
             inEnd = inEnd || e.statement.contains(QStringLiteral("작업이 이미 종료되었습니다."));
             if (inEnd && e.ok && ++n == k) {
+                journal_.write({QStringLiteral("dying"), seq, num(k)});
                 std::printf("dying in the end\n");
                 std::fflush(stdout);
                 ::raise(SIGKILL);

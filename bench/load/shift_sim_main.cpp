@@ -4,9 +4,12 @@
 //
 //   mes-shift-sim [--plant small|large] [--terminals N] [--runs R] [--kills K]
 //                 [--seed S] [--keep DIR] [--timeout SECONDS]
+//   mes-shift-sim --check DIR     the oracle alone, on a folder a run kept
 //
 // Exit 0 when the oracle finds nothing, 1 with the findings listed.
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
 #include <cstdio>
 
 #include "ShiftSupervisor.h"
@@ -17,6 +20,44 @@ namespace {
 QString after(const QStringList& args, const char* flag, const QString& fallback = {}) {
     const int i = args.indexOf(QLatin1String(flag));
     return i >= 0 && i + 1 < args.size() ? args[i + 1] : fallback;
+}
+
+void print(const mesload::ShiftFigures& f, const QStringList& findings) {
+    std::printf("runs ended        %d\n", f.oracle.runs);
+    std::printf("kills             %d (%d inside an end)\n", f.kills, f.killsInEnd);
+    std::printf("processes started %d\n", f.starts);
+    std::printf("restores checked  %d\n", f.oracle.restores);
+    std::printf("counts entered    %d\n", f.oracle.counts);
+    std::printf("ledger rows       %lld balances, %d consumption rows first in first out\n",
+                static_cast<long long>(f.oracle.ledgerRows), f.oracle.lotRows);
+    std::printf("time              %.1f s shift, %.1f s oracle\n", f.elapsedMs / 1000.0,
+                f.checkMs / 1000.0);
+    std::printf("findings          %d\n", int(findings.size()));
+    for (const QString& line : findings) std::printf("  %s\n", qPrintable(line));
+}
+
+// The oracle alone, on a folder a run kept (--keep): its plant and journals.
+int checkOnly(const QString& dir) {
+    mesload::ShiftFigures f;
+    QList<QList<mesload::JournalRun>> journals;
+    for (int t = 0;; ++t) {
+        const QString path = dir + QStringLiteral("/terminal-%1/journal.txt").arg(t);
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) break;
+        const QByteArray all = file.readAll();
+        int boots = 0;
+        journals << mesload::ShiftJournal::read(path, &boots);
+        f.starts += boots;
+        f.kills += boots - 1;
+        f.killsInEnd += int(all.count("\ndying "));
+    }
+    QElapsedTimer clock;
+    clock.start();
+    const QStringList findings =
+        mesload::ShiftOracle::check(dir + QStringLiteral("/plant.db"), journals, &f.oracle);
+    f.checkMs = clock.elapsed();
+    print(f, findings);
+    return findings.isEmpty() ? 0 : 1;
 }
 
 }  // namespace
@@ -32,6 +73,7 @@ int main(int argc, char** argv) {
     }
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
+    if (args.contains(QStringLiteral("--check"))) return checkOnly(after(args, "--check"));
     mesload::ShiftPlan plan;
     plan.program = app.applicationFilePath();
     plan.large = after(args, "--plant") == QLatin1String("large");
@@ -51,16 +93,6 @@ int main(int argc, char** argv) {
     std::fflush(stdout);
     mesload::ShiftFigures f;
     const QStringList findings = mesload::ShiftSupervisor::run(plan, &f);
-    std::printf("runs ended        %d\n", f.oracle.runs);
-    std::printf("kills             %d (%d inside an end)\n", f.kills, f.killsInEnd);
-    std::printf("processes started %d\n", f.starts);
-    std::printf("restores checked  %d\n", f.oracle.restores);
-    std::printf("counts entered    %d\n", f.oracle.counts);
-    std::printf("ledger rows       %lld balances, %d consumption rows first in first out\n",
-                static_cast<long long>(f.oracle.ledgerRows), f.oracle.lotRows);
-    std::printf("time              %.1f s shift, %.1f s oracle\n", f.elapsedMs / 1000.0,
-                f.checkMs / 1000.0);
-    std::printf("findings          %d\n", int(findings.size()));
-    for (const QString& line : findings) std::printf("  %s\n", qPrintable(line));
+    print(f, findings);
     return findings.isEmpty() ? 0 : 1;
 }
