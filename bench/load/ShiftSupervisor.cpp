@@ -54,7 +54,7 @@ QStringList ShiftSupervisor::run(const ShiftPlan& plan, ShiftFigures* f) {
     int inEndLeft = plan.kills / 3;
     const int dateSpread = (plan.terminals * plan.runs + 399) / 400;
     std::vector<Terminal> terminals(plan.terminals);
-    const int stepsPerShift = std::max(2, plan.runs * 3);  // a run takes about five
+    const int stepsPerShift = std::max(2, plan.runs * 5);  // a run takes six or seven
     for (int k = inEndLeft; k < plan.kills; ++k)
         terminals[rng() % quint64(plan.terminals)].killSteps
             << 1 + int(rng() % quint64(stepsPerShift));
