@@ -6,7 +6,6 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <algorithm>
-#include <cstdio>
 #include <memory>
 #include <random>
 #include <vector>
@@ -109,15 +108,12 @@ QStringList ShiftSupervisor::run(const ShiftPlan& plan, ShiftFigures* f) {
             term.out += p.readAllStandardOutput();
             const int steps = int(term.out.count("step\n"));
             if (term.spec.dieInEnd > 0 && term.out.mid(term.outFrom).contains("survived the end")) {
-                term.spec.dieInEnd =
-                    0;  // its statement came after the end: a kill at a step instead
+                // Its statement came after the end: a kill at a step instead.
+                term.spec.dieInEnd = 0;
                 term.killSteps.prepend(steps + 1 + int(rng() % 6));
             }
             if (term.killAt < 0 && !term.killed && !term.killSteps.isEmpty() &&
                 steps >= term.killSteps.first()) {
-                if (qEnvironmentVariableIsSet("SHIFT_SIM_DEBUG"))
-                    std::fprintf(stderr, "terminal %d: kill planned at step %d, now %d\n", t,
-                                 term.killSteps.first(), steps);
                 term.killSteps.removeFirst();
                 term.killAt = clock.elapsed() + qint64(rng() % 25);
             }
@@ -132,11 +128,6 @@ QStringList ShiftSupervisor::run(const ShiftPlan& plan, ShiftFigures* f) {
             term.out += p.readAllStandardOutput();
             const QByteArray own = term.out.mid(term.outFrom);
             const bool inEnd = own.contains("dying in the end");
-            if (qEnvironmentVariableIsSet("SHIFT_SIM_DEBUG"))
-                std::fprintf(stderr,
-                             "terminal %d gone at step %d: %s killed %d inEnd %d dieInEnd %d\n", t,
-                             steps, p.exitStatus() == QProcess::CrashExit ? "crash" : "exit",
-                             int(term.killed), int(inEnd), term.spec.dieInEnd);
             if (p.exitStatus() == QProcess::CrashExit && (term.killed || inEnd)) {
                 ++f->kills;
                 if (inEnd) {
@@ -183,12 +174,6 @@ QStringList ShiftSupervisor::run(const ShiftPlan& plan, ShiftFigures* f) {
         }
     }
     f->elapsedMs = clock.elapsed();
-    if (qEnvironmentVariableIsSet("SHIFT_SIM_DEBUG"))
-        for (const Terminal& term : terminals)
-            std::fprintf(stderr, "terminal %d: steps %d, left %d, killAt %lld, dieInEnd %d\n",
-                         term.spec.terminal, int(term.out.count("step\n")),
-                         int(term.killSteps.size()), static_cast<long long>(term.killAt),
-                         term.spec.dieInEnd);
     if (f->kills < plan.kills)
         findings << QStringLiteral("only %1 of %2 kills happened: the terminals finished first")
                         .arg(f->kills)
