@@ -56,12 +56,14 @@ QList<JournalRun> ShiftJournal::read(const QString& path, int* boots) {
             r.good = n(2);
             r.pendingGood.reset();
             ++r.actions;
+            ++r.goodCounts;
         } else if (kind == QLatin1String("bad")) {
             r.pendingCause = std::make_pair(w.value(2), n(3));
         } else if (kind == QLatin1String("bad-done")) {
             r.causes[w.value(2)] = n(3);
             r.pendingCause.reset();
             ++r.actions;
+            ++r.defectSaves;
         } else if (kind == QLatin1String("stop")) {
             r.stopPending = true;
         } else if (kind == QLatin1String("stop-done")) {

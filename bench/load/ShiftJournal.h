@@ -24,6 +24,7 @@ struct JournalRun {
     bool stopPending = false;
     int stopsUnsure = 0;  // stops pressed when the process died: written or not
     int actions = 0;      // counts, defects and stops entered on it
+    int goodCounts = 0, defectSaves = 0;
     // The end: the counts on the screen when it was pressed; done when its
     // answer came (or a restart found the run ended).
     bool endIntended = false;

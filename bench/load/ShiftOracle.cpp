@@ -231,7 +231,9 @@ QStringList ShiftOracle::check(const QString& database, const QList<QList<Journa
     QHash<QString, int> terminalOf;
     for (int t = 0; t < journals.size(); ++t) {
         for (const JournalRun& run : journals[t]) {
-            f->counts += run.actions;
+            f->counts += run.goodCounts;
+            f->defects += run.defectSaves;
+            f->stops += run.stops;
             f->restores += int(run.restores.size());
             for (const QString& x : run.findings) fail(run.seq, QStringLiteral("terminal: ") + x);
             const QList<QVariantList> runs =

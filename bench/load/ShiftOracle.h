@@ -10,8 +10,10 @@ namespace mesload {
 
 // What the oracle read and checked.
 struct OracleFigures {
-    int runs = 0;    // runs the journals say ended
-    int counts = 0;  // good counts and defects entered
+    int runs = 0;     // runs the journals say ended
+    int counts = 0;   // good counts entered on the keypad
+    int defects = 0;  // defect saves
+    int stops = 0;
     int restores = 0;
     qint64 ledgerRows = 0;  // stock rows whose running balance was recomputed
     int lotRows = 0;        // consumption rows checked against its own first-in first-out
