@@ -47,12 +47,6 @@ void ShiftOperator::notice(const QString& text) {
     });
 }
 
-void ShiftOperator::dismiss() {
-    on({}, [](QDialog& d) {
-        if (!press(d, QStringLiteral("Command14")) && !press(d, QStringLiteral("OK"))) d.reject();
-    });
-}
-
 bool ShiftOperator::press(QDialog& dialog, const QString& nameOrCaption) {
     const auto all = dialog.findChildren<QAbstractButton*>();
     QAbstractButton* target = nullptr;
@@ -73,7 +67,6 @@ bool ShiftOperator::type(QDialog& dialog, const QString& keys) {
 
 void ShiftOperator::drive(QDialog& dialog) {
     const QString name = dialog.objectName();
-    texts_ << messageOf(dialog);
     if (steps_.isEmpty()) {
         problems_ << QStringLiteral("unexpected %1: %2").arg(name, messageOf(dialog));
         dialog.reject();

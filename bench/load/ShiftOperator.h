@@ -27,8 +27,6 @@ class ShiftOperator : public mes::ModalDriver {
     void keypad(const QString& keys);
     // The next dialog is a notice (frm_MSG_001), optionally with this text: closed.
     void notice(const QString& text = {});
-    // Any message box or notice: its OK or close.
-    void dismiss();
 
     // Clicks the button with this object name, else this caption; false when none.
     static bool press(QDialog& dialog, const QString& nameOrCaption);
@@ -38,7 +36,6 @@ class ShiftOperator : public mes::ModalDriver {
     void clear() { steps_.clear(); }
     // Dialogs nobody expected, steps that failed: "name: text".
     const QStringList& problems() const { return problems_; }
-    QStringList texts() const { return texts_; }  // every dialog's message seen
 
     void drive(QDialog& dialog) override;
 
@@ -49,7 +46,6 @@ class ShiftOperator : public mes::ModalDriver {
     };
     QList<Queued> steps_;
     QStringList problems_;
-    QStringList texts_;
     mes::ModalDriver* previous_;
 };
 
