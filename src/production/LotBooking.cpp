@@ -85,7 +85,9 @@ void LotBooking::lsTuip_Sum(QList<LotRow>& rows, double change, bool counted) {
 
 bool LotBooking::lsAutoLot(QList<LotRow>& rows, int r, double change) {
     LotRow& row = rows[r];
-    const double needed = need(change, row.usage);
+    // Whole pieces are booked: a lot holding the whole need covers it, so the next
+    // lot is not charged 0 and named in the genealogy for a fraction.
+    const double needed = std::trunc(need(change, row.usage));
     const std::optional<LotStock> lot = first_(row.product);
     if (!lot) {
         row.lot = QStringLiteral("0");

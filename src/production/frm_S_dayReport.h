@@ -158,6 +158,8 @@ class frm_S_dayReport : public QWidget {
     void wireCounts();
     QList<LotRow> lotRows() const;  // the material grid's rows, values
     void lsRestoreEntries(const RunEntries& held);
+    // The bad count changed: the production count and the lot booking follow, kept.
+    void lsBadCounted();
     // The terminal's file of held entries: written after each entry, read
     // once by a fresh screen (after a restart), dropped by the end.
     void lsKeepEntries();

@@ -90,10 +90,18 @@ void frm_S_dayReport::btnBigadong_e_Click() {
 
 void frm_S_dayReport::lblBad_Cnt_Click() {
     if (lblOp_seq_sub->text().isEmpty()) return;
+    // The dialog writes the defects to the database before the screen keeps its
+    // entries: the booking's baseline is kept first, so that a kill in between
+    // still finds it beside the saved defects (lsQuery).
+    lsKeepEntries();
     frm_S_badqty& dialog = gfFORM<frm_S_badqty>();
     dialog.Show();
     Timer2_Timer();
     Timer2->start();
+    lsBadCounted();
+}
+
+void frm_S_dayReport::lsBadCounted() {
     if (lsCountsFromMachine() && tally_.started()) {
         // The machine's count stays the production count: the defects come off the good.
         lsCounterApply();

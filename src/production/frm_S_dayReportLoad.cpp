@@ -28,8 +28,10 @@ void frm_S_dayReport::lsQuery() {
         held.runKey.isEmpty() ? lsKeptEntries() : std::optional<RunEntries>();
     const bool found =
         gfDB_QUERY(gfDAYREPORT_RUN_SQL(lvEquipment_code, lblOp_seq_sub->text()), false, kLocation);
+    QString savedBad;  // the defects saved in the database
     if (found) {
         copyRun();
+        savedBad = lblBad_Cnt->count();
         gvRS().close();
         Timer2_Timer();
         Timer2->start();
@@ -55,6 +57,12 @@ void frm_S_dayReport::lsQuery() {
         lsTuip_Sum();
     }
     lsCounterFollow(!same && !fromFile);
+    // Killed after the defect dialog's commit, before the file was written: the
+    // saved defects are the bad count.
+    if (fromFile && kept->bad != savedBad) {
+        lblBad_Cnt->setCount(savedBad);
+        lsBadCounted();
+    }
     lblWC_name->setText(lblCustomer_Name->text() + QStringLiteral(" (") +
                         lbl_jakupjisi_num->text() + u')');
     // Ended here or elsewhere, or no longer in progress: nothing left to book.

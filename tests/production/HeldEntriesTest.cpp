@@ -11,6 +11,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <optional>
 
 #include "EndRunFixture.h"
 #include "foundation/AppPaths.h"
@@ -288,6 +289,52 @@ INSTANTIATE_TEST_SUITE_P(Statements, KilledInTheEnd,
                              return std::string(info.index == 0   ? "AfterTheGuard"
                                                 : info.index == 1 ? "AfterALotHistoryRow"
                                                                   : "AfterTheRunUpdate");
+                         });
+
+// Killed right after the defect dialog's commit, before the screen kept its
+// entries: the database has the defects, the file what it held when the dialog
+// opened (none when nothing was entered before). Each case: the good count typed first.
+class KilledInTheDefectSave : public HeldEntries,
+                              public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(KilledInTheDefectSave, TheRestartShowsTheSavedDefectsAndTheEndBooksTheirMaterial) {
+    const QString good = GetParam();
+    frm_S_dayReport& s = open();
+    if (!good.isEmpty()) {
+        script.keypad(good);
+        s.lblOk_Cnt->clicked();
+    }
+    std::optional<QByteArray> atOpen;
+    script.on("frm_S_badqty", [this, &atOpen](DialogHandle& d) {
+        QFile f(HeldEntriesFile::path());
+        if (f.open(QIODevice::ReadOnly)) atOpen = f.readAll();
+        frm_S_badqty& b = d.as<frm_S_badqty>();
+        script.keypad("1002");
+        touch(*b.spread, rowOf(*b.spread, "부적합코드", "B01"), "수량");
+        b.cmdSave->click();
+    });
+    s.lblBad_Cnt->clicked();
+    QFile::remove(HeldEntriesFile::path());
+    if (atOpen) {
+        QFile f(HeldEntriesFile::path());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(*atOpen);
+    }
+
+    frm_S_dayReport& again = restart();
+    const int typed = good.toInt();
+    EXPECT_EQ((QStringList{again.lblOk_Cnt->count(), again.lblBad_Cnt->count()}),
+              (QStringList{QString::number(typed), "1003"}));
+    script.notice("저장이 완료되었습니다.");
+    again.btnEnd->click();
+    EXPECT_EQ(rows("SELECT qty, bad_qty FROM P_SANGSAN_MASTER WHERE op_seq_sub = '" + kRun + "'"),
+              (Table{{typed, 1003}}));
+    EXPECT_EQ(booked(), consumption(typed + 1003 - 3)) << "the defects' material too";
+}
+
+INSTANTIATE_TEST_SUITE_P(Entered, KilledInTheDefectSave, ::testing::Values("", "3400"),
+                         [](const auto& info) {
+                             return std::string(info.index == 0 ? "FirstEntry" : "AfterACount");
                          });
 
 // Cut at any byte, the file never reads as entries.

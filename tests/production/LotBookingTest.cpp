@@ -77,6 +77,13 @@ TEST_F(LotBookingTest, BooksFirstInFirstOutAsTheLedgerHolds) {
          {{"L1", "8", "8"}}},
         {"null lot carried as 0", {{nullptr, 10}}, "1", 15, {{"0", "10", "10"}, {"0", "0", "5"}}},
         {"decimal usage", {{"L1", 100}}, "0.45", 20, {{"L1", "100", "9"}}},
+        // 3,244 x 0.45 = 1,459.8: whole pieces are booked, so the first lot covers it
+        // and the next lot is neither charged 0 nor named in the genealogy.
+        {"a lot holding the whole of a fractional need",
+         {{"L1", 1459}, {"L2", 50}},
+         "0.45",
+         3244,
+         {{"L1", "1459", "1459"}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
