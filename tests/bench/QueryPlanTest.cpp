@@ -8,13 +8,20 @@
 
 namespace {
 
-TEST(QueryPlan, FlagsTheStatementsThatReadAWholeHistoryTable) {
+// Each test on a demo plant of its own.
+class DemoPlan : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        const QString path = folder.file(QStringLiteral("demo.db"));
+        QString error;
+        ASSERT_TRUE(mes::gfCREATE_DEMO(path, &error)) << error.toStdString();
+        db.open(path);
+    }
     testsupport::TempFolder folder;
-    const QString path = folder.file(QStringLiteral("demo.db"));
-    QString error;
-    ASSERT_TRUE(mes::gfCREATE_DEMO(path, &error)) << error.toStdString();
     engine::Database db;
-    db.open(path);
+};
+
+TEST_F(DemoPlan, FlagsTheStatementsThatReadAWholeHistoryTable) {
     struct Case {
         QString sql;
         QStringList scanned;
@@ -48,13 +55,7 @@ TEST(QueryPlan, FlagsTheStatementsThatReadAWholeHistoryTable) {
 // Every statement the screens send takes the access path made for it and reads no
 // history table whole: a builder edited so that its path no longer applies fails
 // here instead of slowing the screen down.
-TEST(AccessPaths, EveryScreenStatementTakesItsPathAndScansNoHistory) {
-    testsupport::TempFolder folder;
-    const QString path = folder.file(QStringLiteral("demo.db"));
-    QString error;
-    ASSERT_TRUE(mes::gfCREATE_DEMO(path, &error)) << error.toStdString();
-    engine::Database db;
-    db.open(path);
+TEST_F(DemoPlan, EveryScreenStatementTakesItsPathAndScansNoHistory) {
     const QString d = QStringLiteral("2026-12-08"), key = QStringLiteral("20261208001001");
     const struct {
         const char* name;
