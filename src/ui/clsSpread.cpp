@@ -12,6 +12,7 @@
 #include "foundation/UserInterface.h"
 #include "ui/SpreadDelegate.h"
 #include "ui/SpreadModel.h"
+#include "ui/SpreadRowHeader.h"
 #include "ui/Theme.h"
 
 namespace mes {
@@ -56,6 +57,9 @@ void clsSpread::Spr(QTableView* grid) {
     grid->setModel(model_);
     delegate_ = new SpreadDelegate(model_, grid);
     grid->setItemDelegate(delegate_);
+    auto* rows = new SpreadRowHeader(grid);
+    rows->setHidden(grid->verticalHeader()->isHidden());
+    grid->setVerticalHeader(rows);
     grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grid->verticalHeader()->setDefaultSectionSize(rowHeight_);
     grid->verticalHeader()->setMinimumWidth(28);

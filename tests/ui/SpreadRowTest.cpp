@@ -1,3 +1,5 @@
+#include <QHeaderView>
+#include <algorithm>
 #include "SpreadFixture.h"
 
 using namespace mes;
@@ -141,6 +143,26 @@ TEST_F(SpreadRows, UnchkDelRowRemovesEveryMatchingRow) {
     EXPECT_EQ(spread.TextWithColID("코드", 2), "A03");
     spread.UnchkDelRow(4, "");
     EXPECT_EQ(spread.MaxRows(), 1);
+}
+
+// The row header measures each mark once; a wider mark, on any row it samples,
+// still widens it, and a wider font measures again.
+TEST_F(SpreadRows, RowHeaderIsAsWideAsItsWidestMark) {
+    QHeaderView* header = view.verticalHeader();
+    const struct {
+        int row;
+        QString mark;
+    } cases[] = {{1, "√"}, {3, "WWWWWW"}, {2, "삭제 예정 행"}, {1, "▶"}};
+    int widest = 0;
+    for (const auto& c : cases) {
+        spread.SetRowMark(c.row, c.mark);
+        widest = std::max(widest, header->fontMetrics().horizontalAdvance(c.mark));
+        EXPECT_GE(header->sizeHint().width(), widest) << c.mark.toStdString();
+    }
+    QFont big = header->font();
+    big.setPixelSize(QFontInfo(big).pixelSize() * 3);
+    header->setFont(big);
+    EXPECT_GE(header->sizeHint().width(), QFontMetrics(big).horizontalAdvance("삭제 예정 행"));
 }
 
 }  // namespace
