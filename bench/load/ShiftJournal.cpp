@@ -64,6 +64,13 @@ QList<JournalRun> ShiftJournal::read(const QString& path, int* boots) {
             r.pendingCause.reset();
             ++r.actions;
             ++r.defectSaves;
+        } else if (kind == QLatin1String("down")) {
+            r.pendingDowntime = std::make_pair(w.value(2), n(3));
+        } else if (kind == QLatin1String("down-done")) {
+            r.downtime[w.value(2)] = {n(3)};
+            r.pendingDowntime.reset();
+            ++r.actions;
+            ++r.downtimeSaves;
         } else if (kind == QLatin1String("stop")) {
             r.stopPending = true;
         } else if (kind == QLatin1String("stop-done")) {
@@ -89,6 +96,12 @@ QList<JournalRun> ShiftJournal::read(const QString& path, int* boots) {
             if (r.pendingCause && bad == r.badWithPending())
                 r.causes[r.pendingCause->first] = r.pendingCause->second;
             r.pendingCause.reset();
+            if (r.pendingDowntime) {
+                QList<qint64>& may = r.downtime[r.pendingDowntime->first];
+                if (may.isEmpty()) may << 0;
+                if (!may.contains(r.pendingDowntime->second)) may << r.pendingDowntime->second;
+                r.pendingDowntime.reset();
+            }
             if (r.stopPending) ++r.stopsUnsure;
             r.stopPending = false;
             r.endIntended = false;

@@ -23,7 +23,12 @@ struct JournalRun {
     bool stopped = false;  // a stop is open
     bool stopPending = false;
     int stopsUnsure = 0;  // stops pressed when the process died: written or not
-    int actions = 0;      // counts, defects and stops entered on it
+    // Downtime minutes by cause as the dialog saved them (0: no row). A save cut
+    // by a kill leaves either the minutes before it or its own: both are kept.
+    QMap<QString, QList<qint64>> downtime;
+    std::optional<std::pair<QString, qint64>> pendingDowntime;
+    int downtimeSaves = 0;
+    int actions = 0;  // counts, defects and stops entered on it
     int goodCounts = 0, defectSaves = 0;
     // The end: the counts on the screen when it was pressed; done when its
     // answer came (or a restart found the run ended).

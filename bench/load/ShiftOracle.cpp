@@ -234,6 +234,7 @@ QStringList ShiftOracle::check(const QString& database, const QList<QList<Journa
             f->counts += run.goodCounts;
             f->defects += run.defectSaves;
             f->stops += run.stops;
+            f->downtimes += run.downtimeSaves;
             f->restores += int(run.restores.size());
             for (const QString& x : run.findings) fail(run.seq, QStringLiteral("terminal: ") + x);
             const QList<QVariantList> runs =
@@ -270,6 +271,42 @@ QStringList ShiftOracle::check(const QString& database, const QList<QList<Journa
             }
             const QString key = run.runKey;
             auto count = [&](const QString& sql) { return db.value(sql.arg(q(key))).toLongLong(); };
+            // The downtime by cause as the dialog saved it: one row per cause, on this run.
+            QMap<QString, QList<qint64>> may = run.downtime;
+            if (run.pendingDowntime) {
+                QList<qint64>& m = may[run.pendingDowntime->first];
+                if (m.isEmpty()) m << 0;
+                m << run.pendingDowntime->second;
+            }
+            QMap<QString, qint64> stored;
+            for (const QVariantList& r :
+                 db.rows(QStringLiteral("SELECT bigadong_code, count(*), total(min), "
+                                        "count(DISTINCT op_seq || '|' || equipment_code), "
+                                        "min(op_seq || '|' || equipment_code) FROM P_BIGADONG "
+                                        "WHERE op_seq_sub = %1 AND ifnull(bigadong_code, '') <> '' "
+                                        "GROUP BY bigadong_code")
+                             .arg(q(key)))) {
+                const QString cause = r[0].toString();
+                stored[cause] = qint64(r[2].toDouble());
+                const QString owner = key.left(11) + u'|' + ShiftNames{t}.machine();
+                if (r[1].toInt() != 1 || r[2].toDouble() == 0 || r[3].toInt() != 1 ||
+                    r[4].toString() != owner)
+                    fail(run.seq, QStringLiteral("downtime %1: %2 rows, %3 minutes, of %4")
+                                      .arg(cause)
+                                      .arg(r[1].toInt())
+                                      .arg(r[2].toDouble())
+                                      .arg(r[4].toString()));
+                if (!may.contains(cause)) may[cause] = {0};
+            }
+            for (auto it = may.begin(); it != may.end(); ++it) {
+                if (it.value().contains(stored.value(it.key()))) continue;
+                QStringList entered;
+                for (qint64 m : it.value()) entered << QString::number(m);
+                fail(run.seq, QStringLiteral("downtime %1: %2 minutes stored, %3 entered")
+                                  .arg(it.key())
+                                  .arg(stored.value(it.key()))
+                                  .arg(entered.join(QStringLiteral(" or "))));
+            }
             const QList<Movement> wip = moves[0].value(key), goods = moves[1].value(key);
             const qint64 moved = wip.size() + goods.size();
             if (!run.ended) {
@@ -339,10 +376,13 @@ QStringList ShiftOracle::check(const QString& database, const QList<QList<Journa
                          .arg(defects)
                          .arg(bad)
                          .arg(run.bad()));
+            // The timed stops carry no cause; the downtime saves must leave them alone.
             const qint64 stops =
-                count(QStringLiteral("SELECT count(*) FROM P_BIGADONG WHERE op_seq_sub = %1"));
+                count(QStringLiteral("SELECT count(*) FROM P_BIGADONG WHERE op_seq_sub = %1 AND "
+                                     "ifnull(bigadong_code, '') = ''"));
             const qint64 open =
                 count(QStringLiteral("SELECT count(*) FROM P_BIGADONG WHERE op_seq_sub = %1 AND "
+                                     "ifnull(bigadong_code, '') = '' AND "
                                      "(etime IS NULL OR etime = '')"));
             if (stops < run.stops || stops > run.stops + run.stopsUnsure || open > 0)
                 fail(run.seq, QStringLiteral("%1 stops (%2 open), journal %3 (+%4 unsure)")

@@ -14,6 +14,7 @@ struct OracleFigures {
     int counts = 0;   // good counts entered on the keypad
     int defects = 0;  // defect saves
     int stops = 0;
+    int downtimes = 0;  // downtime saves
     int restores = 0;
     qint64 ledgerRows = 0;  // stock rows whose running balance was recomputed
     int lotRows = 0;        // consumption rows checked against its own first-in first-out

@@ -19,6 +19,7 @@
 #include "foundation/TerminalClock.h"
 #include "foundation/TerminalIdentity.h"
 #include "production/frm_S_badqty.h"
+#include "production/frm_S_bigadong2.h"
 #include "production/frm_S_dayReport.h"
 #include "screens/Routes.h"
 #include "ui/Forms.h"
@@ -264,9 +265,10 @@ bool ShiftTerminal::operate(JournalRun& run) {
         const bool counted = run.good + run.bad() > 0;
         if (counted && run.actions >= 2 && pick(rng_) < 25) return end(run);
         const int action = pick(rng_);
-        const bool ok = action < 55   ? countGood(run)
-                        : action < 85 ? enterDefect(run)
-                                      : toggleStop(run);
+        const bool ok = action < 50   ? countGood(run)
+                        : action < 75 ? enterDefect(run)
+                        : action < 88 ? toggleStop(run)
+                                      : enterDowntime(run);
         if (!ok) return false;
     }
 }
@@ -347,6 +349,41 @@ bool ShiftTerminal::toggleStop(JournalRun& run) {
     settle();
     run.stopped = false;
     journal_.write({QStringLiteral("resume-done"), run.seq});
+    return true;
+}
+
+bool ShiftTerminal::enterDowntime(JournalRun& run) {
+    mes::frm_S_dayReport* s = screen();
+    // Up to a day of minutes, thousands with a separator; now and then 0, which drops the cause.
+    const qint64 minutes =
+        std::uniform_int_distribution<int>(0, 7)(rng_) == 0 ? 0 : spread(1, 1440);
+    const quint64 at = rng_();
+    QString cause;
+    step();
+    op_.on(QStringLiteral("frm_S_bigadong2"), [&](QDialog& d) {
+        auto& b = dynamic_cast<mes::frm_S_bigadong2&>(d);
+        if (b.spread->MaxRows() == 0) {
+            b.Command14->click();
+            return;
+        }
+        const int row = 1 + int(at % quint64(b.spread->MaxRows()));
+        cause = b.spread->TextWithColID(QStringLiteral("비가동코드"), row);
+        journal_.write({QStringLiteral("down"), run.seq, cause, num(minutes)});
+        op_.keypad(num(minutes));
+        touch(*b.spread, row, QStringLiteral("분"));
+        b.cmdSave->click();
+        if (b.result() != QDialog::Accepted) cause.clear();
+    });
+    s->btnBigadong->click();
+    settle();
+    if (cause.isEmpty()) {
+        finding(run, QStringLiteral("the downtime was not saved: ") + op_.problems().join(" | "));
+        op_.clear();
+        return false;
+    }
+    run.downtime[cause] = {minutes};
+    ++run.actions;
+    journal_.write({QStringLiteral("down-done"), run.seq, cause, num(minutes)});
     return true;
 }
 

@@ -53,6 +53,7 @@ class ShiftTerminal {
     bool countGood(JournalRun& run);
     bool enterDefect(JournalRun& run);
     bool toggleStop(JournalRun& run);
+    bool enterDowntime(JournalRun& run);
     bool end(JournalRun& run);
     // The list on this terminal's orders, with the row of seq active; 0 when it is not there.
     int listRow(const QString& seq);

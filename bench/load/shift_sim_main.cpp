@@ -27,8 +27,8 @@ void print(const mesload::ShiftFigures& f, const QStringList& findings) {
     std::printf("kills             %d (%d inside an end)\n", f.kills, f.killsInEnd);
     std::printf("processes started %d\n", f.starts);
     std::printf("restores checked  %d\n", f.oracle.restores);
-    std::printf("entries           %d good counts, %d defect saves, %d stops\n", f.oracle.counts,
-                f.oracle.defects, f.oracle.stops);
+    std::printf("entries           %d good counts, %d defect saves, %d stops, %d downtime saves\n",
+                f.oracle.counts, f.oracle.defects, f.oracle.stops, f.oracle.downtimes);
     std::printf("ledger rows       %lld balances, %d consumption rows first in first out\n",
                 static_cast<long long>(f.oracle.ledgerRows), f.oracle.lotRows);
     std::printf("time              %.1f s shift, %.1f s oracle\n", f.elapsedMs / 1000.0,
