@@ -71,6 +71,23 @@ QList<JournalRun> ShiftJournal::read(const QString& path, int* boots) {
             r.pendingDowntime.reset();
             ++r.actions;
             ++r.downtimeSaves;
+        } else if (kind == QLatin1String("pick") || kind == QLatin1String("pick-done")) {
+            const JournalRun::Pick p{w.value(2), int(n(3)), w.value(4), w.value(5),
+                                     w.value(6) == QLatin1String("warned")};
+            r.picked = true;
+            if (kind == QLatin1String("pick")) {
+                r.pendingPick = p;
+            } else {
+                r.pick = p;
+                r.pendingPick.reset();
+            }
+        } else if (kind == QLatin1String("pick-shown")) {
+            // The lot the restarted screen shows in the picked row.
+            if (r.pendingPick && w.value(2) == r.pendingPick->lot) {
+                r.pick = r.pendingPick;
+                r.pick->how = QStringLiteral("shown");  // whether it was warned is not known
+            }
+            r.pendingPick.reset();
         } else if (kind == QLatin1String("stop")) {
             r.stopPending = true;
         } else if (kind == QLatin1String("stop-done")) {

@@ -28,7 +28,19 @@ struct JournalRun {
     QMap<QString, QList<qint64>> downtime;
     std::optional<std::pair<QString, qint64>> pendingDowntime;
     int downtimeSaves = 0;
-    int actions = 0;  // counts, defects and stops entered on it
+    // A lot chosen for a row of the material grid right before the end: the
+    // component, the row's place among that component's rows, the lot, picked in
+    // the list ("grid", warned or not of an older lot) or scanned ("scan").
+    struct Pick {
+        QString component;
+        int index = 0;
+        QString lot, how;
+        bool warned = false;
+    };
+    std::optional<Pick> pick;         // the grid showed it (or a restart showed it again)
+    std::optional<Pick> pendingPick;  // pressed when the process died
+    bool picked = false;              // a pick was begun: nothing is counted after it
+    int actions = 0;                  // counts, defects and stops entered on it
     int goodCounts = 0, defectSaves = 0;
     // The end: the counts on the screen when it was pressed; done when its
     // answer came (or a restart found the run ended).

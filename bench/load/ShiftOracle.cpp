@@ -113,7 +113,15 @@ qint64 needOf(qint64 produced, double usage) {
 
 struct Lot {
     QString date;  // its first movement's date
+    qint64 firstIdx = 0;
     double balance = 0;
+    QMap<QString, double> byDate;  // the movements' sum by date
+    double balanceOn(const QString& day) const {
+        double sum = 0;
+        for (auto it = byDate.begin(); it != byDate.end() && it.key() <= day; ++it)
+            sum += it.value();
+        return sum;
+    }
 };
 
 // Lots of one product, replayed from its ledger rows in idx order.
@@ -143,6 +151,17 @@ QList<std::pair<QString, qint64>> firstInFirstOut(const Lots& lots, const QStrin
     }
     if (rest > 0) take.append({QStringLiteral("0"), rest});
     return take;
+}
+
+// A lot chosen in the picker's list warns when another lot with stock on the
+// work date was first registered no later and earlier in the ledger.
+bool olderLotWaits(const Lots& lots, const QString& chosen, const QString& workDate) {
+    const Lot& c = lots[chosen];
+    for (auto it = lots.begin(); it != lots.end(); ++it)
+        if (it.key() != chosen && it.value().balanceOn(workDate) > 0.005 &&
+            it.value().date <= c.date && it.value().firstIdx < c.firstIdx)
+            return true;
+    return false;
 }
 
 }  // namespace
@@ -235,6 +254,7 @@ QStringList ShiftOracle::check(const QString& database, const QList<QList<Journa
             f->defects += run.defectSaves;
             f->stops += run.stops;
             f->downtimes += run.downtimeSaves;
+            f->scans += run.pick && run.pick->how == QLatin1String("scan") ? 1 : 0;
             f->restores += int(run.restores.size());
             for (const QString& x : run.findings) fail(run.seq, QStringLiteral("terminal: ") + x);
             const QList<QVariantList> runs =
@@ -427,8 +447,25 @@ QStringList ShiftOracle::check(const QString& database, const QList<QList<Journa
                 if (j == nullptr) {
                     fail(run, c + QStringLiteral(" consumed by a run no journal ended"));
                 } else {
-                    const auto expected = firstInFirstOut(
+                    auto expected = firstInFirstOut(
                         lots, runDate, needOf(j->endGood + j->endBad, ShiftNames::usage(k)));
+                    // A chosen lot takes the place of its row's lot, for the row's quantity.
+                    if (j->pick && j->pick->component == c) {
+                        ++f->picks;
+                        const JournalRun::Pick& p = *j->pick;
+                        if (p.index < expected.size()) expected[p.index].first = p.lot;
+                        const QString workDate =
+                            db.value(QStringLiteral("SELECT jisi_date FROM B_JAKUPJISI_MASTER "
+                                                    "WHERE seq = %1")
+                                         .arg(q(j->seq)))
+                                .toString();
+                        if (p.how == QLatin1String("grid") && lots.contains(p.lot) &&
+                            p.warned != olderLotWaits(lots, p.lot, workDate))
+                            fail(j->seq, QStringLiteral("%1 lot %2 picked %3 an older lot waiting")
+                                             .arg(c, p.lot,
+                                                  p.warned ? QStringLiteral("warned, no")
+                                                           : QStringLiteral("unwarned with")));
+                    }
                     if (expected != rowsOfRun) {
                         QStringList a, e;
                         for (const auto& [l, n] : rowsOfRun) a << l + u'=' + QString::number(n);
@@ -440,6 +477,7 @@ QStringList ShiftOracle::check(const QString& database, const QList<QList<Journa
                 }
                 for (const auto& [l, n] : rowsOfRun) {
                     lots[l].balance -= double(n);
+                    lots[l].byDate[runDate] -= double(n);
                 }
                 run.clear();
                 rowsOfRun.clear();
@@ -447,7 +485,7 @@ QStringList ShiftOracle::check(const QString& database, const QList<QList<Journa
             for (const QVariantList& r :
                  db.rows(QStringLiteral(
                              "SELECT lot_no, reg_date, ifnull(ipgo_su, 0), ifnull(culgo_su, 0), "
-                             "ifnull(culgo_no_sub, ''), culgo_type FROM S_PRODUCT_STORE WHERE "
+                             "ifnull(culgo_no_sub, ''), culgo_type, idx FROM S_PRODUCT_STORE WHERE "
                              "product_code = %1 "
                              "ORDER BY idx")
                              .arg(q(c)))) {
@@ -458,12 +496,17 @@ QStringList ShiftOracle::check(const QString& database, const QList<QList<Journa
                     run = r[4].toString();
                     runDate = r[1].toString();
                     rowsOfRun.append({lot, qint64(std::llround(r[3].toDouble()))});
-                    if (!lots.contains(lot)) lots[lot].date = r[1].toString();
+                    if (!lots.contains(lot)) {
+                        lots[lot].date = r[1].toString();
+                        lots[lot].firstIdx = r[6].toLongLong();
+                    }
                     continue;
                 }
                 Lot& l = lots[lot];
+                if (l.date.isEmpty()) l.firstIdx = r[6].toLongLong();
                 if (l.date.isEmpty() || r[1].toString() < l.date) l.date = r[1].toString();
                 l.balance += r[2].toDouble() - r[3].toDouble();
+                l.byDate[r[1].toString()] += r[2].toDouble() - r[3].toDouble();
             }
             close();
         }

@@ -15,6 +15,8 @@ struct OracleFigures {
     int defects = 0;  // defect saves
     int stops = 0;
     int downtimes = 0;  // downtime saves
+    int picks = 0;      // runs booked with a lot chosen by hand
+    int scans = 0;      // of them scanned
     int restores = 0;
     qint64 ledgerRows = 0;  // stock rows whose running balance was recomputed
     int lotRows = 0;        // consumption rows checked against its own first-in first-out

@@ -3,7 +3,10 @@
 #include <QApplication>
 #include <QDate>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTableView>
 #include <cmath>
@@ -21,6 +24,7 @@
 #include "production/frm_S_badqty.h"
 #include "production/frm_S_bigadong2.h"
 #include "production/frm_S_dayReport.h"
+#include "production/frm_S_lot_select.h"
 #include "screens/Routes.h"
 #include "ui/Forms.h"
 #include "ui/NavigationBar.h"
@@ -250,6 +254,17 @@ void ShiftTerminal::resume(JournalRun run) {
         run.pendingCause.reset();
         run.stopped = s->btnBigadong_e->isEnabled();
         journal_.write({QStringLiteral("stopped"), run.seq, num(run.stopped ? 1 : 0)});
+        // A lot picked before the kill must come back with the held entries.
+        const std::optional<JournalRun::Pick> p = run.pick ? run.pick : run.pendingPick;
+        if (p) {
+            const QString shown = lotShown(p->component, p->index);
+            journal_.write({QStringLiteral("pick-shown"), run.seq, shown});
+            if (run.pick && shown != run.pick->lot)
+                finding(run, QStringLiteral("picked lot %1 of %2 restored as %3")
+                                 .arg(run.pick->lot, run.pick->component, shown));
+            if (!run.pick && shown == p->lot) run.pick = p;
+            run.pendingPick.reset();
+        }
     }
     operate(run);
 }
@@ -262,8 +277,15 @@ bool ShiftTerminal::operate(JournalRun& run) {
             op_.clear();
             return false;
         }
+        // After a pick the end comes next: a count would book the grid afresh.
+        if (run.picked) return end(run);
         const bool counted = run.good + run.bad() > 0;
-        if (counted && run.actions >= 2 && pick(rng_) < 25) return end(run);
+        if (counted && run.actions >= 2 && pick(rng_) < 25) {
+            if (pick(rng_) >= 35) return end(run);
+            if (!pickLot(run)) return false;
+            if (!run.picked) return end(run);  // nothing in stock to pick
+            continue;
+        }
         const int action = pick(rng_);
         const bool ok = action < 50   ? countGood(run)
                         : action < 75 ? enterDefect(run)
@@ -384,6 +406,70 @@ bool ShiftTerminal::enterDowntime(JournalRun& run) {
     run.downtime[cause] = {minutes};
     ++run.actions;
     journal_.write({QStringLiteral("down-done"), run.seq, cause, num(minutes)});
+    return true;
+}
+
+QString ShiftTerminal::lotShown(const QString& component, int index) {
+    const mes::clsSpread& grid = *screen()->spread;
+    for (int r = 1; r <= grid.MaxRows(); ++r)
+        if (grid.TextWithColID(QStringLiteral("품번코드"), r) == component && index-- == 0)
+            return grid.TextWithColID(QStringLiteral("LOT NO"), r);
+    return {};
+}
+
+bool ShiftTerminal::pickLot(JournalRun& run) {
+    if (run.stopped && !toggleStop(run)) return false;
+    mes::frm_S_dayReport* s = screen();
+    mes::clsSpread& grid = *s->spread;
+    if (grid.MaxRows() == 0) return true;
+    const int row = 1 + int(rng_() % quint64(grid.MaxRows()));
+    const QString component = grid.TextWithColID(QStringLiteral("품번코드"), row);
+    int index = 0;
+    for (int r = 1; r < row; ++r)
+        index += grid.TextWithColID(QStringLiteral("품번코드"), r) == component ? 1 : 0;
+    const bool scan = rng_() % 3 == 0;
+    const quint64 at = rng_();
+    QString lot;
+    bool warned = false;
+    step();
+    op_.on(QStringLiteral("frm_S_lot_select"), [&](QDialog& d) {
+        auto& p = dynamic_cast<mes::frm_S_lot_select&>(d);
+        if (p.spread->MaxRows() == 0) {  // nothing of it in stock
+            p.Command14->click();
+            return;
+        }
+        const int choice = 1 + int(at % quint64(p.spread->MaxRows()));
+        lot = p.spread->TextWithColID(QStringLiteral("LOT NO"), choice);
+        const QString how = scan ? QStringLiteral("scan") : QStringLiteral("grid");
+        journal_.write({QStringLiteral("pick"), run.seq, component, num(index), lot, how});
+        run.picked = true;
+        if (scan) {
+            // The scanner types the lot's label and its Enter.
+            p.txtBarcode->setText(u'*' + lot + u'/' + component + u'*');
+            QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+            QCoreApplication::sendEvent(p.txtBarcode, &enter);
+            return;
+        }
+        p.ss->setCurrentIndex(p.spread->Spr()->model()->index(choice - 1, 0));
+        // The warning of an older lot, when it comes: taken anyway.
+        op_.on(QStringLiteral("MsgBox"), [&warned](QDialog& box) {
+            warned = true;
+            dynamic_cast<QMessageBox&>(box).button(QMessageBox::Yes)->click();
+        });
+        p.cmdSave->click();
+        if (!warned) op_.clear();
+    });
+    touch(grid, row, QStringLiteral("LOT NO"));
+    settle();
+    if (!op_.problems().isEmpty() || lot.isEmpty()) return true;  // operate reports problems
+    if (lotShown(component, index) != lot) {
+        finding(run, QStringLiteral("picked lot %1 of %2, the grid shows %3")
+                         .arg(lot, component, lotShown(component, index)));
+        return false;
+    }
+    run.pick = JournalRun::Pick{component, index, lot, scan ? "scan" : "grid", warned};
+    journal_.write({QStringLiteral("pick-done"), run.seq, component, num(index), lot, run.pick->how,
+                    warned ? QStringLiteral("warned") : QStringLiteral("-")});
     return true;
 }
 

@@ -54,6 +54,10 @@ class ShiftTerminal {
     bool enterDefect(JournalRun& run);
     bool toggleStop(JournalRun& run);
     bool enterDowntime(JournalRun& run);
+    // Picks a lot for a random row of the material grid, in the picker's list or by a scan.
+    bool pickLot(JournalRun& run);
+    // The lot the material grid shows in the index-th row of component; "" when no such row.
+    QString lotShown(const QString& component, int index);
     bool end(JournalRun& run);
     // The list on this terminal's orders, with the row of seq active; 0 when it is not there.
     int listRow(const QString& seq);

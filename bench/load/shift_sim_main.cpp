@@ -29,6 +29,7 @@ void print(const mesload::ShiftFigures& f, const QStringList& findings) {
     std::printf("restores checked  %d\n", f.oracle.restores);
     std::printf("entries           %d good counts, %d defect saves, %d stops, %d downtime saves\n",
                 f.oracle.counts, f.oracle.defects, f.oracle.stops, f.oracle.downtimes);
+    std::printf("lots chosen       %d (%d scanned)\n", f.oracle.picks, f.oracle.scans);
     std::printf("ledger rows       %lld balances, %d consumption rows first in first out\n",
                 static_cast<long long>(f.oracle.ledgerRows), f.oracle.lotRows);
     std::printf("time              %.1f s shift, %.1f s oracle\n", f.elapsedMs / 1000.0,
