@@ -88,6 +88,15 @@ QList<JournalRun> ShiftJournal::read(const QString& path, int* boots) {
                 r.pick->how = QStringLiteral("shown");  // whether it was warned is not known
             }
             r.pendingPick.reset();
+        } else if (kind == QLatin1String("label") || kind == QLatin1String("label-done")) {
+            const JournalRun::Label l{w.value(2), n(3), w.value(4), w.value(5),
+                                      QStringList(w.mid(6)).join(QLatin1Char(' '))};
+            if (kind == QLatin1String("label")) {
+                r.pendingLabel = l;
+            } else {
+                r.labels << l;
+                r.pendingLabel.reset();
+            }
         } else if (kind == QLatin1String("stop")) {
             r.stopPending = true;
         } else if (kind == QLatin1String("stop-done")) {

@@ -41,6 +41,16 @@ struct JournalRun {
     std::optional<Pick> pendingPick;  // pressed when the process died
     bool picked = false;              // a pick was begun: nothing is counted after it
     int actions = 0;                  // counts, defects and stops entered on it
+    // Box labels printed from the results after the end: the size, the pack
+    // quantity and the copies typed ("-": the screen's own count), and whether it
+    // was sent or refused (with the message shown).
+    struct Label {
+        QString size;
+        qint64 pack = 0;
+        QString copies, outcome, message;
+    };
+    QList<Label> labels;  // done: a sent label's bytes are in the terminal's label file
+    std::optional<Label> pendingLabel;
     int goodCounts = 0, defectSaves = 0;
     // The end: the counts on the screen when it was pressed; done when its
     // answer came (or a restart found the run ended).

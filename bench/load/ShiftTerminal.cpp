@@ -25,10 +25,13 @@
 #include "production/frm_S_bigadong2.h"
 #include "production/frm_S_dayReport.h"
 #include "production/frm_S_lot_select.h"
+#include "reports/LabelPort.h"
+#include "reports/frm_S_Report_Sangsan.h"
 #include "screens/Routes.h"
 #include "ui/Forms.h"
 #include "ui/NavigationBar.h"
 #include "ui/Theme.h"
+#include "ui/TouchDatePicker.h"
 #include "ui/TouchLabel.h"
 #include "ui/WidgetUI.h"
 #include "ui/clsSpread.h"
@@ -135,6 +138,10 @@ int ShiftTerminal::work() {
     mes::Session session;
     session_ = &session;
     if (!connect(session)) return 2;
+    // Its label printer: a pseudo-terminal, whatever reaches it kept in labels.zpl.
+    tap_ = std::make_unique<LabelTap>(spec_.confDir + QStringLiteral("/labels.zpl"));
+    if (tap_->port().isEmpty()) return 2;
+    mes::LabelPort::setPortName(tap_->port());
     journal_.write({QStringLiteral("boot"), num(boots)});
     std::printf("ready\n");
     std::fflush(stdout);
@@ -509,6 +516,64 @@ bool ShiftTerminal::end(JournalRun& run) {
     journal_.write({QStringLiteral("end-done"), run.seq});
     std::printf("ended\n");
     std::fflush(stdout);
+    return rng_() % 3 != 0 || printLabel(run);
+}
+
+bool ShiftTerminal::printLabel(const JournalRun& run) {
+    auto& results = mes::gfFORM<mes::frm_S_Report_Sangsan>();
+    mes::gsSHOW_SCREEN(results);
+    // The results of the order's date (its number begins with it).
+    const QDate day = QDate::fromString(run.seq.left(8), QStringLiteral("yyyyMMdd"));
+    mes::TouchDatePicker& date = *results.dtpSt_date;
+    for (int i = 0; i < 400 && date.date() != day; ++i)
+        (date.date() < day ? date.btnNextDay : date.btnPrevDay)->click();
+    results.btnFind->click();
+    settle();
+    const int row = rowOf(*results.spread, QStringLiteral("생산실적순번"), run.runKey);
+    if (row == 0) {
+        finding(run, QStringLiteral("the ended run is not among the results"));
+        return false;
+    }
+    const bool small = rng_() % 2 == 0;
+    const qint64 pack = spread(10, 5000);
+    // Now and then the copies typed, 0 among them (refused).
+    QString copies;
+    if (rng_() % 4 == 0) copies = num(rng_() % 8 == 0 ? 0 : spread(1, 5));
+    const QString size = small ? QStringLiteral("small") : QStringLiteral("large");
+    const QStringList entered{size, num(pack), copies.isEmpty() ? QStringLiteral("-") : copies};
+    journal_.write(QStringList{QStringLiteral("label"), run.seq} + entered);
+    step();
+    op_.keypad(num(pack));
+    touch(*results.spread, row,
+          small ? QStringLiteral("소포장수량") : QStringLiteral("대포장수량"));
+    if (!copies.isEmpty()) {
+        op_.keypad(copies);
+        touch(*results.spread, row,
+              small ? QStringLiteral("소출력수") : QStringLiteral("대출력수"));
+    }
+    // The preview, sent; or a message box, closed.
+    QString outcome, message;
+    op_.on({}, [&](QDialog& d) {
+        if (d.objectName() == QLatin1String("frmLabelPreview")) {
+            outcome = QStringLiteral("sent");
+            ShiftOperator::press(d, QStringLiteral("cmdPrint"));
+        } else if (auto* box = qobject_cast<QMessageBox*>(&d)) {
+            outcome = QStringLiteral("refused");
+            message = box->text().replace(QLatin1Char('\n'), QLatin1Char(' '));
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    touch(*results.spread, row,
+          small ? QStringLiteral("바코드소포장") : QStringLiteral("바코드대포장"));
+    settle();
+    if (outcome.isEmpty() || !op_.problems().isEmpty()) {
+        finding(run, QStringLiteral("the label did not go: ") + op_.problems().join(" | "));
+        op_.clear();
+        return false;
+    }
+    if (outcome == QLatin1String("sent")) tap_->drain();
+    journal_.write(QStringList{QStringLiteral("label-done"), run.seq} + entered +
+                   QStringList{outcome, message});
     return true;
 }
 
