@@ -40,14 +40,12 @@ void LabelTap::read() {
     }
 }
 
-void LabelTap::drain() {
-    qint64 seen = -1;
-    for (int quiet = 0; quiet < 3;) {
-        QThread::msleep(5);
-        const qint64 now = received_;
-        quiet = now == seen ? quiet + 1 : 0;
-        seen = now;
+bool LabelTap::waitFor(qint64 total, int timeoutMs) const {
+    for (int waited = 0; received_ < total; waited += 2) {
+        if (waited >= timeoutMs) return false;
+        QThread::msleep(2);
     }
+    return true;
 }
 
 }  // namespace mesload

@@ -18,8 +18,10 @@ class LabelTap {
 
     // The slave's device name ("" when no pair could be made).
     const QString& port() const { return port_; }
-    // Waits until the master has been quiet for a moment: the job's bytes are in the file.
-    void drain();
+    // Bytes received so far, all of them in the file.
+    qint64 received() const { return received_; }
+    // Waits until total bytes have been received; false after timeoutMs without them.
+    bool waitFor(qint64 total, int timeoutMs) const;
 
   private:
     void read();

@@ -3,10 +3,7 @@
 #include <QApplication>
 #include <QDate>
 #include <QEvent>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTableView>
 #include <cmath>
@@ -22,16 +19,12 @@
 #include "foundation/TerminalClock.h"
 #include "foundation/TerminalIdentity.h"
 #include "production/frm_S_badqty.h"
-#include "production/frm_S_bigadong2.h"
 #include "production/frm_S_dayReport.h"
-#include "production/frm_S_lot_select.h"
 #include "reports/LabelPort.h"
-#include "reports/frm_S_Report_Sangsan.h"
 #include "screens/Routes.h"
 #include "ui/Forms.h"
 #include "ui/NavigationBar.h"
 #include "ui/Theme.h"
-#include "ui/TouchDatePicker.h"
 #include "ui/TouchLabel.h"
 #include "ui/WidgetUI.h"
 #include "ui/clsSpread.h"
@@ -47,17 +40,6 @@ const char* const kCauses[] = {"B01", "B02", "B03", "B04", "B09", "B10"};
 const QString kSaved = QStringLiteral("저장이 완료되었습니다.");
 
 QString num(qint64 v) { return QString::number(v); }
-
-void touch(mes::clsSpread& spread, int row, const QString& colId) {
-    QTableView* view = spread.Spr();
-    emit view->clicked(view->model()->index(row - 1, spread.GetColNo(colId) - 1));
-}
-
-int rowOf(const mes::clsSpread& spread, const QString& colId, const QString& value) {
-    for (int r = 1; r <= spread.MaxRows(); ++r)
-        if (spread.TextWithColID(colId, r) == value) return r;
-    return 0;
-}
 
 }  // namespace
 
@@ -171,7 +153,7 @@ int ShiftTerminal::listRow(const QString& seq) {
     mes::gsSHOW_SCREEN(list);
     list.lvSerchSQL = mes::gfLIST_CUSTOMER_FILTER(names_.customer());
     list.lsQuery();
-    const int row = rowOf(*list.spread, QStringLiteral("지시순번"), seq);
+    const int row = ShiftOperator::rowOf(*list.spread, QStringLiteral("지시순번"), seq);
     if (row > 0) list.spread->SetFocus(list.spread->GetColNo(QStringLiteral("지시일자")), row);
     return row;
 }
@@ -332,13 +314,13 @@ bool ShiftTerminal::enterDefect(JournalRun& run) {
     step();
     op_.on(QStringLiteral("frm_S_badqty"), [this, cause, qty](QDialog& d) {
         auto& b = dynamic_cast<mes::frm_S_badqty&>(d);
-        const int row = rowOf(*b.spread, QStringLiteral("부적합코드"), cause);
+        const int row = ShiftOperator::rowOf(*b.spread, QStringLiteral("부적합코드"), cause);
         if (row == 0) {
             b.Command14->click();
             return;
         }
         op_.keypad(num(qty));
-        touch(*b.spread, row, QStringLiteral("수량"));
+        ShiftOperator::touch(*b.spread, row, QStringLiteral("수량"));
         b.cmdSave->click();
     });
     s->lblBad_Cnt->clicked();
@@ -381,105 +363,6 @@ bool ShiftTerminal::toggleStop(JournalRun& run) {
     return true;
 }
 
-bool ShiftTerminal::enterDowntime(JournalRun& run) {
-    mes::frm_S_dayReport* s = screen();
-    // Up to a day of minutes, thousands with a separator; now and then 0, which drops the cause.
-    const qint64 minutes =
-        std::uniform_int_distribution<int>(0, 7)(rng_) == 0 ? 0 : spread(1, 1440);
-    const quint64 at = rng_();
-    QString cause;
-    step();
-    op_.on(QStringLiteral("frm_S_bigadong2"), [&](QDialog& d) {
-        auto& b = dynamic_cast<mes::frm_S_bigadong2&>(d);
-        if (b.spread->MaxRows() == 0) {
-            b.Command14->click();
-            return;
-        }
-        const int row = 1 + int(at % quint64(b.spread->MaxRows()));
-        cause = b.spread->TextWithColID(QStringLiteral("비가동코드"), row);
-        journal_.write({QStringLiteral("down"), run.seq, cause, num(minutes)});
-        op_.keypad(num(minutes));
-        touch(*b.spread, row, QStringLiteral("분"));
-        b.cmdSave->click();
-        if (b.result() != QDialog::Accepted) cause.clear();
-    });
-    s->btnBigadong->click();
-    settle();
-    if (cause.isEmpty()) {
-        finding(run, QStringLiteral("the downtime was not saved: ") + op_.problems().join(" | "));
-        op_.clear();
-        return false;
-    }
-    run.downtime[cause] = {minutes};
-    ++run.actions;
-    journal_.write({QStringLiteral("down-done"), run.seq, cause, num(minutes)});
-    return true;
-}
-
-QString ShiftTerminal::lotShown(const QString& component, int index) {
-    const mes::clsSpread& grid = *screen()->spread;
-    for (int r = 1; r <= grid.MaxRows(); ++r)
-        if (grid.TextWithColID(QStringLiteral("품번코드"), r) == component && index-- == 0)
-            return grid.TextWithColID(QStringLiteral("LOT NO"), r);
-    return {};
-}
-
-bool ShiftTerminal::pickLot(JournalRun& run) {
-    if (run.stopped && !toggleStop(run)) return false;
-    mes::frm_S_dayReport* s = screen();
-    mes::clsSpread& grid = *s->spread;
-    if (grid.MaxRows() == 0) return true;
-    const int row = 1 + int(rng_() % quint64(grid.MaxRows()));
-    const QString component = grid.TextWithColID(QStringLiteral("품번코드"), row);
-    int index = 0;
-    for (int r = 1; r < row; ++r)
-        index += grid.TextWithColID(QStringLiteral("품번코드"), r) == component ? 1 : 0;
-    const bool scan = rng_() % 3 == 0;
-    const quint64 at = rng_();
-    QString lot;
-    bool warned = false;
-    step();
-    op_.on(QStringLiteral("frm_S_lot_select"), [&](QDialog& d) {
-        auto& p = dynamic_cast<mes::frm_S_lot_select&>(d);
-        if (p.spread->MaxRows() == 0) {  // nothing of it in stock
-            p.Command14->click();
-            return;
-        }
-        const int choice = 1 + int(at % quint64(p.spread->MaxRows()));
-        lot = p.spread->TextWithColID(QStringLiteral("LOT NO"), choice);
-        const QString how = scan ? QStringLiteral("scan") : QStringLiteral("grid");
-        journal_.write({QStringLiteral("pick"), run.seq, component, num(index), lot, how});
-        run.picked = true;
-        if (scan) {
-            // The scanner types the lot's label and its Enter.
-            p.txtBarcode->setText(u'*' + lot + u'/' + component + u'*');
-            QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-            QCoreApplication::sendEvent(p.txtBarcode, &enter);
-            return;
-        }
-        p.ss->setCurrentIndex(p.spread->Spr()->model()->index(choice - 1, 0));
-        // The warning of an older lot, when it comes: taken anyway.
-        op_.on(QStringLiteral("MsgBox"), [&warned](QDialog& box) {
-            warned = true;
-            dynamic_cast<QMessageBox&>(box).button(QMessageBox::Yes)->click();
-        });
-        p.cmdSave->click();
-        if (!warned) op_.clear();
-    });
-    touch(grid, row, QStringLiteral("LOT NO"));
-    settle();
-    if (!op_.problems().isEmpty() || lot.isEmpty()) return true;  // operate reports problems
-    if (lotShown(component, index) != lot) {
-        finding(run, QStringLiteral("picked lot %1 of %2, the grid shows %3")
-                         .arg(lot, component, lotShown(component, index)));
-        return false;
-    }
-    run.pick = JournalRun::Pick{component, index, lot, scan ? "scan" : "grid", warned};
-    journal_.write({QStringLiteral("pick-done"), run.seq, component, num(index), lot, run.pick->how,
-                    warned ? QStringLiteral("warned") : QStringLiteral("-")});
-    return true;
-}
-
 bool ShiftTerminal::end(JournalRun& run) {
     if (run.stopped && !toggleStop(run)) return false;
     mes::frm_S_dayReport* s = screen();
@@ -517,64 +400,6 @@ bool ShiftTerminal::end(JournalRun& run) {
     std::printf("ended\n");
     std::fflush(stdout);
     return rng_() % 3 != 0 || printLabel(run);
-}
-
-bool ShiftTerminal::printLabel(const JournalRun& run) {
-    auto& results = mes::gfFORM<mes::frm_S_Report_Sangsan>();
-    mes::gsSHOW_SCREEN(results);
-    // The results of the order's date (its number begins with it).
-    const QDate day = QDate::fromString(run.seq.left(8), QStringLiteral("yyyyMMdd"));
-    mes::TouchDatePicker& date = *results.dtpSt_date;
-    for (int i = 0; i < 400 && date.date() != day; ++i)
-        (date.date() < day ? date.btnNextDay : date.btnPrevDay)->click();
-    results.btnFind->click();
-    settle();
-    const int row = rowOf(*results.spread, QStringLiteral("생산실적순번"), run.runKey);
-    if (row == 0) {
-        finding(run, QStringLiteral("the ended run is not among the results"));
-        return false;
-    }
-    const bool small = rng_() % 2 == 0;
-    const qint64 pack = spread(10, 5000);
-    // Now and then the copies typed, 0 among them (refused).
-    QString copies;
-    if (rng_() % 4 == 0) copies = num(rng_() % 8 == 0 ? 0 : spread(1, 5));
-    const QString size = small ? QStringLiteral("small") : QStringLiteral("large");
-    const QStringList entered{size, num(pack), copies.isEmpty() ? QStringLiteral("-") : copies};
-    journal_.write(QStringList{QStringLiteral("label"), run.seq} + entered);
-    step();
-    op_.keypad(num(pack));
-    touch(*results.spread, row,
-          small ? QStringLiteral("소포장수량") : QStringLiteral("대포장수량"));
-    if (!copies.isEmpty()) {
-        op_.keypad(copies);
-        touch(*results.spread, row,
-              small ? QStringLiteral("소출력수") : QStringLiteral("대출력수"));
-    }
-    // The preview, sent; or a message box, closed.
-    QString outcome, message;
-    op_.on({}, [&](QDialog& d) {
-        if (d.objectName() == QLatin1String("frmLabelPreview")) {
-            outcome = QStringLiteral("sent");
-            ShiftOperator::press(d, QStringLiteral("cmdPrint"));
-        } else if (auto* box = qobject_cast<QMessageBox*>(&d)) {
-            outcome = QStringLiteral("refused");
-            message = box->text().replace(QLatin1Char('\n'), QLatin1Char(' '));
-            box->button(QMessageBox::Ok)->click();
-        }
-    });
-    touch(*results.spread, row,
-          small ? QStringLiteral("바코드소포장") : QStringLiteral("바코드대포장"));
-    settle();
-    if (outcome.isEmpty() || !op_.problems().isEmpty()) {
-        finding(run, QStringLiteral("the label did not go: ") + op_.problems().join(" | "));
-        op_.clear();
-        return false;
-    }
-    if (outcome == QLatin1String("sent")) tap_->drain();
-    journal_.write(QStringList{QStringLiteral("label-done"), run.seq} + entered +
-                   QStringList{outcome, message});
-    return true;
 }
 
 }  // namespace mesload
