@@ -79,7 +79,7 @@ bool ShiftTerminal::pickLot(JournalRun& run) {
         index += grid.TextWithColID(QStringLiteral("품번코드"), r) == component ? 1 : 0;
     const bool scan = rng_() % 3 == 0;
     const quint64 at = rng_();
-    QString lot;
+    QString lot, misScan = QStringLiteral("-");
     bool warned = false;
     step();
     op_.on(QStringLiteral("frm_S_lot_select"), [&](QDialog& d) {
@@ -93,13 +93,26 @@ bool ShiftTerminal::pickLot(JournalRun& run) {
         const QString how = scan ? QStringLiteral("scan") : QStringLiteral("grid");
         journal_.write({QStringLiteral("pick"), run.seq, component, num(index), lot, how});
         run.picked = true;
-        if (scan) {
-            // The scanner types the lot's label and its Enter.
-            p.txtBarcode->setText(u'*' + lot + u'/' + component + u'*');
+        // The scanner types the label's text and its Enter.
+        auto scanLabel = [&p](const QString& text) {
+            p.txtBarcode->setText(u'*' + text + u'*');
             QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
             QCoreApplication::sendEvent(p.txtBarcode, &enter);
-            return;
+        };
+        if (scan && at % 4 == 0) {
+            // A label of another component's lot first: refused with a message, nothing taken.
+            const int k = (component.back().unicode() - u'A' + 1) % ShiftNames::kComponents;
+            misScan.clear();
+            op_.on(QStringLiteral("MsgBox"), [&misScan](QDialog& box) {
+                misScan = dynamic_cast<QMessageBox&>(box).text();
+                dynamic_cast<QMessageBox&>(box).button(QMessageBox::Ok)->click();
+            });
+            scanLabel(ShiftNames::lot(names_.component(k), 0) + u'/' + names_.component(k));
+            if (!p.isVisible() || !p.txtBarcode->text().isEmpty())
+                misScan = QStringLiteral("taken: ") + misScan;
+            op_.clear();
         }
+        if (scan) return scanLabel(lot + u'/' + component);
         p.ss->setCurrentIndex(p.spread->Spr()->model()->index(choice - 1, 0));
         // The warning of an older lot, when it comes: taken anyway.
         op_.on(QStringLiteral("MsgBox"), [&warned](QDialog& box) {
@@ -112,6 +125,11 @@ bool ShiftTerminal::pickLot(JournalRun& run) {
     ShiftOperator::touch(grid, row, QStringLiteral("LOT NO"));
     settle();
     if (!op_.problems().isEmpty() || lot.isEmpty()) return true;  // operate reports problems
+    if (misScan != QLatin1String("-") && misScan != QStringLiteral("해당제품의 LOT가 아닙니다..") &&
+        misScan != QStringLiteral("해당 LOT를 찾을 수 없습니다.")) {
+        finding(run, QStringLiteral("a lot of another component scanned: ") + misScan);
+        return false;
+    }
     if (lotShown(component, index) != lot) {
         finding(run, QStringLiteral("picked lot %1 of %2, the grid shows %3")
                          .arg(lot, component, lotShown(component, index)));
