@@ -64,6 +64,39 @@ QList<JournalRun> ShiftJournal::read(const QString& path, int* boots) {
             r.pendingCause.reset();
             ++r.actions;
             ++r.defectSaves;
+        } else if (kind == QLatin1String("down")) {
+            r.pendingDowntime = std::make_pair(w.value(2), n(3));
+        } else if (kind == QLatin1String("down-done")) {
+            r.downtime[w.value(2)] = {n(3)};
+            r.pendingDowntime.reset();
+            ++r.actions;
+            ++r.downtimeSaves;
+        } else if (kind == QLatin1String("pick") || kind == QLatin1String("pick-done")) {
+            const JournalRun::Pick p{w.value(2), int(n(3)), w.value(4), w.value(5),
+                                     w.value(6) == QLatin1String("warned")};
+            r.picked = true;
+            if (kind == QLatin1String("pick")) {
+                r.pendingPick = p;
+            } else {
+                r.pick = p;
+                r.pendingPick.reset();
+            }
+        } else if (kind == QLatin1String("pick-shown")) {
+            // The lot the restarted screen shows in the picked row.
+            if (r.pendingPick && w.value(2) == r.pendingPick->lot) {
+                r.pick = r.pendingPick;
+                r.pick->how = QStringLiteral("shown");  // whether it was warned is not known
+            }
+            r.pendingPick.reset();
+        } else if (kind == QLatin1String("label") || kind == QLatin1String("label-done")) {
+            const JournalRun::Label l{w.value(2), n(3), w.value(4), w.value(5),
+                                      QStringList(w.mid(6)).join(QLatin1Char(' '))};
+            if (kind == QLatin1String("label")) {
+                r.pendingLabel = l;
+            } else {
+                r.labels << l;
+                r.pendingLabel.reset();
+            }
         } else if (kind == QLatin1String("stop")) {
             r.stopPending = true;
         } else if (kind == QLatin1String("stop-done")) {
@@ -89,6 +122,12 @@ QList<JournalRun> ShiftJournal::read(const QString& path, int* boots) {
             if (r.pendingCause && bad == r.badWithPending())
                 r.causes[r.pendingCause->first] = r.pendingCause->second;
             r.pendingCause.reset();
+            if (r.pendingDowntime) {
+                QList<qint64>& may = r.downtime[r.pendingDowntime->first];
+                if (may.isEmpty()) may << 0;
+                if (!may.contains(r.pendingDowntime->second)) may << r.pendingDowntime->second;
+                r.pendingDowntime.reset();
+            }
             if (r.stopPending) ++r.stopsUnsure;
             r.stopPending = false;
             r.endIntended = false;

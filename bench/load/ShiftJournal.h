@@ -23,7 +23,34 @@ struct JournalRun {
     bool stopped = false;  // a stop is open
     bool stopPending = false;
     int stopsUnsure = 0;  // stops pressed when the process died: written or not
-    int actions = 0;      // counts, defects and stops entered on it
+    // Downtime minutes by cause as the dialog saved them (0: no row). A save cut
+    // by a kill leaves either the minutes before it or its own: both are kept.
+    QMap<QString, QList<qint64>> downtime;
+    std::optional<std::pair<QString, qint64>> pendingDowntime;
+    int downtimeSaves = 0;
+    // A lot chosen for a row of the material grid right before the end: the
+    // component, the row's place among that component's rows, the lot, picked in
+    // the list ("grid", warned or not of an older lot) or scanned ("scan").
+    struct Pick {
+        QString component;
+        int index = 0;
+        QString lot, how;
+        bool warned = false;
+    };
+    std::optional<Pick> pick;         // the grid showed it (or a restart showed it again)
+    std::optional<Pick> pendingPick;  // pressed when the process died
+    bool picked = false;              // a pick was begun: nothing is counted after it
+    int actions = 0;                  // counts, defects and stops entered on it
+    // Box labels printed from the results after the end: the size, the pack
+    // quantity and the copies typed ("-": the screen's own count), and whether it
+    // was sent or refused (with the message shown).
+    struct Label {
+        QString size;
+        qint64 pack = 0;
+        QString copies, outcome, message;
+    };
+    QList<Label> labels;  // done: a sent label's bytes are in the terminal's label file
+    std::optional<Label> pendingLabel;
     int goodCounts = 0, defectSaves = 0;
     // The end: the counts on the screen when it was pressed; done when its
     // answer came (or a restart found the run ended).

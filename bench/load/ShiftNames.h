@@ -18,6 +18,10 @@ struct ShiftNames {
         return QStringLiteral("SP-%1").arg(terminal, 2, 10, QLatin1Char('0'));
     }
     QString component(int k) const { return product() + u'-' + QChar(u'A' + k); }
+    // The l-th lot (from 0) of a component as the plant receives it.
+    static QString lot(const QString& component, int l) {
+        return QStringLiteral("L%1-%2").arg(component).arg(l + 1, 3, 10, QLatin1Char('0'));
+    }
     // The machine's address: the terminal's own (192.0.2.100 + terminal).
     int addressByte() const { return 100 + terminal; }
     static constexpr int kComponents = 3;

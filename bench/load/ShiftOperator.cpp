@@ -3,6 +3,9 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QMessageBox>
+#include <QTableView>
+
+#include "ui/clsSpread.h"
 
 namespace mesload {
 
@@ -63,6 +66,17 @@ bool ShiftOperator::type(QDialog& dialog, const QString& keys) {
     for (const QChar c : keys)
         if (keyName(c).isEmpty() || !press(dialog, keyName(c))) return false;
     return true;
+}
+
+void ShiftOperator::touch(mes::clsSpread& spread, int row, const QString& colId) {
+    QTableView* view = spread.Spr();
+    emit view->clicked(view->model()->index(row - 1, spread.GetColNo(colId) - 1));
+}
+
+int ShiftOperator::rowOf(const mes::clsSpread& spread, const QString& colId, const QString& value) {
+    for (int r = 1; r <= spread.MaxRows(); ++r)
+        if (spread.TextWithColID(colId, r) == value) return r;
+    return 0;
 }
 
 void ShiftOperator::drive(QDialog& dialog) {

@@ -8,6 +8,10 @@
 
 #include "ui/ModalHost.h"
 
+namespace mes {
+class clsSpread;
+}  // namespace mes
+
 namespace mesload {
 
 // The simulated operator's hands on the modal dialogs of one terminal: each
@@ -31,6 +35,10 @@ class ShiftOperator : public mes::ModalDriver {
     // Clicks the button with this object name, else this caption; false when none.
     static bool press(QDialog& dialog, const QString& nameOrCaption);
     static bool type(QDialog& dialog, const QString& keys);
+    // A touch on a grid cell (row from 1, the column by its ID).
+    static void touch(mes::clsSpread& spread, int row, const QString& colId);
+    // The first row whose colId cell is value; 0 when none.
+    static int rowOf(const mes::clsSpread& spread, const QString& colId, const QString& value);
 
     int pending() const { return static_cast<int>(steps_.size()); }
     void clear() { steps_.clear(); }

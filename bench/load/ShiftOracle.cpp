@@ -10,6 +10,7 @@
 #include <cstring>
 #include <functional>
 
+#include "LabelCheck.h"
 #include "ShiftNames.h"
 
 namespace mesload {
@@ -113,7 +114,15 @@ qint64 needOf(qint64 produced, double usage) {
 
 struct Lot {
     QString date;  // its first movement's date
+    qint64 firstIdx = 0;
     double balance = 0;
+    QMap<QString, double> byDate;  // the movements' sum by date
+    double balanceOn(const QString& day) const {
+        double sum = 0;
+        for (auto it = byDate.begin(); it != byDate.end() && it.key() <= day; ++it)
+            sum += it.value();
+        return sum;
+    }
 };
 
 // Lots of one product, replayed from its ledger rows in idx order.
@@ -145,10 +154,21 @@ QList<std::pair<QString, qint64>> firstInFirstOut(const Lots& lots, const QStrin
     return take;
 }
 
+// A lot chosen in the picker's list warns when another lot with stock on the
+// work date was first registered no later and earlier in the ledger.
+bool olderLotWaits(const Lots& lots, const QString& chosen, const QString& workDate) {
+    const Lot& c = lots[chosen];
+    for (auto it = lots.begin(); it != lots.end(); ++it)
+        if (it.key() != chosen && it.value().balanceOn(workDate) > 0.005 &&
+            it.value().date <= c.date && it.value().firstIdx < c.firstIdx)
+            return true;
+    return false;
+}
+
 }  // namespace
 
 QStringList ShiftOracle::check(const QString& database, const QList<QList<JournalRun>>& journals,
-                               OracleFigures* f) {
+                               const QList<QByteArray>& labels, OracleFigures* f) {
     QStringList out;
     *f = OracleFigures{};
     Plain db(database);
@@ -234,6 +254,8 @@ QStringList ShiftOracle::check(const QString& database, const QList<QList<Journa
             f->counts += run.goodCounts;
             f->defects += run.defectSaves;
             f->stops += run.stops;
+            f->downtimes += run.downtimeSaves;
+            f->scans += run.pick && run.pick->how == QLatin1String("scan") ? 1 : 0;
             f->restores += int(run.restores.size());
             for (const QString& x : run.findings) fail(run.seq, QStringLiteral("terminal: ") + x);
             const QList<QVariantList> runs =
@@ -270,6 +292,42 @@ QStringList ShiftOracle::check(const QString& database, const QList<QList<Journa
             }
             const QString key = run.runKey;
             auto count = [&](const QString& sql) { return db.value(sql.arg(q(key))).toLongLong(); };
+            // The downtime by cause as the dialog saved it: one row per cause, on this run.
+            QMap<QString, QList<qint64>> may = run.downtime;
+            if (run.pendingDowntime) {
+                QList<qint64>& m = may[run.pendingDowntime->first];
+                if (m.isEmpty()) m << 0;
+                m << run.pendingDowntime->second;
+            }
+            QMap<QString, qint64> stored;
+            for (const QVariantList& r :
+                 db.rows(QStringLiteral("SELECT bigadong_code, count(*), total(min), "
+                                        "count(DISTINCT op_seq || '|' || equipment_code), "
+                                        "min(op_seq || '|' || equipment_code) FROM P_BIGADONG "
+                                        "WHERE op_seq_sub = %1 AND ifnull(bigadong_code, '') <> '' "
+                                        "GROUP BY bigadong_code")
+                             .arg(q(key)))) {
+                const QString cause = r[0].toString();
+                stored[cause] = qint64(r[2].toDouble());
+                const QString owner = key.left(11) + u'|' + ShiftNames{t}.machine();
+                if (r[1].toInt() != 1 || r[2].toDouble() == 0 || r[3].toInt() != 1 ||
+                    r[4].toString() != owner)
+                    fail(run.seq, QStringLiteral("downtime %1: %2 rows, %3 minutes, of %4")
+                                      .arg(cause)
+                                      .arg(r[1].toInt())
+                                      .arg(r[2].toDouble())
+                                      .arg(r[4].toString()));
+                if (!may.contains(cause)) may[cause] = {0};
+            }
+            for (auto it = may.begin(); it != may.end(); ++it) {
+                if (it.value().contains(stored.value(it.key()))) continue;
+                QStringList entered;
+                for (qint64 m : it.value()) entered << QString::number(m);
+                fail(run.seq, QStringLiteral("downtime %1: %2 minutes stored, %3 entered")
+                                  .arg(it.key())
+                                  .arg(stored.value(it.key()))
+                                  .arg(entered.join(QStringLiteral(" or "))));
+            }
             const QList<Movement> wip = moves[0].value(key), goods = moves[1].value(key);
             const qint64 moved = wip.size() + goods.size();
             if (!run.ended) {
@@ -339,10 +397,13 @@ QStringList ShiftOracle::check(const QString& database, const QList<QList<Journa
                          .arg(defects)
                          .arg(bad)
                          .arg(run.bad()));
+            // The timed stops carry no cause; the downtime saves must leave them alone.
             const qint64 stops =
-                count(QStringLiteral("SELECT count(*) FROM P_BIGADONG WHERE op_seq_sub = %1"));
+                count(QStringLiteral("SELECT count(*) FROM P_BIGADONG WHERE op_seq_sub = %1 AND "
+                                     "ifnull(bigadong_code, '') = ''"));
             const qint64 open =
                 count(QStringLiteral("SELECT count(*) FROM P_BIGADONG WHERE op_seq_sub = %1 AND "
+                                     "ifnull(bigadong_code, '') = '' AND "
                                      "(etime IS NULL OR etime = '')"));
             if (stops < run.stops || stops > run.stops + run.stopsUnsure || open > 0)
                 fail(run.seq, QStringLiteral("%1 stops (%2 open), journal %3 (+%4 unsure)")
@@ -387,8 +448,25 @@ QStringList ShiftOracle::check(const QString& database, const QList<QList<Journa
                 if (j == nullptr) {
                     fail(run, c + QStringLiteral(" consumed by a run no journal ended"));
                 } else {
-                    const auto expected = firstInFirstOut(
+                    auto expected = firstInFirstOut(
                         lots, runDate, needOf(j->endGood + j->endBad, ShiftNames::usage(k)));
+                    // A chosen lot takes the place of its row's lot, for the row's quantity.
+                    if (j->pick && j->pick->component == c) {
+                        ++f->picks;
+                        const JournalRun::Pick& p = *j->pick;
+                        if (p.index < expected.size()) expected[p.index].first = p.lot;
+                        const QString workDate =
+                            db.value(QStringLiteral("SELECT jisi_date FROM B_JAKUPJISI_MASTER "
+                                                    "WHERE seq = %1")
+                                         .arg(q(j->seq)))
+                                .toString();
+                        if (p.how == QLatin1String("grid") && lots.contains(p.lot) &&
+                            p.warned != olderLotWaits(lots, p.lot, workDate))
+                            fail(j->seq, QStringLiteral("%1 lot %2 picked %3 an older lot waiting")
+                                             .arg(c, p.lot,
+                                                  p.warned ? QStringLiteral("warned, no")
+                                                           : QStringLiteral("unwarned with")));
+                    }
                     if (expected != rowsOfRun) {
                         QStringList a, e;
                         for (const auto& [l, n] : rowsOfRun) a << l + u'=' + QString::number(n);
@@ -400,6 +478,7 @@ QStringList ShiftOracle::check(const QString& database, const QList<QList<Journa
                 }
                 for (const auto& [l, n] : rowsOfRun) {
                     lots[l].balance -= double(n);
+                    lots[l].byDate[runDate] -= double(n);
                 }
                 run.clear();
                 rowsOfRun.clear();
@@ -407,7 +486,7 @@ QStringList ShiftOracle::check(const QString& database, const QList<QList<Journa
             for (const QVariantList& r :
                  db.rows(QStringLiteral(
                              "SELECT lot_no, reg_date, ifnull(ipgo_su, 0), ifnull(culgo_su, 0), "
-                             "ifnull(culgo_no_sub, ''), culgo_type FROM S_PRODUCT_STORE WHERE "
+                             "ifnull(culgo_no_sub, ''), culgo_type, idx FROM S_PRODUCT_STORE WHERE "
                              "product_code = %1 "
                              "ORDER BY idx")
                              .arg(q(c)))) {
@@ -418,16 +497,32 @@ QStringList ShiftOracle::check(const QString& database, const QList<QList<Journa
                     run = r[4].toString();
                     runDate = r[1].toString();
                     rowsOfRun.append({lot, qint64(std::llround(r[3].toDouble()))});
-                    if (!lots.contains(lot)) lots[lot].date = r[1].toString();
+                    if (!lots.contains(lot)) {
+                        lots[lot].date = r[1].toString();
+                        lots[lot].firstIdx = r[6].toLongLong();
+                    }
                     continue;
                 }
                 Lot& l = lots[lot];
+                if (l.date.isEmpty()) l.firstIdx = r[6].toLongLong();
                 if (l.date.isEmpty() || r[1].toString() < l.date) l.date = r[1].toString();
                 l.balance += r[2].toDouble() - r[3].toDouble();
+                l.byDate[r[1].toString()] += r[2].toDouble() - r[3].toDouble();
             }
             close();
         }
     }
+    // The box labels each terminal's printer received.
+    for (int t = 0; t < journals.size(); ++t) {
+        auto lotOf = [&db](const QString& key) {
+            return db
+                .value(QStringLiteral("SELECT lot_no FROM P_SANGSAN_MASTER WHERE op_seq_sub = %1")
+                           .arg(q(key)))
+                .toString();
+        };
+        LabelCheck::check(t, journals[t], labels.value(t), lotOf, f, &out);
+    }
+
     // Every run ended in a journal was checked above; one missing from the ledger is a loss.
     for (auto it = byKey.begin(); it != byKey.end(); ++it) {
         bool any = false;

@@ -76,8 +76,7 @@ bool prepareShiftPlant(const QString& path, int terminals, int runs, quint64 see
                 for (int l = 0; l < lots; ++l) {
                     const int qty = size(rng);
                     balance += qty;
-                    const QString lot =
-                        QStringLiteral("L%1-%2").arg(c).arg(l + 1, 3, 10, QLatin1Char('0'));
+                    const QString lot = ShiftNames::lot(c, l);
                     const QString date =
                         today.addDays(l - lots).toString(QStringLiteral("yyyy-MM-dd"));
                     db.executeNative(

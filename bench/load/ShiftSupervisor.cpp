@@ -69,6 +69,7 @@ QStringList ShiftSupervisor::run(const ShiftPlan& plan, ShiftFigures* f) {
             QDir().mkpath(s.confDir);
             s.journal = s.confDir + QStringLiteral("/journal.txt");
             QFile::remove(s.journal);
+            QFile::remove(s.confDir + QStringLiteral("/labels.zpl"));
             s.terminal = t;
             s.terminals = plan.terminals;
             s.runs = plan.runs;
@@ -180,10 +181,15 @@ QStringList ShiftSupervisor::run(const ShiftPlan& plan, ShiftFigures* f) {
                         .arg(plan.kills);
 
     QList<QList<JournalRun>> journals;
-    for (const Terminal& term : terminals) journals << ShiftJournal::read(term.spec.journal);
+    QList<QByteArray> labels;
+    for (const Terminal& term : terminals) {
+        journals << ShiftJournal::read(term.spec.journal);
+        QFile received(term.spec.confDir + QStringLiteral("/labels.zpl"));
+        labels << (received.open(QIODevice::ReadOnly) ? received.readAll() : QByteArray());
+    }
     QElapsedTimer check;
     check.start();
-    findings << ShiftOracle::check(database, journals, &f->oracle);
+    findings << ShiftOracle::check(database, journals, labels, &f->oracle);
     f->checkMs = check.elapsed();
     return findings;
 }

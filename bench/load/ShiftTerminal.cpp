@@ -20,6 +20,7 @@
 #include "foundation/TerminalIdentity.h"
 #include "production/frm_S_badqty.h"
 #include "production/frm_S_dayReport.h"
+#include "reports/LabelPort.h"
 #include "screens/Routes.h"
 #include "ui/Forms.h"
 #include "ui/NavigationBar.h"
@@ -39,17 +40,6 @@ const char* const kCauses[] = {"B01", "B02", "B03", "B04", "B09", "B10"};
 const QString kSaved = QStringLiteral("저장이 완료되었습니다.");
 
 QString num(qint64 v) { return QString::number(v); }
-
-void touch(mes::clsSpread& spread, int row, const QString& colId) {
-    QTableView* view = spread.Spr();
-    emit view->clicked(view->model()->index(row - 1, spread.GetColNo(colId) - 1));
-}
-
-int rowOf(const mes::clsSpread& spread, const QString& colId, const QString& value) {
-    for (int r = 1; r <= spread.MaxRows(); ++r)
-        if (spread.TextWithColID(colId, r) == value) return r;
-    return 0;
-}
 
 }  // namespace
 
@@ -130,6 +120,10 @@ int ShiftTerminal::work() {
     mes::Session session;
     session_ = &session;
     if (!connect(session)) return 2;
+    // Its label printer: a pseudo-terminal, whatever reaches it kept in labels.zpl.
+    tap_ = std::make_unique<LabelTap>(spec_.confDir + QStringLiteral("/labels.zpl"));
+    if (tap_->port().isEmpty()) return 2;
+    mes::LabelPort::setPortName(tap_->port());
     journal_.write({QStringLiteral("boot"), num(boots)});
     std::printf("ready\n");
     std::fflush(stdout);
@@ -159,7 +153,7 @@ int ShiftTerminal::listRow(const QString& seq) {
     mes::gsSHOW_SCREEN(list);
     list.lvSerchSQL = mes::gfLIST_CUSTOMER_FILTER(names_.customer());
     list.lsQuery();
-    const int row = rowOf(*list.spread, QStringLiteral("지시순번"), seq);
+    const int row = ShiftOperator::rowOf(*list.spread, QStringLiteral("지시순번"), seq);
     if (row > 0) list.spread->SetFocus(list.spread->GetColNo(QStringLiteral("지시일자")), row);
     return row;
 }
@@ -249,6 +243,17 @@ void ShiftTerminal::resume(JournalRun run) {
         run.pendingCause.reset();
         run.stopped = s->btnBigadong_e->isEnabled();
         journal_.write({QStringLiteral("stopped"), run.seq, num(run.stopped ? 1 : 0)});
+        // A lot picked before the kill must come back with the held entries.
+        const std::optional<JournalRun::Pick> p = run.pick ? run.pick : run.pendingPick;
+        if (p) {
+            const QString shown = lotShown(p->component, p->index);
+            journal_.write({QStringLiteral("pick-shown"), run.seq, shown});
+            if (run.pick && shown != run.pick->lot)
+                finding(run, QStringLiteral("picked lot %1 of %2 restored as %3")
+                                 .arg(run.pick->lot, run.pick->component, shown));
+            if (!run.pick && shown == p->lot) run.pick = p;
+            run.pendingPick.reset();
+        }
     }
     operate(run);
 }
@@ -261,12 +266,20 @@ bool ShiftTerminal::operate(JournalRun& run) {
             op_.clear();
             return false;
         }
+        // After a pick the end comes next: a count would book the grid afresh.
+        if (run.picked) return end(run);
         const bool counted = run.good + run.bad() > 0;
-        if (counted && run.actions >= 2 && pick(rng_) < 25) return end(run);
+        if (counted && run.actions >= 2 && pick(rng_) < 25) {
+            if (pick(rng_) >= 35) return end(run);
+            if (!pickLot(run)) return false;
+            if (!run.picked) return end(run);  // nothing in stock to pick
+            continue;
+        }
         const int action = pick(rng_);
-        const bool ok = action < 55   ? countGood(run)
-                        : action < 85 ? enterDefect(run)
-                                      : toggleStop(run);
+        const bool ok = action < 50   ? countGood(run)
+                        : action < 75 ? enterDefect(run)
+                        : action < 88 ? toggleStop(run)
+                                      : enterDowntime(run);
         if (!ok) return false;
     }
 }
@@ -301,13 +314,13 @@ bool ShiftTerminal::enterDefect(JournalRun& run) {
     step();
     op_.on(QStringLiteral("frm_S_badqty"), [this, cause, qty](QDialog& d) {
         auto& b = dynamic_cast<mes::frm_S_badqty&>(d);
-        const int row = rowOf(*b.spread, QStringLiteral("부적합코드"), cause);
+        const int row = ShiftOperator::rowOf(*b.spread, QStringLiteral("부적합코드"), cause);
         if (row == 0) {
             b.Command14->click();
             return;
         }
         op_.keypad(num(qty));
-        touch(*b.spread, row, QStringLiteral("수량"));
+        ShiftOperator::touch(*b.spread, row, QStringLiteral("수량"));
         b.cmdSave->click();
     });
     s->lblBad_Cnt->clicked();
@@ -386,7 +399,7 @@ bool ShiftTerminal::end(JournalRun& run) {
     journal_.write({QStringLiteral("end-done"), run.seq});
     std::printf("ended\n");
     std::fflush(stdout);
-    return true;
+    return rng_() % 3 != 0 || printLabel(run);
 }
 
 }  // namespace mesload

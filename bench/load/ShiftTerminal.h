@@ -2,8 +2,10 @@
 
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <random>
 
+#include "LabelTap.h"
 #include "ShiftJournal.h"
 #include "ShiftNames.h"
 #include "ShiftOperator.h"
@@ -18,7 +20,7 @@ namespace mesload {
 // One terminal process of the shift simulator.
 struct TerminalSpec {
     QString database;
-    QString confDir;  // its conf.ini folder: the held entries and error logs
+    QString confDir;  // its conf.ini folder: the held entries, error logs, labels received
     QString journal;
     int terminal = 0;
     int terminals = 1;
@@ -53,7 +55,14 @@ class ShiftTerminal {
     bool countGood(JournalRun& run);
     bool enterDefect(JournalRun& run);
     bool toggleStop(JournalRun& run);
+    bool enterDowntime(JournalRun& run);
+    // Picks a lot for a random row of the material grid, in the picker's list or by a scan.
+    bool pickLot(JournalRun& run);
+    // The lot the material grid shows in the index-th row of component; "" when no such row.
+    QString lotShown(const QString& component, int index);
     bool end(JournalRun& run);
+    // A box label of the ended run from the results screen, its pack quantity typed.
+    bool printLabel(const JournalRun& run);
     // The list on this terminal's orders, with the row of seq active; 0 when it is not there.
     int listRow(const QString& seq);
     QString listState(int row);
@@ -69,6 +78,7 @@ class ShiftTerminal {
     ShiftOperator op_;
     std::mt19937_64 rng_;
     mes::Session* session_ = nullptr;
+    std::unique_ptr<LabelTap> tap_;
     bool diedOnce_ = false;
     int findings_ = 0;
 };

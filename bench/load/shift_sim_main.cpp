@@ -27,8 +27,10 @@ void print(const mesload::ShiftFigures& f, const QStringList& findings) {
     std::printf("kills             %d (%d inside an end)\n", f.kills, f.killsInEnd);
     std::printf("processes started %d\n", f.starts);
     std::printf("restores checked  %d\n", f.oracle.restores);
-    std::printf("entries           %d good counts, %d defect saves, %d stops\n", f.oracle.counts,
-                f.oracle.defects, f.oracle.stops);
+    std::printf("entries           %d good counts, %d defect saves, %d stops, %d downtime saves\n",
+                f.oracle.counts, f.oracle.defects, f.oracle.stops, f.oracle.downtimes);
+    std::printf("lots chosen       %d (%d scanned)\n", f.oracle.picks, f.oracle.scans);
+    std::printf("box labels        %d received, %d refused\n", f.oracle.labels, f.oracle.refusals);
     std::printf("ledger rows       %lld balances, %d consumption rows first in first out\n",
                 static_cast<long long>(f.oracle.ledgerRows), f.oracle.lotRows);
     std::printf("time              %.1f s shift, %.1f s oracle\n", f.elapsedMs / 1000.0,
@@ -41,6 +43,7 @@ void print(const mesload::ShiftFigures& f, const QStringList& findings) {
 int checkOnly(const QString& dir) {
     mesload::ShiftFigures f;
     QList<QList<mesload::JournalRun>> journals;
+    QList<QByteArray> labels;
     for (int t = 0;; ++t) {
         const QString path = dir + QStringLiteral("/terminal-%1/journal.txt").arg(t);
         QFile file(path);
@@ -48,6 +51,8 @@ int checkOnly(const QString& dir) {
         const QByteArray all = file.readAll();
         int boots = 0;
         journals << mesload::ShiftJournal::read(path, &boots);
+        QFile received(dir + QStringLiteral("/terminal-%1/labels.zpl").arg(t));
+        labels << (received.open(QIODevice::ReadOnly) ? received.readAll() : QByteArray());
         f.starts += boots;
         f.kills += boots - 1;
         f.killsInEnd += int(all.count("\ndying "));
@@ -55,7 +60,7 @@ int checkOnly(const QString& dir) {
     QElapsedTimer clock;
     clock.start();
     const QStringList findings =
-        mesload::ShiftOracle::check(dir + QStringLiteral("/plant.db"), journals, &f.oracle);
+        mesload::ShiftOracle::check(dir + QStringLiteral("/plant.db"), journals, labels, &f.oracle);
     f.checkMs = clock.elapsed();
     print(f, findings);
     return findings.isEmpty() ? 0 : 1;

@@ -76,8 +76,12 @@ frm_S_lot_select::frm_S_lot_select(QWidget* parent) : QDialog(parent) {
     cmdSave->setObjectName(QStringLiteral("cmdSave"));
     Command14 = new QPushButton(QStringLiteral("닫기"), this);
     Command14->setObjectName(QStringLiteral("Command14"));
-    buttons->addWidget(cmdSave);
-    buttons->addWidget(Command14);
+    // The scanner's Enter belongs to the barcode box: no button may take it as the
+    // dialog's default, or a refused scan would take the listed lot.
+    for (QPushButton* b : {cmdSave, Command14}) {
+        b->setAutoDefault(false);
+        buttons->addWidget(b);
+    }
     layout->addLayout(buttons);
     connect(cmdSave, &QPushButton::clicked, this, &frm_S_lot_select::cmdSave_Click);
     connect(Command14, &QPushButton::clicked, this, &QDialog::reject);

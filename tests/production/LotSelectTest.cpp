@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 #include "EndRunFixture.h"
 #include "production/frm_S_dayReport.h"
@@ -80,6 +81,26 @@ TEST_F(LotSelect, AScanTakesItsLotOnlyForTheRightMaterial) {
         scan(p, "*" + bolts(6) + "/RM-400*\r");
     });
     EXPECT_EQ(s.spread->TextWithColID("LOT NO", row), bolts(6));
+}
+
+TEST_F(LotSelect, TheScannersEnterTakesTheScanAndNothingElse) {
+    // The scanner ends with an Enter key in the barcode box: after a refused scan it
+    // must not press the take button (the listed lot active would go in unasked).
+    frm_S_dayReport& s = open();
+    const int row = pick(s, [&](frm_S_lot_select& p, DialogHandle&) {
+        p.spread->SetFocus(1, 2);
+        const QString listed = p.spread->TextWithColID("LOT NO", 2);
+        script.ok("해당 LOT를 찾을 수 없습니다.");
+        p.txtBarcode->setText("*" + listed + "/RM-500*");
+        QTest::keyClick(p.txtBarcode, Qt::Key_Return);
+        EXPECT_TRUE(p.isVisible()) << "refused: the picker stays";
+        EXPECT_NE(s.spread->TextWithColID("LOT NO", s.spread->ActiveRow()), listed);
+        p.txtBarcode->setText("*" + bolts(25) + "/RM-400*");
+        QTest::keyClick(p.txtBarcode, Qt::Key_Return);
+    });
+    EXPECT_EQ(s.spread->TextWithColID("LOT NO", row), bolts(25));
+    EXPECT_EQ(script.shown().last().text, "해당 LOT를 찾을 수 없습니다.")
+        << "no question of an older lot after it";
 }
 
 TEST_F(LotSelect, WithNothingInStoreAScanDoesNothing) {
