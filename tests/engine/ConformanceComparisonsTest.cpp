@@ -146,8 +146,8 @@ TEST_F(Comparisons, ScreenStatementsKeepTheirIndexes) {
         plan(insertStoreIn(QStringLiteral("S_PRODUCT_STORE"), QStringLiteral("20261208001001"),
                            QStringLiteral("M01"), QStringLiteral("1"), QStringLiteral("t"),
                            QStringLiteral("L"), QStringLiteral("2026-12-08"), QString()))};
-    EXPECT_TRUE(lookups[0].contains(
-        QStringLiteral("SEARCH P_SangSan_Master USING INDEX IX_P_SANGSAN_MASTER_seq (seq=?)")))
+    EXPECT_TRUE(lookups[0].contains(QStringLiteral(
+        "SEARCH P_SangSan_Master USING COVERING INDEX IX_P_SANGSAN_MASTER_seq (seq=?)")))
         << lookups[0].join(u'\n').toStdString();
     EXPECT_TRUE(lookups[1].contains(QStringLiteral(
         "SEARCH S_PRODUCT_STORE USING COVERING INDEX IX_S_PRODUCT_STORE_date (product_code=? AND "
