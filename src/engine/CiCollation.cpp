@@ -2,6 +2,7 @@
 
 #include <QChar>
 #include <QString>
+#include <bit>
 #include <cstring>
 
 namespace engine {
@@ -42,34 +43,13 @@ int fold(int cp) {
     return static_cast<int>(QChar::toCaseFolded(static_cast<char32_t>(cp)));
 }
 
-}  // namespace
-
-int compareCiAs(void*, int lenA, const void* a, int lenB, const void* b) {
-    const auto* pa = static_cast<const unsigned char*>(a);
-    const auto* pb = static_cast<const unsigned char*>(b);
-    while (lenA > 0 && pa[lenA - 1] == ' ') --lenA;
-    while (lenB > 0 && pb[lenB - 1] == ' ') --lenB;
-    // Equal bytes are equal text, and ASCII letters fold by one bit; only from the
-    // first other difference on are code points decoded.
-    int i = 0;
-    // Keys share long prefixes (dates, numbers of a day): skip them by words.
-    const int common = lenA < lenB ? lenA : lenB;
-    for (quint64 wa, wb; i + 8 <= common; i += 8) {
-        std::memcpy(&wa, pa + i, 8);
-        std::memcpy(&wb, pb + i, 8);
-        if (wa != wb) break;
-    }
-    for (; i < lenA && i < lenB; ++i) {
-        const unsigned ca = pa[i], cb = pb[i];
-        if (ca == cb) continue;
-        if ((ca | cb) >= 0x80) break;
-        const unsigned fa = ca - 'A' < 26 ? ca + 32 : ca;
-        const unsigned fb = cb - 'A' < 26 ? cb + 32 : cb;
-        if (fa != fb) return fa < fb ? -1 : 1;
-    }
+// From the first byte i where the texts differ other than by an ASCII letter's case:
+// code points decoded and folded. Kept out of line so that the common path
+// (ASCII keys) stays a small leaf function.
+[[gnu::noinline]] int compareDecoded(const unsigned char* pa, int lenA, const unsigned char* pb,
+                                     int lenB, int i) {
     // Back to the start of the character both share the lead bytes of.
-    if (i < lenA && i < lenB)
-        while (i > 0 && (pa[i] & 0xC0) == 0x80) --i;
+    while (i > 0 && (pa[i] & 0xC0) == 0x80) --i;
     int j = i;
     while (i < lenA && j < lenB) {
         const int ca = nextCodePoint(pa, lenA, &i);
@@ -83,6 +63,42 @@ int compareCiAs(void*, int lenA, const void* a, int lenB, const void* b) {
         if (fa != fb) return fa < fb ? -1 : 1;
     }
     return (i < lenA ? 1 : 0) - (j < lenB ? 1 : 0);
+}
+
+}  // namespace
+
+int compareCiAs(void*, int lenA, const void* a, int lenB, const void* b) {
+    const auto* pa = static_cast<const unsigned char*>(a);
+    const auto* pb = static_cast<const unsigned char*>(b);
+    while (lenA > 0 && pa[lenA - 1] == ' ') --lenA;
+    while (lenB > 0 && pb[lenB - 1] == ' ') --lenB;
+    // Equal bytes are equal text, and ASCII letters fold by one bit; only from the
+    // first other difference on are code points decoded. Keys share long prefixes
+    // (dates, numbers of a day): equal words are skipped, and the first differing
+    // byte of a word is found from the words' difference.
+    const int common = lenA < lenB ? lenA : lenB;
+    int i = 0;
+    for (;;) {
+        for (quint64 wa, wb; i + 8 <= common; i += 8) {
+            std::memcpy(&wa, pa + i, 8);
+            std::memcpy(&wb, pb + i, 8);
+            if (wa != wb) {
+                const quint64 x = wa ^ wb;
+                i += (std::endian::native == std::endian::little ? std::countr_zero(x)
+                                                                 : std::countl_zero(x)) /
+                     8;
+                break;
+            }
+        }
+        while (i < common && pa[i] == pb[i]) ++i;
+        if (i == common) return (lenA > common ? 1 : 0) - (lenB > common ? 1 : 0);
+        const unsigned ca = pa[i], cb = pb[i];
+        if ((ca | cb) >= 0x80) return compareDecoded(pa, lenA, pb, lenB, i);
+        const unsigned fa = ca - 'A' < 26 ? ca + 32 : ca;
+        const unsigned fb = cb - 'A' < 26 ? cb + 32 : cb;
+        if (fa != fb) return fa < fb ? -1 : 1;
+        ++i;
+    }
 }
 
 }  // namespace engine

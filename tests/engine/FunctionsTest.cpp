@@ -246,6 +246,15 @@ TEST(CiCollation, OrdersAsTheFoldedTextsWithoutTrailingBlanks) {
         "가나다라마바",
         "가나다라마사",
         "가나다라마바A",
+        "ABCDEFGHIJ1",
+        "abcdefghij2",
+        "abcdefgh",
+        "ABCDEFGH ",
+        "ABCDEFGH가",
+        "가각",
+        "가갂",
+        "2026-12-08 프레스",
+        "2026-12-08 프레스 ",
     };
     auto trimmed = [](const char* t) {
         QString s = QString::fromUtf8(t);
