@@ -49,7 +49,7 @@ int nextCandidate(const Pieces& s, int from) {
     return -1;
 }
 
-bool hasCompound(const Pieces& s) { return findTop(s, 0, {"UNION", "EXCEPT", "INTERSECT"}) >= 0; }
+bool hasCompound(const Pieces& s) { return findSetOperator(s, 0) >= 0; }
 
 }  // namespace
 
@@ -74,8 +74,7 @@ bool AggregateJoin::rewriteAt(Pieces& s, int left) {
     const int fromAt = last + 1;
     if (fromAt >= close || !isKw(s[fromAt], "FROM")) return false;
     const int group = findTop(s, fromAt + 1, {"GROUP"});
-    if (group < 0 || !isKw(s[group + 1], "BY") ||
-        findTop(s, group, {"HAVING", "ORDER", "UNION", "EXCEPT", "INTERSECT"}) >= 0)
+    if (group < 0 || !isKw(s[group + 1], "BY") || findTopOrSet(s, group, {"HAVING", "ORDER"}) >= 0)
         return false;
     const int where = findTop(s, fromAt + 1, {"WHERE"});
     if (where > group) return false;

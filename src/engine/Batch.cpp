@@ -131,8 +131,7 @@ class BatchParser {
                 if (isKw(p, "VALUES")) insertHasSource = true;
                 if (startsStatement(p)) {
                     const Piece& prev = s_[i_ - 1];
-                    const bool partOfSet = isKw(prev, "UNION") || isKw(prev, "ALL") ||
-                                           isKw(prev, "EXCEPT") || isKw(prev, "INTERSECT");
+                    const bool partOfSet = isSetOperator(prev) || isKw(prev, "ALL");
                     const bool insertSource = insert && !insertHasSource && isKw(p, "SELECT");
                     if (!(isKw(p, "SELECT") && (partOfSet || insertSource))) break;
                     if (insertSource) insertHasSource = true;

@@ -8,7 +8,10 @@ int size(const Pieces& s) { return static_cast<int>(s.size()); }
 
 }  // namespace
 
-int findTop(const Pieces& s, int from, std::initializer_list<const char*> keywords, int* levelEnd) {
+namespace {
+
+int findAtLevel(const Pieces& s, int from, std::initializer_list<const char*> keywords, bool orSet,
+                int* levelEnd) {
     int depth = 0;
     for (int j = from; j < size(s); ++j) {
         if (isPunct(s[j], '(')) ++depth;
@@ -17,6 +20,7 @@ int findTop(const Pieces& s, int from, std::initializer_list<const char*> keywor
             return -1;
         }
         if (depth == 0) {
+            if (orSet && isSetOperator(s[j])) return j;
             for (const char* k : keywords) {
                 if (isKw(s[j], k)) return j;
             }
@@ -26,14 +30,23 @@ int findTop(const Pieces& s, int from, std::initializer_list<const char*> keywor
     return -1;
 }
 
+}  // namespace
+
+int findTop(const Pieces& s, int from, std::initializer_list<const char*> keywords, int* levelEnd) {
+    return findAtLevel(s, from, keywords, false, levelEnd);
+}
+
+int findTopOrSet(const Pieces& s, int from, std::initializer_list<const char*> keywords,
+                 int* levelEnd) {
+    return findAtLevel(s, from, keywords, true, levelEnd);
+}
+
 std::pair<int, int> selectList(const Pieces& s, int k) {
     int first = k + 1;
     while (first < size(s) && (isKw(s[first], "DISTINCT") || isKw(s[first], "ALL"))) ++first;
     int end = size(s);
-    const int stop = findTop(s, first,
-                             {"FROM", "INTO", "WHERE", "GROUP", "HAVING", "ORDER", "UNION",
-                              "EXCEPT", "INTERSECT", "LIMIT"},
-                             &end);
+    const int stop = findTopOrSet(
+        s, first, {"FROM", "INTO", "WHERE", "GROUP", "HAVING", "ORDER", "LIMIT"}, &end);
     return {first, (stop >= 0 ? stop : end) - 1};
 }
 

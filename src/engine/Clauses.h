@@ -13,6 +13,13 @@ namespace engine {
 // (or the statement's end).
 int findTop(const Pieces& s, int from, std::initializer_list<const char*> keywords,
             int* levelEnd = nullptr);
+// The same for the keywords or a set operator (the clause ends there too).
+int findTopOrSet(const Pieces& s, int from, std::initializer_list<const char*> keywords,
+                 int* levelEnd = nullptr);
+// The first set operator at from's level, or -1; levelEnd as findTop's.
+inline int findSetOperator(const Pieces& s, int from, int* levelEnd = nullptr) {
+    return findTopOrSet(s, from, {}, levelEnd);
+}
 
 // The select list of the SELECT at k: [first, last], after DISTINCT or ALL.
 std::pair<int, int> selectList(const Pieces& s, int k);

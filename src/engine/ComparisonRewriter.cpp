@@ -277,8 +277,7 @@ void ComparisonRewriter::collateTextKeys(Pieces& s) const {
             collateKey(s, i + 2, closeParen(s, i + 1) - 1);
         } else if (isKw(p, "GROUP") && isKw(s[i + 1], "BY")) {
             int end = size(s);
-            const int stop =
-                findTop(s, i + 2, {"HAVING", "ORDER", "UNION", "EXCEPT", "INTERSECT"}, &end);
+            const int stop = findTopOrSet(s, i + 2, {"HAVING", "ORDER"}, &end);
             const auto terms = splitTopLevel(s, i + 2, (stop >= 0 ? stop : end) - 1);
             for (auto it = terms.rbegin(); it != terms.rend(); ++it)
                 collateKey(s, it->first, it->second);

@@ -39,9 +39,7 @@ QHash<QString, int> pinnedColumns(const Pieces& s, int from, int to) {
     return out;
 }
 
-bool hasCompound(const Pieces& s, int from) {
-    return findTop(s, from, {"UNION", "EXCEPT", "INTERSECT"}) >= 0;
-}
+bool hasCompound(const Pieces& s, int from) { return findSetOperator(s, from) >= 0; }
 
 struct Derived {
     int open = 0, close = 0;

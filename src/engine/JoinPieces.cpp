@@ -15,10 +15,10 @@ bool sameName(const Piece& p, const QString& name) {
 
 int onConditionEnd(const Pieces& s, int on) {
     int end = static_cast<int>(s.size());
-    const int next = findTop(s, on + 1,
-                             {"JOIN", "LEFT", "RIGHT", "INNER", "FULL", "CROSS", "WHERE", "GROUP",
-                              "ORDER", "HAVING", "UNION", "EXCEPT", "INTERSECT", "OPTION"},
-                             &end);
+    const int next = findTopOrSet(s, on + 1,
+                                  {"JOIN", "LEFT", "RIGHT", "INNER", "FULL", "CROSS", "WHERE",
+                                   "GROUP", "ORDER", "HAVING", "OPTION"},
+                                  &end);
     return (next >= 0 ? next : end) - 1;
 }
 

@@ -132,7 +132,7 @@ bool LotTotals::readAt(const Pieces& s, int from, Read* read) {
     }
     if (select < 0) return false;
     int end = size(s);
-    const int compound = findTop(s, from + 1, {"UNION", "EXCEPT", "INTERSECT"}, &end);
+    const int compound = findSetOperator(s, from + 1, &end);
     if (compound >= 0) end = compound;
 
     int at = from + 2;

@@ -94,6 +94,10 @@ bool isKw(const Piece& p, const char* keyword) {
     return p.text.size() == k.size() && p.text.compare(k, Qt::CaseInsensitive) == 0;
 }
 
+bool isSetOperator(const Piece& p) {
+    return isKw(p, "UNION") || isKw(p, "EXCEPT") || isKw(p, "INTERSECT");
+}
+
 bool isPunct(const Piece& p, char c) {
     return p.kind == TokenKind::Punct && p.text.size() == 1 && p.text[0] == QLatin1Char(c);
 }

@@ -36,6 +36,8 @@ int wrapCall(Pieces& s, int from, int to, const QString& fn, const QStringList& 
 int wrapCall(Pieces& s, int from, int to, const QString& fn, const QString& extra = QString());
 
 bool isKw(const Piece& p, const char* keyword);
+// UNION, EXCEPT or INTERSECT: the operators joining a compound SELECT's parts.
+bool isSetOperator(const Piece& p);
 bool isPunct(const Piece& p, char c);
 bool isOp(const Piece& p, const char* op);
 bool isIdentifier(const Piece& p);  // a name, not a reserved word

@@ -21,8 +21,7 @@ QString nameOf(const Piece& p) { return identifierName(Token{p.kind, p.text, 0})
 // End (exclusive) of the SELECT level that contains from.
 int levelEnd(const Pieces& s, int from) {
     int end = size(s);
-    if (findTop(s, from, {"UNION", "EXCEPT", "INTERSECT"}, &end) >= 0)
-        unsupported(QStringLiteral("TOP with UNION"));
+    if (findSetOperator(s, from, &end) >= 0) unsupported(QStringLiteral("TOP with UNION"));
     return end;
 }
 
@@ -235,7 +234,7 @@ void StatementTranslator::collateOrderBy(Pieces& s) const {
     for (int i = size(s) - 2; i >= 0; --i) {
         if (!isKw(s[i], "ORDER") || !isKw(s[i + 1], "BY")) continue;
         int end = size(s);
-        const int stop = findTop(s, i + 2, {"LIMIT", "UNION", "EXCEPT", "INTERSECT"}, &end);
+        const int stop = findTopOrSet(s, i + 2, {"LIMIT"}, &end);
         auto terms = splitTopLevel(s, i + 2, (stop >= 0 ? stop : end) - 1);
         for (auto it = terms.rbegin(); it != terms.rend(); ++it) {
             auto [a, b] = *it;
@@ -273,9 +272,7 @@ void StatementTranslator::rewriteTop(Pieces& s) const {
         for (int j = k - 1; j >= 0 && depth >= 0; --j) {
             if (isPunct(s[j], ')')) ++depth;
             if (isPunct(s[j], '(')) --depth;
-            if (depth == 0 &&
-                (isKw(s[j], "UNION") || isKw(s[j], "EXCEPT") || isKw(s[j], "INTERSECT")))
-                unsupported(QStringLiteral("TOP with UNION"));
+            if (depth == 0 && isSetOperator(s[j])) unsupported(QStringLiteral("TOP with UNION"));
         }
         const int end = levelEnd(s, last + 1);
         s.insert(s.begin() + end,
