@@ -1,36 +1,52 @@
 #include "engine/Dialect.h"
 
 #include <QRegularExpression>
+#include <iterator>
 
 namespace engine {
 
 namespace {
 
+using R = FunctionRule;
+using T = ResultRule;
+
 constexpr FunctionInfo kFunctions[] = {
-    {"COUNT", FunctionRule::Native, "COUNT", 1, 1},
-    {"SUM", FunctionRule::Native, "SUM", 1, 1},
-    {"MIN", FunctionRule::Native, "MIN", 1, 1},
-    {"MAX", FunctionRule::Native, "MAX", 1, 1},
-    {"AVG", FunctionRule::Native, "AVG", 1, 1},
-    {"ABS", FunctionRule::Native, "ABS", 1, 1},
-    {"UPPER", FunctionRule::Native, "UPPER", 1, 1},
-    {"LOWER", FunctionRule::Native, "LOWER", 1, 1},
-    {"LTRIM", FunctionRule::Native, "LTRIM", 1, 1},
-    {"RTRIM", FunctionRule::Native, "RTRIM", 1, 1},
-    {"COALESCE", FunctionRule::Native, "COALESCE", 2, 64},
-    {"NULLIF", FunctionRule::Native, "NULLIF", 2, 2},
-    {"ISNULL", FunctionRule::Isnull, "tsql_isnull", 2, 2},
-    {"LEFT", FunctionRule::Rename, "tsql_left", 2, 2},
-    {"RIGHT", FunctionRule::Rename, "tsql_right", 2, 2},
-    {"SUBSTRING", FunctionRule::Rename, "tsql_substring", 3, 3},
-    {"ISNUMERIC", FunctionRule::Rename, "tsql_isnumeric", 1, 1},
-    {"REPLACE", FunctionRule::Rename, "tsql_replace", 3, 3},
-    {"LEN", FunctionRule::Rename, "tsql_len", 1, 1},
-    {"GETDATE", FunctionRule::Rename, "tsql_getdate", 0, 0},
-    {"OBJECT_ID", FunctionRule::Rename, "tsql_object_id", 1, 2},
-    {"CAST", FunctionRule::Cast, "tsql_cast", 1, 1},
-    {"CONVERT", FunctionRule::Convert, "tsql_convert", 2, 3},
-    {"DATEDIFF", FunctionRule::Datediff, "tsql_datediff", 3, 3},
+    {"COUNT", R::Native, "COUNT", 1, 1, T::Int, true},
+    {"SUM", R::Native, "SUM", 1, 1, T::Sum, true},
+    {"MIN", R::Native, "MIN", 1, 1, T::FirstArgument, true},
+    {"MAX", R::Native, "MAX", 1, 1, T::FirstArgument, true},
+    {"AVG", R::Native, "AVG", 1, 1, T::Avg, true},
+    {"ABS", R::Native, "ABS", 1, 1, T::FirstArgument, true},
+    {"UPPER", R::Native, "UPPER", 1, 1, T::TextOfFirst, true},
+    {"LOWER", R::Native, "LOWER", 1, 1, T::TextOfFirst, true},
+    {"LTRIM", R::Native, "LTRIM", 1, 1, T::TextOfFirst, true},
+    {"RTRIM", R::Native, "RTRIM", 1, 1, T::TextOfFirst, true},
+    {"COALESCE", R::Native, "COALESCE", 2, 64, T::Coalesce, true},
+    {"NULLIF", R::Native, "NULLIF", 2, 2, T::FirstArgument, true},
+    {"ISNULL", R::Isnull, "tsql_isnull", 2, 2, T::FirstArgument, true},
+    {"LEFT", R::Rename, "tsql_left", 2, 2, T::TextOfFirst, true},
+    {"RIGHT", R::Rename, "tsql_right", 2, 2, T::TextOfFirst, true},
+    {"SUBSTRING", R::Rename, "tsql_substring", 3, 3, T::TextOfFirst, true},
+    {"ISNUMERIC", R::Rename, "tsql_isnumeric", 1, 1, T::Int, true},
+    {"REPLACE", R::Rename, "tsql_replace", 3, 3, T::TextOfFirst, true},
+    {"LEN", R::Rename, "tsql_len", 1, 1, T::Int, true},
+    {"GETDATE", R::Rename, "tsql_getdate", 0, 0, T::Datetime, false},
+    // Reads the schema, which may change between calls.
+    {"OBJECT_ID", R::Rename, "tsql_object_id", 1, 2, T::Int, false},
+    {"CAST", R::Cast, "tsql_cast", 1, 1, T::CastAs, true},
+    {"CONVERT", R::Convert, "tsql_convert", 2, 3, T::ConvertTo, true},
+    {"DATEDIFF", R::Datediff, "tsql_datediff", 3, 3, T::Int, true},
+    // The runtime functions the translations call besides the renamed ones.
+    {"tsql_add", R::Internal, "tsql_add", 2, 2, T::Additive, true},
+    {"tsql_sub", R::Internal, "tsql_sub", 2, 2, T::Additive, true},
+    {"tsql_mul", R::Internal, "tsql_mul", 2, 2, T::Multiplicative, true},
+    {"tsql_cmp", R::Internal, "tsql_cmp", 3, 3, T::Int, true},
+    {"tsql_num", R::Internal, "tsql_num", 3, 3, T::QuotedSecond, true},
+    {"tsql_to", R::Internal, "tsql_to", 2, 2, T::QuotedLast, true},
+    {"tsql_cast", R::Internal, "tsql_cast", 2, 3, T::QuotedLast, true},
+    {"tsql_convert", R::Internal, "tsql_convert", 4, 5, T::QuotedFirst, true},
+    {"tsql_sum", R::Internal, "tsql_sum", 1, 1, T::Sum, true},
+    {"tsql_avg", R::Internal, "tsql_avg", 2, 2, T::Avg, true},
 };
 
 struct Unit {
@@ -56,10 +72,30 @@ qint64 floorDiv(qint64 a, qint64 b) { return a / b - ((a % b != 0) && ((a < 0) !
 
 const FunctionInfo* findFunction(const QString& name) {
     for (const FunctionInfo& f : kFunctions) {
-        if (name.compare(QLatin1String(f.name), Qt::CaseInsensitive) == 0) return &f;
+        if (f.rule != FunctionRule::Internal &&
+            name.compare(QLatin1String(f.name), Qt::CaseInsensitive) == 0)
+            return &f;
     }
     return nullptr;
 }
+
+const FunctionInfo* findCallee(const QString& name) {
+    // A runtime name first: tsql_cast takes its type quoted, CAST after AS.
+    for (const FunctionInfo& f : kFunctions) {
+        if (f.rule == FunctionRule::Internal &&
+            name.compare(QLatin1String(f.name), Qt::CaseInsensitive) == 0)
+            return &f;
+    }
+    for (const FunctionInfo& f : kFunctions) {
+        if (name.compare(QLatin1String(f.name), Qt::CaseInsensitive) == 0 ||
+            name.compare(QLatin1String(f.target), Qt::CaseInsensitive) == 0)
+            return &f;
+    }
+    return nullptr;
+}
+
+const FunctionInfo* functionsBegin() { return std::begin(kFunctions); }
+const FunctionInfo* functionsEnd() { return std::end(kFunctions); }
 
 QString datediffUnit(const QString& name) {
     for (const Unit& u : kUnits) {

@@ -182,6 +182,8 @@ void ExpressionRewriter::rewriteCall(Pieces& s, int name, const StaticTypes& typ
                      quoted(typeText(t)));
             return;
         }
+        case FunctionRule::Internal:  // never a name of the statements (findFunction)
+            return;
     }
 }
 

@@ -454,8 +454,8 @@ constexpr Fn kFunctions[] = {
 
 void registerFunctions(sqlite3* db, std::function<QDateTime()>* statementTime) {
     for (const Fn& f : kFunctions) {
-        // OBJECT_ID reads the schema, which may change between calls.
-        const bool deterministic = QLatin1String(f.name) != QLatin1String("tsql_object_id");
+        const FunctionInfo* info = findCallee(QLatin1String(f.name));
+        const bool deterministic = info && info->deterministic;
         sqlite3_create_function_v2(db, f.name, f.args,
                                    SQLITE_UTF8 | (deterministic ? SQLITE_DETERMINISTIC : 0),
                                    nullptr, f.fn, nullptr, nullptr, nullptr);

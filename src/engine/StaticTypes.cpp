@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "engine/Clauses.h"
+#include "engine/Dialect.h"
 #include "engine/NumericTypes.h"
 #include "engine/Tokenizer.h"
 
@@ -194,45 +195,51 @@ TypeSpec StaticTypes::callType(const Pieces& s, int from, int to) const {
                    ? parseTypeSpec(literalOf(s[args[k].first]))
                    : TypeSpec{};
     };
-    auto is = [&](std::initializer_list<const char*> names) {
-        for (const char* n : names) {
-            if (name == QLatin1String(n)) return true;
+    const FunctionInfo* f = findCallee(name);
+    switch (f ? f->result : ResultRule::TextOfFirst) {
+        case ResultRule::Int:
+            return typeOf(Fixed::Int);
+        case ResultRule::Datetime:
+            return typeOf(Fixed::Datetime);
+        case ResultRule::Sum:
+            return sumResult(argType(0));
+        case ResultRule::Avg:
+            return avgResult(argType(0));
+        case ResultRule::FirstArgument:
+            return argType(0);
+        case ResultRule::Coalesce: {
+            TypeSpec result;
+            for (int k = 0; k < argc; ++k) {
+                if (isNullWord(s, args[k].first, args[k].second)) continue;
+                const TypeSpec t = argType(k);
+                result = result.base == TypeSpec::Base::Unknown ? t : branchResult(result, t);
+                if (result.base == TypeSpec::Base::Unknown) return {};
+            }
+            return result;
         }
-        return false;
-    };
-    if (is({"COUNT", "LEN", "DATEDIFF", "ISNUMERIC", "OBJECT_ID", "TSQL_LEN", "TSQL_DATEDIFF",
-            "TSQL_ISNUMERIC", "TSQL_OBJECT_ID", "TSQL_CMP"}))
-        return typeOf(Fixed::Int);
-    if (is({"GETDATE", "TSQL_GETDATE"})) return typeOf(Fixed::Datetime);
-    if (is({"SUM", "TSQL_SUM"})) return sumResult(argType(0));
-    if (is({"AVG", "TSQL_AVG"})) return avgResult(argType(0));
-    if (is({"MIN", "MAX", "ABS", "ISNULL", "TSQL_ISNULL", "NULLIF"})) return argType(0);
-    if (is({"COALESCE"})) {
-        TypeSpec result;
-        for (int k = 0; k < argc; ++k) {
-            if (isNullWord(s, args[k].first, args[k].second)) continue;
-            const TypeSpec t = argType(k);
-            result = result.base == TypeSpec::Base::Unknown ? t : branchResult(result, t);
-            if (result.base == TypeSpec::Base::Unknown) return {};
+        case ResultRule::CastAs:
+            for (int j = to - 1; j > from + 1; --j) {
+                if (isKw(s[j], "AS")) return parseTypeSpec(joinPieces(s, j + 1, to - 1));
+            }
+            return {};
+        case ResultRule::ConvertTo:
+            return argc > 0 ? parseTypeSpec(joinPieces(s, args[0].first, args[0].second))
+                            : TypeSpec{};
+        case ResultRule::QuotedFirst:
+            return quotedType(0);
+        case ResultRule::QuotedSecond:
+            return quotedType(1);
+        case ResultRule::QuotedLast:
+            return quotedType(argc - 1);
+        case ResultRule::Additive: {
+            const TypeSpec a = argType(0), b = argType(1);
+            return a.isText() && b.isText() ? a : operatorResult('+', a, b);
         }
-        return result;
+        case ResultRule::Multiplicative:
+            return operatorResult('*', argType(0), argType(1));
+        case ResultRule::TextOfFirst:
+            break;
     }
-    if (is({"TSQL_CAST", "TSQL_TO"})) return quotedType(argc - 1);
-    if (is({"TSQL_NUM"})) return quotedType(1);
-    if (is({"TSQL_CONVERT"})) return quotedType(0);
-    if (is({"CONVERT"}) && argc > 0)
-        return parseTypeSpec(joinPieces(s, args[0].first, args[0].second));
-    if (is({"CAST"})) {
-        for (int j = to - 1; j > from + 1; --j) {
-            if (isKw(s[j], "AS")) return parseTypeSpec(joinPieces(s, j + 1, to - 1));
-        }
-        return {};
-    }
-    if (is({"TSQL_ADD", "TSQL_SUB"})) {
-        const TypeSpec a = argType(0), b = argType(1);
-        return a.isText() && b.isText() ? a : operatorResult('+', a, b);
-    }
-    if (is({"TSQL_MUL"})) return operatorResult('*', argType(0), argType(1));
     // LEFT, RIGHT, SUBSTRING, REPLACE, UPPER ...: a text of the first argument's kind.
     TypeSpec text = typeOf(Fixed::Text);
     const TypeSpec first = argType(0);
