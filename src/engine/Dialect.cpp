@@ -1,5 +1,6 @@
 #include "engine/Dialect.h"
 
+#include <QHash>
 #include <QRegularExpression>
 #include <iterator>
 
@@ -70,28 +71,41 @@ qint64 floorDiv(qint64 a, qint64 b) { return a / b - ((a % b != 0) && ((a < 0) !
 
 }  // namespace
 
-const FunctionInfo* findFunction(const QString& name) {
-    for (const FunctionInfo& f : kFunctions) {
-        if (f.rule != FunctionRule::Internal &&
-            name.compare(QLatin1String(f.name), Qt::CaseInsensitive) == 0)
-            return &f;
+namespace {
+
+// Lower-case names to entries, built once: T-SQL names, and the names a
+// translation calls (a runtime entry before a T-SQL function of the same target).
+struct Index {
+    QHash<QString, const FunctionInfo*> tsql;
+    QHash<QString, const FunctionInfo*> callee;
+    Index() {
+        for (const FunctionInfo& f : kFunctions) {
+            const QString name = QString::fromLatin1(f.name).toLower();
+            if (f.rule == FunctionRule::Internal) {
+                callee.insert(name, &f);
+                continue;
+            }
+            tsql.insert(name, &f);
+            if (!callee.contains(name)) callee.insert(name, &f);
+            const QString target = QString::fromLatin1(f.target).toLower();
+            if (!callee.contains(target)) callee.insert(target, &f);
+        }
     }
-    return nullptr;
+};
+
+const Index& index() {
+    static const Index i;
+    return i;
+}
+
+}  // namespace
+
+const FunctionInfo* findFunction(const QString& name) {
+    return index().tsql.value(name.toLower(), nullptr);
 }
 
 const FunctionInfo* findCallee(const QString& name) {
-    // A runtime name first: tsql_cast takes its type quoted, CAST after AS.
-    for (const FunctionInfo& f : kFunctions) {
-        if (f.rule == FunctionRule::Internal &&
-            name.compare(QLatin1String(f.name), Qt::CaseInsensitive) == 0)
-            return &f;
-    }
-    for (const FunctionInfo& f : kFunctions) {
-        if (name.compare(QLatin1String(f.name), Qt::CaseInsensitive) == 0 ||
-            name.compare(QLatin1String(f.target), Qt::CaseInsensitive) == 0)
-            return &f;
-    }
-    return nullptr;
+    return index().callee.value(name.toLower(), nullptr);
 }
 
 const FunctionInfo* functionsBegin() { return std::begin(kFunctions); }
