@@ -81,6 +81,22 @@ void ButtonStrip::setButton(int index, const QString& caption, const QString& ta
     relayout();
 }
 
+void ButtonStrip::setButtons(const QList<std::pair<QString, QString>>& captionsAndTags) {
+    const int n = static_cast<int>(captionsAndTags.size());
+    for (int i = count(); i < n; ++i) buttons_.append(Entry{nullptr, {}, {}, Theme::unselected()});
+    for (int i = 0; i < count(); ++i) {
+        Entry& e = buttons_[i];
+        const bool shown = i < n;
+        if (shown) {
+            e.caption = captionsAndTags[i].first;
+            e.tag = captionsAndTags[i].second;
+        }
+        if (e.shown != shown) shownValid_ = false;
+        e.shown = shown;
+    }
+    relayout();
+}
+
 QString ButtonStrip::caption(int index) const {
     return index >= 0 && index < count() ? buttons_[index].caption : QString();
 }

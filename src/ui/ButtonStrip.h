@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QList>
 #include <QWidget>
+#include <utility>
 
 class QGridLayout;
 class QPushButton;
@@ -34,6 +35,9 @@ class ButtonStrip : public QWidget {
 
     // Caption and tag, and shows the button.
     void setButton(int index, const QString& caption, const QString& tag);
+    // Captions and tags of the first buttons (the array grows to hold them), all
+    // shown, every other button hidden; the page is laid out once.
+    void setButtons(const QList<std::pair<QString, QString>>& captionsAndTags);
     QString caption(int index) const;
     QString tag(int index) const;
     void setButtonVisible(int index, bool visible);

@@ -200,32 +200,30 @@ void frm_S_jakupjisi_list::lsGridInit() {
 
 void frm_S_jakupjisi_list::lsCustomerButtons() {
     gvSQL = gfLIST_CUSTOMERS_SQL();
-    int n = 0;
+    QList<std::pair<QString, QString>> customers;
     if (gfDB_QUERY(gvSQL, false, windowTitle())) {
-        btnEquipment->ensureCount(gvRS().recordCount());
-        for (; !gvRS().eof(); gvRS().moveNext(), ++n) {
-            btnEquipment->setButton(n, gvRS().text(QStringLiteral("customer_name")),
-                                    gvRS().text(QStringLiteral("customer_code")));
-        }
+        for (; !gvRS().eof(); gvRS().moveNext())
+            customers.append({gvRS().text(QStringLiteral("customer_name")),
+                              gvRS().text(QStringLiteral("customer_code"))});
     }
     if (gvRS().isOpen()) gvRS().close();
-    btnEquipment->hideFrom(n);
+    btnEquipment->setButtons(customers);
 }
 
 void frm_S_jakupjisi_list::lsDateButtons(const QString& customerCode) {
     gvSQL = gfLIST_DATES_SQL(customerCode, TerminalClock::now().date());
-    int n = 0;
+    QList<std::pair<QString, QString>> dates;
     if (gfDB_QUERY(gvSQL, false, windowTitle()) &&
         !gvRS().text(QStringLiteral("jisi_date")).isEmpty()) {
-        btnEquipment2->ensureCount(gvRS().recordCount());
-        for (; !gvRS().eof(); gvRS().moveNext(), ++n) {
+        for (; !gvRS().eof(); gvRS().moveNext()) {
             const QString d = gvRS().text(QStringLiteral("jisi_date"));
-            btnEquipment2->setButton(n, d, d);
-            btnEquipment2->setBackColor(n, Theme::unselected());
+            dates.append({d, d});
         }
     }
     if (gvRS().isOpen()) gvRS().close();
-    btnEquipment2->hideFrom(n);
+    // One layout for the whole strip; the colours after, on the widgets of its page.
+    btnEquipment2->setButtons(dates);
+    for (int i = 0; i < dates.size(); ++i) btnEquipment2->setBackColor(i, Theme::unselected());
 }
 
 void frm_S_jakupjisi_list::lsQuery() {

@@ -117,53 +117,72 @@ TEST_F(TouchWidgets, ButtonStripCarriesCaptionTagAndColoursAndReportsTheIndex) {
 TEST_F(TouchWidgets, ADateStripOf736DatesPagesInOrderAndSelectsTheSameDate) {
     QStringList dates;
     for (int i = 0; i < 736; ++i) dates << QDate(2026, 12, 9).addDays(-i).toString(Qt::ISODate);
-    ButtonStrip strip("btnEquipment2", 20, 1, 5);
-    strip.resize(1000, 70);
-    strip.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&strip));
-    auto fill = [&] {
-        strip.ensureCount(static_cast<int>(dates.size()));
-        for (int i = 0; i < dates.size(); ++i) {
-            strip.setButton(i, dates[i], dates[i]);
-            strip.setBackColor(i, Theme::unselected());
+    // Filled button by button, or at once as the list fills it.
+    for (const bool atOnce : {false, true}) {
+        SCOPED_TRACE(atOnce ? "filled at once" : "filled button by button");
+        ButtonStrip strip("btnEquipment2", 20, 1, 5);
+        strip.resize(1000, 70);
+        strip.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&strip));
+        auto fill = [&] {
+            if (atOnce) {
+                QList<std::pair<QString, QString>> entries;
+                for (const QString& d : dates) entries.append({d, d});
+                strip.setButtons(entries);
+                for (int i = 0; i < dates.size(); ++i) strip.setBackColor(i, Theme::unselected());
+                return;
+            }
+            strip.ensureCount(static_cast<int>(dates.size()));
+            for (int i = 0; i < dates.size(); ++i) {
+                strip.setButton(i, dates[i], dates[i]);
+                strip.setBackColor(i, Theme::unselected());
+            }
+            strip.hideFrom(static_cast<int>(dates.size()));
+        };
+        // The captions of the page shown, left to right.
+        auto shown = [&] {
+            QList<QPushButton*> on;
+            for (QPushButton* b : strip.findChildren<QPushButton*>())
+                if (b->isVisible() && b != strip.btnPrevPage && b != strip.btnNextPage) on << b;
+            std::sort(on.begin(), on.end(), [](auto* a, auto* b) { return a->x() < b->x(); });
+            QStringList out;
+            for (QPushButton* b : on) out << b->text().replace('\n', ' ').replace("&&", "&");
+            return out;
+        };
+        fill();
+        fill();  // the refresh of an unchanged list
+        EXPECT_EQ(strip.findChildren<QPushButton*>().size(), 2 + 5)
+            << "widgets for the page shown, not for every date";
+        ASSERT_EQ(strip.pageCount(), 148);
+        for (int page = 0; page < strip.pageCount(); ++page) {
+            if (page > 0) QTest::mouseClick(strip.btnNextPage, Qt::LeftButton);
+            ASSERT_EQ(strip.page(), page);
+            ASSERT_EQ(shown(), dates.mid(page * 5, 5)) << "page " << page;
         }
-        strip.hideFrom(static_cast<int>(dates.size()));
-    };
-    // The captions of the page shown, left to right.
-    auto shown = [&] {
-        QList<QPushButton*> on;
-        for (QPushButton* b : strip.findChildren<QPushButton*>())
-            if (b->isVisible() && b != strip.btnPrevPage && b != strip.btnNextPage) on << b;
-        std::sort(on.begin(), on.end(), [](auto* a, auto* b) { return a->x() < b->x(); });
-        QStringList out;
-        for (QPushButton* b : on) out << b->text().replace('\n', ' ').replace("&&", "&");
-        return out;
-    };
-    fill();
-    fill();  // the refresh of an unchanged list
-    EXPECT_EQ(strip.findChildren<QPushButton*>().size(), 2 + 5)
-        << "widgets for the page shown, not for every date";
-    ASSERT_EQ(strip.pageCount(), 148);
-    for (int page = 0; page < strip.pageCount(); ++page) {
-        if (page > 0) QTest::mouseClick(strip.btnNextPage, Qt::LeftButton);
-        ASSERT_EQ(strip.page(), page);
-        ASSERT_EQ(shown(), dates.mid(page * 5, 5)) << "page " << page;
-    }
-    EXPECT_FALSE(strip.btnNextPage->isEnabled());
+        EXPECT_FALSE(strip.btnNextPage->isEnabled());
 
-    for (int chosen : {0, 367, 735}) {
-        strip.select(chosen);
-        EXPECT_EQ(strip.selected(), chosen);
-        EXPECT_EQ(strip.page(), chosen / 5);
-        EXPECT_TRUE(shown().contains(dates[chosen]));
-        QPushButton* b = strip.button(chosen);
-        EXPECT_TRUE(b->isVisible());
-        EXPECT_EQ(pixel(b, QPoint(6, b->height() / 2)), Theme::selected());
+        for (int chosen : {0, 367, 735}) {
+            strip.select(chosen);
+            EXPECT_EQ(strip.selected(), chosen);
+            EXPECT_EQ(strip.page(), chosen / 5);
+            EXPECT_TRUE(shown().contains(dates[chosen]));
+            QPushButton* b = strip.button(chosen);
+            EXPECT_TRUE(b->isVisible());
+            EXPECT_EQ(pixel(b, QPoint(6, b->height() / 2)), Theme::selected());
+        }
+        QSignalSpy clicks(&strip, &ButtonStrip::clicked);
+        QTest::mouseClick(strip.button(735), Qt::LeftButton);
+        ASSERT_EQ(clicks.size(), 1);
+        EXPECT_EQ(strip.tag(clicks[0][0].toInt()), dates[735]);
+        // A shorter list after a longer one: the rest hidden, one page.
+        const QStringList all = dates;
+        dates = all.mid(0, 3);
+        fill();
+        EXPECT_EQ(strip.pageCount(), 1);
+        EXPECT_EQ(shown(), dates);
+        EXPECT_FALSE(strip.btnNextPage->isVisible());
+        dates = all;
     }
-    QSignalSpy clicks(&strip, &ButtonStrip::clicked);
-    QTest::mouseClick(strip.button(735), Qt::LeftButton);
-    ASSERT_EQ(clicks.size(), 1);
-    EXPECT_EQ(strip.tag(clicks[0][0].toInt()), dates[735]);
 }
 
 TEST_F(TouchWidgets, TouchLabelReportsATapButNotASlideOff) {
