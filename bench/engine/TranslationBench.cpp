@@ -11,6 +11,7 @@
 #include "engine/Batch.h"
 #include "engine/Database.h"
 #include "foundation/DemoPlant.h"
+#include "foundation/PlantRules.h"
 
 namespace {
 
@@ -18,6 +19,7 @@ struct Corpus {
     QTemporaryDir dir;
     engine::Database db;
     engine::SchemaInfo schema;
+    engine::TranslationRules rules = mes::plantTranslationRules();
     std::vector<std::pair<std::string, QString>> statements;
 
     Corpus() {
@@ -25,6 +27,7 @@ struct Corpus {
         QString error;
         if (!mes::gfCREATE_DEMO(path, &error)) qFatal("demo plant: %s", qPrintable(error));
         db.open(path);
+        mes::usePlantRules(db);
         schema.load(db.handle());
         const QString today = QDate::currentDate().toString(Qt::ISODate);
         const QString weekAgo = QDate::currentDate().addDays(-7).toString(Qt::ISODate);
@@ -56,7 +59,7 @@ void BM_TranslateUncached(benchmark::State& state) {
     auto& c = corpus();
     const auto& [name, sql] = c.statements[state.range(0)];
     state.SetLabel(name);
-    for (auto _ : state) benchmark::DoNotOptimize(engine::translateBatch(sql, c.schema));
+    for (auto _ : state) benchmark::DoNotOptimize(engine::translateBatch(sql, c.schema, c.rules));
 }
 
 void BM_TranslateCached(benchmark::State& state) {

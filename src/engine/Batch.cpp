@@ -19,8 +19,8 @@ bool startsStatement(const Piece& p) {
 
 class BatchParser {
   public:
-    BatchParser(Pieces pieces, const SchemaInfo& schema)
-        : s_(std::move(pieces)), translator_(schema) {}
+    BatchParser(Pieces pieces, const SchemaInfo& schema, const TranslationRules& rules)
+        : s_(std::move(pieces)), translator_(schema, rules) {}
 
     std::vector<BatchStep> parseAll() {
         auto steps = parseSteps(false);
@@ -149,9 +149,10 @@ class BatchParser {
 
 }  // namespace
 
-TranslatedBatch translateBatch(const QString& sql, const SchemaInfo& schema) {
+TranslatedBatch translateBatch(const QString& sql, const SchemaInfo& schema,
+                               const TranslationRules& rules) {
     TranslatedBatch batch;
-    batch.steps = BatchParser(toPieces(tokenize(sql)), schema).parseAll();
+    batch.steps = BatchParser(toPieces(tokenize(sql)), schema, rules).parseAll();
     return batch;
 }
 

@@ -24,6 +24,7 @@ struct TranslatedBatch {
 // Splits a T-SQL batch into statements (";" or the next statement's keyword ends
 // one), builds IF ... [BEGIN ... END] [ELSE ...] blocks and translates every
 // statement. Throws EngineError for anything outside the supported subset.
-TranslatedBatch translateBatch(const QString& sql, const SchemaInfo& schema);
+TranslatedBatch translateBatch(const QString& sql, const SchemaInfo& schema,
+                               const TranslationRules& rules = {});
 
 }  // namespace engine

@@ -130,7 +130,7 @@ std::shared_ptr<const TranslatedBatch> Database::translation(const QString& sql)
     refreshSchema();
     auto it = cache_.constFind(sql);
     if (it != cache_.constEnd()) return *it;
-    auto batch = std::make_shared<const TranslatedBatch>(translateBatch(sql, schema_));
+    auto batch = std::make_shared<const TranslatedBatch>(translateBatch(sql, schema_, rules_));
     if (cache_.size() >= kMaxCachedBatches) cache_.clear();
     cache_.insert(sql, batch);
     return batch;

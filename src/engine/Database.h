@@ -59,6 +59,11 @@ class Database {
     // The translation of a batch as execute() runs it (cached by text).
     std::shared_ptr<const TranslatedBatch> translation(const QString& sql);
     void clearTranslations() { cache_.clear(); }
+    // The rewrites of known slow shapes applied to every statement; none by default.
+    void setRules(TranslationRules rules) {
+        rules_ = std::move(rules);
+        cache_.clear();
+    }
 
     // The engine's clock, used for GETDATE(); tests set it.
     void setClock(std::function<QDateTime()> clock);
@@ -85,6 +90,7 @@ class Database {
     QDateTime statementNow_;
     std::function<QDateTime()> statementClock_;
     SchemaInfo schema_;
+    TranslationRules rules_;
     qint64 schemaVersion_ = -1;
     QHash<QString, std::shared_ptr<const TranslatedBatch>> cache_;
     ProfileHook profile_;

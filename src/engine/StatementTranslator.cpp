@@ -1,11 +1,9 @@
 #include "engine/StatementTranslator.h"
 
-#include "engine/AggregateJoin.h"
+#include <algorithm>
+
 #include "engine/Clauses.h"
 #include "engine/ExpressionRewriter.h"
-#include "engine/GroupKeyFilter.h"
-#include "engine/LatestRowJoin.h"
-#include "engine/LotTotals.h"
 #include "engine/TableDefinition.h"
 #include "engine/Tokenizer.h"
 #include "engine/UpdateFrom.h"
@@ -63,27 +61,22 @@ TranslatedStatement StatementTranslator::translate(Pieces s) const {
     }
     if (out.kind == StatementKind::Select && findTop(s, 1, {"INTO"}) >= 0)
         unsupported(QStringLiteral("SELECT ... INTO"));
-    if (out.kind == StatementKind::Select || out.kind == StatementKind::Insert) {
-        // Joins SQLite would answer by building a whole aggregate first.
-        if (LatestRowJoin::rewrite(s)) out.paths << QStringLiteral("latest row");
-        if (AggregateJoin::rewrite(s)) out.paths << QStringLiteral("grouped join");
+    std::vector<AfterStep> afters;
+    for (const TranslationRule& rule : rules_) {
+        if (std::find(rule.kinds.begin(), rule.kinds.end(), out.kind) == rule.kinds.end()) continue;
+        auto blocked = [&](const QString& other) { return out.paths.contains(other); };
+        if (std::any_of(rule.unless.begin(), rule.unless.end(), blocked)) continue;
+        AfterStep after;
+        if (!rule.before(s, schema_, &after)) continue;
+        out.paths << rule.name;
+        if (after) afters.push_back(std::move(after));
     }
-    // Found before the expressions change, put in after, so that the rewritten
-    // expressions still see the ledger's own column types.
-    const std::vector<LotTotals::Read> lotReads = out.kind == StatementKind::Select
-                                                      ? LotTotals::find(s, schema_)
-                                                      : std::vector<LotTotals::Read>{};
-    // Lot reads have their own path; any other grouping filtered outside on its key
-    // gets the filter inside.
-    if (out.kind == StatementKind::Select && lotReads.empty() && GroupKeyFilter::rewrite(s))
-        out.paths << QStringLiteral("group key filter");
     if (out.kind == StatementKind::Insert) rewriteInsert(s);
     if (out.kind == StatementKind::Update) rewriteUpdate(s);
     if (out.kind == StatementKind::Delete) rewriteDelete(s);
     if (out.kind == StatementKind::Select) nameResultColumns(s);
     ExpressionRewriter(schema_).rewrite(s);
-    LotTotals::apply(s, lotReads);
-    if (!lotReads.empty()) out.paths << QStringLiteral("lot totals");
+    for (const AfterStep& after : afters) after(s);
     collateOrderBy(s);
     rewriteTop(s);
     out.sql = joinPieces(s);

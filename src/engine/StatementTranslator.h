@@ -2,27 +2,25 @@
 
 #include "engine/Pieces.h"
 #include "engine/SchemaInfo.h"
+#include "engine/TranslationRule.h"
 
 namespace engine {
 
-enum class StatementKind { Select, Insert, Update, Delete, Definition };
-
 struct TranslatedStatement {
     StatementKind kind = StatementKind::Select;
-    QString sql;  // SQLite text
-    // The access paths chosen for it beyond the plain translation ("latest row",
-    // "grouped join", "lot totals"): a statement that stops matching one is found
-    // by its name missing, not by a slow screen.
-    QStringList paths;
+    QString sql;        // SQLite text
+    QStringList paths;  // the names of the rules applied to it
 };
 
 // Translates one T-SQL statement (its pieces) into SQLite's dialect: statement
 // shapes (UPDATE ... FROM, DELETE without FROM, TOP), stored values converted to
 // the column types, text ordering by the CI_AS collation, and the expression
-// rewrites. Throws EngineError naming anything it does not support.
+// rewrites, with the given rules around them. Throws EngineError naming anything
+// it does not support.
 class StatementTranslator {
   public:
-    explicit StatementTranslator(const SchemaInfo& schema) : schema_(schema) {}
+    StatementTranslator(const SchemaInfo& schema, const TranslationRules& rules)
+        : schema_(schema), rules_(rules) {}
 
     TranslatedStatement translate(Pieces s) const;
 
@@ -38,6 +36,7 @@ class StatementTranslator {
                       const QString& table, const QStringList& columns) const;
 
     const SchemaInfo& schema_;
+    const TranslationRules& rules_;
 };
 
 }  // namespace engine

@@ -12,8 +12,8 @@
 
 #include "engine/Database.h"
 #include "engine/EngineError.h"
-#include "engine/LotTotalsTable.h"
 #include "foundation/DemoSeed.h"
+#include "foundation/LotTotalsTable.h"
 #include "foundation/Session.h"
 #include "foundation/TerminalClock.h"
 #include "foundation/TerminalIdentity.h"
@@ -202,18 +202,17 @@ LotTotalsCheck gfCHECK_LOT_TOTALS(engine::Database& db) {
     LotTotalsCheck out;
     db.begin();
     try {
-        if (!engine::LotTotalsTable::exists(db)) {
+        if (!LotTotalsTable::exists(db)) {
             QString script;
             QString error;
             if (!readResource(QString::fromLatin1(kLotTotalsResource), &script, &error))
                 throw engine::EngineError(SQLITE_ERROR, error);
             runScript(db, script);
             out.created = true;
-            out.lots = engine::LotTotalsTable::rebuild(db);
+            out.lots = LotTotalsTable::rebuild(db);
         } else {
-            out.staleLots = engine::LotTotalsTable::staleLots(db);
-            out.lots = out.staleLots > 0 ? engine::LotTotalsTable::rebuild(db)
-                                         : engine::LotTotalsTable::lots(db);
+            out.staleLots = LotTotalsTable::staleLots(db);
+            out.lots = out.staleLots > 0 ? LotTotalsTable::rebuild(db) : LotTotalsTable::lots(db);
         }
         db.commit();
     } catch (...) {
@@ -250,7 +249,7 @@ bool triggersCurrent(engine::Database& db, const QMap<QString, QString>& wanted)
 }  // namespace
 
 bool gfUPGRADE_LOT_TOTALS(engine::Database& db) {
-    if (!engine::LotTotalsTable::exists(db)) return false;
+    if (!LotTotalsTable::exists(db)) return false;
     QString script, error;
     if (!readResource(QString::fromLatin1(kLotTotalsResource), &script, &error))
         throw engine::EngineError(SQLITE_ERROR, error);
@@ -266,7 +265,7 @@ bool gfUPGRADE_LOT_TOTALS(engine::Database& db) {
         for (const QString& name : wanted.keys())
             runScript(db, QStringLiteral("DROP TRIGGER IF EXISTS %1").arg(name));
         for (const QString& statement : wanted) runScript(db, statement);
-        engine::LotTotalsTable::rebuild(db);
+        LotTotalsTable::rebuild(db);
         db.commit();
     } catch (...) {
         db.rollback();

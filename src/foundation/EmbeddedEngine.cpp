@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "foundation/DemoPlant.h"
+#include "foundation/PlantRules.h"
 
 namespace mes {
 
@@ -37,7 +38,7 @@ bool guarded(DbError* err, F&& f) {
 
 }  // namespace
 
-EmbeddedEngine::EmbeddedEngine(QString path) : path_(std::move(path)) {}
+EmbeddedEngine::EmbeddedEngine(QString path) : path_(std::move(path)) { usePlantRules(db_); }
 
 bool EmbeddedEngine::open(DbError* err) {
     // A mistyped path must not silently become a new, empty plant database.

@@ -7,6 +7,7 @@
 #include "PlantStatements.h"
 #include "ScaledPlant.h"
 #include "foundation/DemoPlant.h"
+#include "foundation/PlantRules.h"
 #include "foundation/TerminalClock.h"
 #include "support/TempFolder.h"
 
@@ -183,6 +184,8 @@ TEST_F(ScaledPlant, TheWorkOrderListShowsTheDemosRows) {
     engine::Database demo;
     plant.open(folder_->file(QStringLiteral("small.db")));
     demo.open(folder_->file(QStringLiteral("demo.db")));
+    mes::usePlantRules(plant);
+    mes::usePlantRules(demo);
     for (const QString& filter : {QString(), QStringLiteral("AND B_JAK.Customer_Code = 'C001'"),
                                   QStringLiteral("\nAND B_JAK.jisi_date = '%1'").arg(day(0))}) {
         const QString sql = plant::orderList(day(-7), filter);

@@ -2,6 +2,7 @@
 
 #include "engine/Database.h"
 #include "foundation/DemoPlant.h"
+#include "foundation/PlantRules.h"
 #include "foundation/TerminalClock.h"
 #include "foundation/TerminalIdentity.h"
 #include "support/RecordingUI.h"
@@ -29,6 +30,7 @@ class DemoScreens : public ::testing::Test {
         QString error;
         ASSERT_TRUE(mes::gfCREATE_DEMO(path, &error)) << error.toStdString();
         db.open(path);
+        mes::usePlantRules(db);
         db.setClock([] { return kNow; });
     }
     void TearDown() override {

@@ -3,8 +3,8 @@
 // form, the same statement with "AND 1 = 1" in its WHERE, which the engine leaves
 // to SQLite.
 #include "PlantFixture.h"
-#include "engine/LotTotalsTable.h"
 #include "foundation/DemoPlant.h"
+#include "foundation/LotTotalsTable.h"
 
 namespace {
 
@@ -131,7 +131,7 @@ TEST_F(LotTotals, CheckRebuildsTotalsChangedBehindTheEngine) {
     EXPECT_FALSE(check.created);
     EXPECT_EQ(check.staleLots, 4);
     expectSameAsLedger("rebuilt");
-    EXPECT_EQ(engine::LotTotalsTable::staleLots(db_), 0);
+    EXPECT_EQ(mes::LotTotalsTable::staleLots(db_), 0);
     EXPECT_EQ(mes::gfCHECK_LOT_TOTALS(db_).staleLots, 0);
 }
 

@@ -1,7 +1,9 @@
 #include "EngineFixture.h"
+#include "foundation/PlantRules.h"
 
 void EngineTest::SetUp() {
     db_.open(folder_.file(QStringLiteral("engine.db")));
+    mes::usePlantRules(db_);
     db_.setClock([this] { return clock_; });
 }
 

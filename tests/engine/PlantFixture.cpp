@@ -1,12 +1,14 @@
 #include "PlantFixture.h"
 
 #include "foundation/DemoPlant.h"
+#include "foundation/PlantRules.h"
 
 void PlantTest::SetUp() {
     QString error;
     const QString path = folder_.file(QStringLiteral("plant.db"));
     ASSERT_TRUE(mes::gfCREATE_SCHEMA(path, &error)) << error.toStdString();
     db_.open(path);
+    mes::usePlantRules(db_);
     db_.setClock([this] { return clock_; });
     const char* seed[] = {
         "INSERT INTO B_CUSTOMER (customer_code, customer_name) VALUES ('C01', '한빛자동차'), "

@@ -2,7 +2,7 @@
 
 #include "engine/Pieces.h"
 
-namespace engine {
+namespace mes {
 
 // LEFT JOIN (SELECT key AS k, MAX(x) AS m ... FROM t [WHERE w] GROUP BY key) X
 // ON X.k = Y.col [AND ...] over the whole group key: SQLite would build the whole
@@ -15,10 +15,10 @@ namespace engine {
 class AggregateJoin {
   public:
     // Whether any join was rewritten.
-    static bool rewrite(Pieces& s);
+    static bool rewrite(engine::Pieces& s);
 
   private:
-    static bool rewriteAt(Pieces& s, int left);
+    static bool rewriteAt(engine::Pieces& s, int left);
 };
 
-}  // namespace engine
+}  // namespace mes

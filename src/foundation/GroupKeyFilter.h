@@ -2,7 +2,7 @@
 
 #include "engine/Pieces.h"
 
-namespace engine {
+namespace mes {
 
 // A grouped derived table filtered outside on a key of its grouping:
 //   ... JOIN (SELECT k AS k, SUM(x) AS s FROM t [WHERE w] GROUP BY k, ...) A ON A.k = Y.c
@@ -17,7 +17,7 @@ namespace engine {
 class GroupKeyFilter {
   public:
     // Whether any derived table was given a term.
-    static bool rewrite(Pieces& s);
+    static bool rewrite(engine::Pieces& s);
 };
 
-}  // namespace engine
+}  // namespace mes

@@ -1,11 +1,13 @@
-#include "engine/GroupKeyFilter.h"
+#include "foundation/GroupKeyFilter.h"
 
 #include <QHash>
 
 #include "engine/Clauses.h"
 #include "engine/JoinPieces.h"
 
-namespace engine {
+namespace mes {
+
+using namespace engine;
 
 namespace {
 
@@ -163,4 +165,4 @@ bool GroupKeyFilter::rewrite(Pieces& s) {
     return true;
 }
 
-}  // namespace engine
+}  // namespace mes

@@ -1,11 +1,13 @@
-#include "engine/AggregateJoin.h"
+#include "foundation/AggregateJoin.h"
 
 #include <QStringList>
 
 #include "engine/Clauses.h"
 #include "engine/JoinPieces.h"
 
-namespace engine {
+namespace mes {
+
+using namespace engine;
 
 namespace {
 
@@ -182,4 +184,4 @@ bool AggregateJoin::rewriteAt(Pieces& s, int left) {
     return true;
 }
 
-}  // namespace engine
+}  // namespace mes

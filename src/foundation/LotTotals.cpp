@@ -1,10 +1,12 @@
-#include "engine/LotTotals.h"
+#include "foundation/LotTotals.h"
 
 #include "engine/Clauses.h"
 #include "engine/JoinPieces.h"
 #include "engine/SchemaInfo.h"
 
-namespace engine {
+namespace mes {
+
+using namespace engine;
 
 namespace {
 
@@ -217,4 +219,4 @@ void LotTotals::apply(Pieces& s, const std::vector<Read>& reads) {
     }
 }
 
-}  // namespace engine
+}  // namespace mes

@@ -1,8 +1,10 @@
-#include "engine/LotTotalsTable.h"
+#include "foundation/LotTotalsTable.h"
 
 #include "engine/Database.h"
 
-namespace engine {
+namespace mes {
+
+using namespace engine;
 
 namespace {
 
@@ -60,4 +62,4 @@ qint64 LotTotalsTable::rebuild(Database& db) {
     return lots(db);
 }
 
-}  // namespace engine
+}  // namespace mes

@@ -1,11 +1,13 @@
-#include "engine/LatestRowJoin.h"
+#include "foundation/LatestRowJoin.h"
 
 #include <QStringList>
 
 #include "engine/Clauses.h"
 #include "engine/JoinPieces.h"
 
-namespace engine {
+namespace mes {
+
+using namespace engine;
 
 namespace {
 
@@ -240,4 +242,4 @@ bool LatestRowJoin::rewriteAt(Pieces& s, int from) {
     return true;
 }
 
-}  // namespace engine
+}  // namespace mes

@@ -2,7 +2,7 @@
 
 #include "engine/Pieces.h"
 
-namespace engine {
+namespace mes {
 
 // The latest row of a key in a ledger, written as
 //   FROM (SELECT k, MAX(d) AS d FROM t WHERE wa GROUP BY k) A
@@ -18,10 +18,10 @@ namespace engine {
 class LatestRowJoin {
   public:
     // Whether the join was rewritten.
-    static bool rewrite(Pieces& s);
+    static bool rewrite(engine::Pieces& s);
 
   private:
-    static bool rewriteAt(Pieces& s, int from);
+    static bool rewriteAt(engine::Pieces& s, int from);
 };
 
-}  // namespace engine
+}  // namespace mes

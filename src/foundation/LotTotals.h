@@ -3,10 +3,9 @@
 #include <vector>
 
 #include "engine/Pieces.h"
+#include "engine/SchemaInfo.h"
 
-namespace engine {
-
-class SchemaInfo;
+namespace mes {
 
 // The lots with stock of one product, written as
 //   SELECT ... FROM S_PRODUCT_STORE a WHERE a.product_code = 'p' AND a.reg_date <= 'd'
@@ -29,12 +28,12 @@ class LotTotals {
     };
 
     // Before the expressions are rewritten: the reads the statement's levels make.
-    static std::vector<Read> find(const Pieces& s, const SchemaInfo& schema);
+    static std::vector<Read> find(const engine::Pieces& s, const engine::SchemaInfo& schema);
     // After: each read's table replaced by the rows that stand in for it.
-    static void apply(Pieces& s, const std::vector<Read>& reads);
+    static void apply(engine::Pieces& s, const std::vector<Read>& reads);
 
   private:
-    static bool readAt(const Pieces& s, int from, Read* read);
+    static bool readAt(const engine::Pieces& s, int from, Read* read);
 };
 
-}  // namespace engine
+}  // namespace mes
