@@ -3,32 +3,9 @@
 #include <sqlite3.h>
 
 #include "engine/EngineError.h"
+#include "engine/Keywords.h"
 
 namespace engine {
-
-namespace {
-
-// Reserved words (and NULL) never name a column or table.
-const QLatin1String kReserved[] = {
-    QLatin1String("SELECT"),  QLatin1String("FROM"),      QLatin1String("WHERE"),
-    QLatin1String("AND"),     QLatin1String("OR"),        QLatin1String("NOT"),
-    QLatin1String("ON"),      QLatin1String("JOIN"),      QLatin1String("INNER"),
-    QLatin1String("LEFT"),    QLatin1String("RIGHT"),     QLatin1String("OUTER"),
-    QLatin1String("FULL"),    QLatin1String("CROSS"),     QLatin1String("GROUP"),
-    QLatin1String("BY"),      QLatin1String("ORDER"),     QLatin1String("HAVING"),
-    QLatin1String("AS"),      QLatin1String("CASE"),      QLatin1String("WHEN"),
-    QLatin1String("THEN"),    QLatin1String("ELSE"),      QLatin1String("END"),
-    QLatin1String("IS"),      QLatin1String("IN"),        QLatin1String("LIKE"),
-    QLatin1String("BETWEEN"), QLatin1String("EXISTS"),    QLatin1String("DISTINCT"),
-    QLatin1String("TOP"),     QLatin1String("UNION"),     QLatin1String("ALL"),
-    QLatin1String("INSERT"),  QLatin1String("INTO"),      QLatin1String("VALUES"),
-    QLatin1String("UPDATE"),  QLatin1String("SET"),       QLatin1String("DELETE"),
-    QLatin1String("ASC"),     QLatin1String("DESC"),      QLatin1String("IF"),
-    QLatin1String("BEGIN"),   QLatin1String("COLLATE"),   QLatin1String("LIMIT"),
-    QLatin1String("EXCEPT"),  QLatin1String("INTERSECT"), QLatin1String("ESCAPE"),
-    QLatin1String("WITH"),    QLatin1String("NULL")};
-
-}  // namespace
 
 Pieces toPieces(const Tokens& tokens) {
     Pieces out;
@@ -40,6 +17,7 @@ Pieces toPieces(const Tokens& tokens) {
             lead += QLatin1Char(' ');
         } else {
             out.push_back(Piece{t.kind, t.text, lead});
+            out.back().pos = t.pos;
             lead.clear();
         }
     }
@@ -95,7 +73,7 @@ bool isKw(const Piece& p, const char* keyword) {
 }
 
 bool isSetOperator(const Piece& p) {
-    return isKw(p, "UNION") || isKw(p, "EXCEPT") || isKw(p, "INTERSECT");
+    return p.kind == TokenKind::Word && isSetOperatorWord(p.text);
 }
 
 bool isPunct(const Piece& p, char c) {
@@ -111,10 +89,7 @@ bool isIdentifier(const Piece& p) {
         p.kind == TokenKind::TempName)
         return true;
     if (p.kind != TokenKind::Word) return false;
-    for (const QLatin1String& k : kReserved) {
-        if (p.text.size() == k.size() && p.text.compare(k, Qt::CaseInsensitive) == 0) return false;
-    }
-    return true;
+    return !isReservedWord(p.text);
 }
 
 bool endsOperand(const Piece& p) {

@@ -16,6 +16,7 @@ struct Piece {
     QString lead;
     bool synthetic = false;
     bool assignment = false;  // the "=" of an UPDATE's SET item
+    int pos = -1;             // offset in the batch text; -1 when synthetic
 };
 
 using Pieces = std::vector<Piece>;

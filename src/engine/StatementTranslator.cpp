@@ -53,12 +53,6 @@ TranslatedStatement StatementTranslator::translate(Pieces s) const {
             s[j + 1].text.contains(u'['))
             unsupported(QStringLiteral("LIKE pattern with [ ]"));
     }
-    for (const Piece& p : s) {
-        for (const char* k : {"LIMIT", "GLOB", "OVER", "PIVOT", "UNPIVOT", "APPLY", "OUTPUT",
-                              "WITH", "FOR", "MERGE", "GOTO"}) {
-            if (isKw(p, k)) unsupported(QStringLiteral("%1 clause").arg(p.text.toUpper()));
-        }
-    }
     if (out.kind == StatementKind::Select && findTop(s, 1, {"INTO"}) >= 0)
         unsupported(QStringLiteral("SELECT ... INTO"));
     std::vector<AfterStep> afters;

@@ -25,6 +25,7 @@ class EngineTest : public ::testing::Test {
     qint64 exec(const QString& sql);
     // The error text a batch fails with; empty when it succeeds.
     QString errorOf(const QString& sql);
+    void checkParsed(const QString& sql, const QList<QVariantList>* rows);
 
     testsupport::TempFolder folder_;
     engine::Database db_;
