@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/StatementParser.h"
+#include "engine/SubsetCheck.h"
 #include "engine/Tokenizer.h"
 
 namespace engine {
@@ -70,6 +71,7 @@ TranslatedBatch translateBatch(const QString& sql, const SchemaInfo& schema,
     // The parser refuses what is outside the subset, with its position, and finds
     // each statement and the IF blocks.
     const Node tree = StatementParser(sql, tokens).batch();
+    SubsetCheck().check(tree);
     TranslatedBatch batch;
     batch.steps = BatchTranslator(toPieces(tokens), schema, rules).steps(tree.kids);
     return batch;

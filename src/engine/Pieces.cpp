@@ -235,4 +235,8 @@ void unsupported(const QString& what) {
                       QStringLiteral("not supported by the embedded engine: %1").arg(what));
 }
 
+void unsupportedAt(const QString& what, int pos) {
+    unsupported(QStringLiteral("%1 (at character %2)").arg(what).arg(pos));
+}
+
 }  // namespace engine

@@ -65,5 +65,7 @@ bool beginsOperand(const Piece& p);
 std::vector<std::pair<int, int>> splitTopLevel(const Pieces& s, int from, int to);
 
 [[noreturn]] void unsupported(const QString& what);
+// The same, naming where in the batch text the construct stands.
+[[noreturn]] void unsupportedAt(const QString& what, int pos);
 
 }  // namespace engine

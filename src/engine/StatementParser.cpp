@@ -1,9 +1,7 @@
 #include "engine/StatementParser.h"
 
-#include <sqlite3.h>
-
-#include "engine/EngineError.h"
 #include "engine/Keywords.h"
+#include "engine/Pieces.h"
 #include "engine/Tokenizer.h"
 
 namespace engine {
@@ -21,11 +19,7 @@ StatementParser::StatementParser(const QString& sql, const Tokens& tokens)
     // Clauses of other dialects, or of T-SQL beyond the subset, wherever they stand.
     for (const Token& t : tokens) {
         if (t.kind == TokenKind::Word && isRefusedClauseWord(t.text))
-            throw EngineError(SQLITE_ERROR,
-                              QStringLiteral("not supported by the embedded engine: %1 clause "
-                                             "(at character %2)")
-                                  .arg(t.text.toUpper())
-                                  .arg(t.pos));
+            unsupportedAt(QStringLiteral("%1 clause").arg(t.text.toUpper()), t.pos);
     }
 }
 

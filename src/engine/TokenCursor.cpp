@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include "engine/EngineError.h"
+#include "engine/Pieces.h"
 #include "engine/Tokenizer.h"
 
 namespace engine {
@@ -75,11 +76,6 @@ void TokenCursor::syntaxError() const {
                                         .arg(peek().pos));
 }
 
-void TokenCursor::unsupportedHere(const QString& what) const {
-    throw EngineError(SQLITE_ERROR,
-                      QStringLiteral("not supported by the embedded engine: %1 (at character %2)")
-                          .arg(what)
-                          .arg(pos()));
-}
+void TokenCursor::unsupportedHere(const QString& what) const { unsupportedAt(what, pos()); }
 
 }  // namespace engine

@@ -1,4 +1,5 @@
 #include "PlantFixture.h"
+#include "engine/Batch.h"
 #include "engine/EngineError.h"
 #include "engine/StatementParser.h"
 #include "engine/TreePrinter.h"
@@ -121,6 +122,33 @@ TEST(Parser, RefusesWhatIsOutsideTheSubsetWithItsPosition) {
     };
     for (const Construct& c : cases)
         EXPECT_EQ(failure(QString::fromUtf8(c.sql)), QString::fromUtf8(c.expected)) << c.sql;
+}
+
+// Read by the parser, refused by the check of the tree against the function table
+// and what SQLite can run.
+TEST(Parser, CheckedTreeRefusesWhatTheEngineCannotRun) {
+    const Construct cases[] = {
+        {"SELECT DATEADD(day, 1, GETDATE())", "function DATEADD (at character 7)"},
+        {"SELECT tsql_add(1, 2)", "function TSQL_ADD (at character 7)"},
+        {"SELECT LEFT('a')", "LEFT with 1 arguments (at character 7)"},
+        {"SELECT a FROM T UNION SELECT TOP 1 a FROM U", "TOP with UNION (at character 29)"},
+        {"SELECT CAST(a AS xml) FROM T", "CAST to xml (at character 17)"},
+        {"SELECT DATEDIFF(fortnight, a, b) FROM T", "DATEDIFF unit fortnight (at character 16)"},
+        {"SELECT a FROM T WHERE a LIKE '[ab]%'", "LIKE pattern with [ ] (at character 29)"},
+        {"SELECT CONVERT(char(10), a, b) FROM T",
+         "CONVERT with a computed style (at character 28)"},
+    };
+    for (const Construct& c : cases) {
+        QString error;
+        try {
+            engine::translateBatch(QString::fromUtf8(c.sql), engine::SchemaInfo());
+        } catch (const engine::EngineError& e) {
+            error = e.message();
+        }
+        EXPECT_EQ(error, QStringLiteral("not supported by the embedded engine: ") +
+                             QString::fromUtf8(c.expected))
+            << c.sql;
+    }
 }
 
 TEST(Parser, NodesKeepWhereTheyBegin) {
