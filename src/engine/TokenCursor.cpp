@@ -10,15 +10,15 @@ namespace engine {
 
 TokenCursor::TokenCursor(const Tokens& tokens) {
     for (const Token& t : tokens) {
-        if (t.kind != TokenKind::Space && t.kind != TokenKind::Comment) t_.push_back(t);
+        if (t.kind != TokenKind::Space && t.kind != TokenKind::Comment) t_.push_back(&t);
     }
     end_ = Token{TokenKind::Punct, QString(),
-                 t_.empty() ? 0 : t_.back().pos + int(t_.back().text.size())};
+                 t_.empty() ? 0 : t_.back()->pos + int(t_.back()->text.size())};
 }
 
 const Token& TokenCursor::peek(int k) const {
     const int at = i_ + k;
-    return at < static_cast<int>(t_.size()) ? t_[at] : end_;
+    return at < static_cast<int>(t_.size()) ? *t_[at] : end_;
 }
 
 const Token& TokenCursor::take() {
@@ -29,7 +29,7 @@ const Token& TokenCursor::take() {
 
 int TokenCursor::lastEnd() const {
     if (i_ == 0) return 0;
-    const Token& t = t_[i_ - 1];
+    const Token& t = *t_[i_ - 1];
     return t.pos + static_cast<int>(t.text.size());
 }
 

@@ -5,7 +5,7 @@
 namespace engine {
 
 // The significant tokens of a batch (spacing and comments dropped), read front
-// to back by the parser.
+// to back by the parser. The tokens must outlive the cursor.
 class TokenCursor {
   public:
     explicit TokenCursor(const Tokens& tokens);
@@ -33,7 +33,7 @@ class TokenCursor {
     [[noreturn]] void unsupportedHere(const QString& what) const;
 
   private:
-    Tokens t_;
+    std::vector<const Token*> t_;
     int i_ = 0;
     Token end_;
 };
