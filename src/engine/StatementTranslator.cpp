@@ -47,14 +47,6 @@ TranslatedStatement StatementTranslator::translate(Pieces s) const {
         unsupported(QStringLiteral("statement %1").arg(first.text.toUpper()));
     }
     normalize(s);
-    for (size_t j = 0; j + 1 < s.size(); ++j) {
-        // SQL Server reads [ ] in a LIKE pattern as a character class; SQLite does not.
-        if (isKw(s[j], "LIKE") && s[j + 1].kind == TokenKind::String &&
-            s[j + 1].text.contains(u'['))
-            unsupported(QStringLiteral("LIKE pattern with [ ]"));
-    }
-    if (out.kind == StatementKind::Select && findTop(s, 1, {"INTO"}) >= 0)
-        unsupported(QStringLiteral("SELECT ... INTO"));
     std::vector<AfterStep> afters;
     for (const TranslationRule& rule : rules_) {
         if (std::find(rule.kinds.begin(), rule.kinds.end(), out.kind) == rule.kinds.end()) continue;
