@@ -26,7 +26,7 @@ class BatchTranslator {
     BatchStep step(const Node& n) const {
         BatchStep step;
         if (n.kind != NodeKind::If) {
-            step.statement = translator_.translate(slice(n.pos, n.end));
+            step.statement = translator_.translate(n, slice(n.pos, n.end));
             return step;
         }
         // The condition runs as a SELECT of 1 or 0.
@@ -44,10 +44,28 @@ class BatchTranslator {
                           synth(TokenKind::Word, QStringLiteral("END"), QStringLiteral(" "))};
         cond.insert(cond.end(), tail.begin(), tail.end());
         step.isIf = true;
-        step.statement = translator_.translate(cond);
+        step.statement = translator_.translate(conditionQuery(condition), cond);
         step.thenSteps = steps(n.kids[1].kids);
         if (n.kids.size() > 2) step.elseSteps = steps(n.kids[2].kids);
         return step;
+    }
+
+    static Node conditionQuery(const Node& condition) {
+        Node when = node(NodeKind::When, condition.pos);
+        when.kids = {condition, node(NodeKind::Literal, condition.pos, QStringLiteral("1"))};
+        Node otherwise = node(NodeKind::Else, condition.pos);
+        otherwise.kids = {node(NodeKind::Literal, condition.pos, QStringLiteral("0"))};
+        Node test = node(NodeKind::Case, condition.pos);
+        test.kids = {std::move(when), std::move(otherwise)};
+        Node item = node(NodeKind::SelectItem, condition.pos);
+        item.kids = {std::move(test)};
+        Node list = node(NodeKind::SelectList, condition.pos);
+        list.kids = {std::move(item)};
+        Node select = node(NodeKind::Select, condition.pos);
+        select.kids = {std::move(list)};
+        Node query = node(NodeKind::Query, condition.pos);
+        query.kids = {std::move(select)};
+        return query;
     }
 
     // The pieces that begin in [from, to) of the batch text.

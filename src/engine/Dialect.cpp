@@ -44,7 +44,7 @@ constexpr FunctionInfo kFunctions[] = {
     {"tsql_cmp", R::Internal, "tsql_cmp", 3, 3, T::Int, true},
     {"tsql_num", R::Internal, "tsql_num", 3, 3, T::QuotedSecond, true},
     {"tsql_to", R::Internal, "tsql_to", 2, 2, T::QuotedLast, true},
-    {"tsql_cast", R::Internal, "tsql_cast", 2, 3, T::QuotedLast, true},
+    {"tsql_cast", R::Internal, "tsql_cast", 2, 3, T::QuotedSecond, true},
     {"tsql_convert", R::Internal, "tsql_convert", 4, 5, T::QuotedFirst, true},
     {"tsql_sum", R::Internal, "tsql_sum", 1, 1, T::Sum, true},
     {"tsql_avg", R::Internal, "tsql_avg", 2, 2, T::Avg, true},

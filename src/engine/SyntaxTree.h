@@ -29,6 +29,7 @@ enum class NodeKind {
     Exists,    // kids: a Query
     Subquery,  // kids: a Query used as a value
     Paren,     // kids: the expression written in parentheses
+    Collate,   // text: the collation; kids: the expression (written by the passes)
 
     // Queries
     Query,         // kids: a Select or a SetOperation, then an OrderBy (if any)
@@ -64,7 +65,13 @@ enum class NodeKind {
     Batch,       // kids: the statements
 };
 
-enum NodeFlag : unsigned { Not = 1, Distinct = 2, Descending = 4 };
+enum NodeFlag : unsigned {
+    Not = 1,
+    Distinct = 2,
+    Descending = 4,
+    Synthetic = 8,   // written by a pass, not rewritten again
+    EmptyAlias = 16  // a SelectItem named "" as SQL Server names a computed column
+};
 
 struct Node {
     NodeKind kind;
@@ -78,6 +85,11 @@ struct Node {
     // The first kid of the kind, nullptr when there is none.
     const Node* find(NodeKind k) const {
         for (const Node& n : kids)
+            if (n.kind == k) return &n;
+        return nullptr;
+    }
+    Node* find(NodeKind k) {
+        for (Node& n : kids)
             if (n.kind == k) return &n;
         return nullptr;
     }

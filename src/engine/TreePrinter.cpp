@@ -1,5 +1,6 @@
 #include "engine/TreePrinter.h"
 
+#include <sqlite3.h>
 #include <QRegularExpression>
 
 #include "engine/Keywords.h"
@@ -18,7 +19,10 @@ QString negated(const Node& n, const char* keyword) {
 QString TreePrinter::name(const QString& text) {
     static const QRegularExpression bare(QStringLiteral(R"(^[A-Za-z_\p{L}][\w\p{L}]*$)"),
                                          QRegularExpression::UseUnicodePropertiesOption);
-    if (bare.match(text).hasMatch() && !isReservedWord(text)) return text;
+    const QByteArray utf8 = text.toUtf8();
+    if (bare.match(text).hasMatch() && !isReservedWord(text) &&
+        !sqlite3_keyword_check(utf8.constData(), static_cast<int>(utf8.size())))
+        return text;
     return u'"' + QString(text).replace(u'"', QStringLiteral("\"\"")) + u'"';
 }
 
@@ -51,6 +55,10 @@ QString TreePrinter::print(const Node& n) const {
 QString TreePrinter::expression(const Node& n) const {
     switch (n.kind) {
         case NodeKind::Literal:
+            return sqlite_ && (n.text.startsWith(u'N') || n.text.startsWith(u'n')) &&
+                           n.text.size() > 1 && n.text[1] == u'\''
+                       ? n.text.mid(1)
+                       : n.text;
         case NodeKind::Variable:
         case NodeKind::Type:
             return n.text;
@@ -91,6 +99,8 @@ QString TreePrinter::expression(const Node& n) const {
             return print(n.kids[0]) + u' ' + n.text + u' ' + print(n.kids[1]);
         case NodeKind::Paren:
             return u'(' + print(n.kids[0]) + u')';
+        case NodeKind::Collate:
+            return u'(' + print(n.kids[0]) + QStringLiteral(" COLLATE ") + n.text + u')';
         case NodeKind::Subquery:
             return u'(' + print(n.kids[0]) + u')';
         case NodeKind::Exists:
@@ -114,6 +124,7 @@ QString TreePrinter::predicate(const Node& n) const {
             return print(n.kids[0]) +
                    (n.has(Not) ? QStringLiteral(" IS NOT NULL") : QStringLiteral(" IS NULL"));
         case NodeKind::SelectItem:
+            if (n.has(EmptyAlias)) return print(n.kids[0]) + QStringLiteral(" AS \"\"");
             return print(n.kids[0]) +
                    (n.text.isEmpty() ? QString() : QStringLiteral(" AS ") + name(n.text));
         case NodeKind::OrderItem:
@@ -138,8 +149,14 @@ QString TreePrinter::predicate(const Node& n) const {
 
 QString TreePrinter::query(const Node& n) const {
     if (n.kind == NodeKind::Select) return select(n);
-    if (n.kind == NodeKind::Query)
-        return print(n.kids[0]) + (n.kids.size() > 1 ? u' ' + print(n.kids[1]) : QString());
+    if (n.kind == NodeKind::Query) {
+        QString out = print(n.kids[0]) + (n.kids.size() > 1 ? u' ' + print(n.kids[1]) : QString());
+        // LIMIT stands after the ORDER BY of the SELECT's level.
+        const Node* top =
+            n.kids[0].kind == NodeKind::Select ? n.kids[0].find(NodeKind::Top) : nullptr;
+        if (sqlite_ && top) out += QStringLiteral(" LIMIT ") + print(top->kids[0]);
+        return out;
+    }
     // SQLite reads set operations left to right, with no parentheses around a part.
     const Node& right = n.kids[1];
     const QString rightText =
@@ -155,7 +172,7 @@ QString TreePrinter::select(const Node& n) const {
     for (const Node& k : n.kids) {
         switch (k.kind) {
             case NodeKind::Top:
-                parts << QStringLiteral("TOP (%1)").arg(print(k.kids[0]));
+                if (!sqlite_) parts << QStringLiteral("TOP (%1)").arg(print(k.kids[0]));
                 break;
             case NodeKind::SelectList:
                 parts << list(k.kids);
@@ -200,8 +217,8 @@ QString TreePrinter::statement(const Node& n) const {
         case NodeKind::Update:
         case NodeKind::Delete: {
             QString out = n.kind == NodeKind::Update
-                              ? QStringLiteral("UPDATE ") + print(n.kids[0])
-                              : QStringLiteral("DELETE FROM ") + print(n.kids[0]);
+                              ? QStringLiteral("UPDATE ") + target(n.kids[0])
+                              : QStringLiteral("DELETE FROM ") + target(n.kids[0]);
             for (size_t i = 1; i < n.kids.size(); ++i) {
                 const Node& k = n.kids[i];
                 if (k.kind == NodeKind::SetList) out += QStringLiteral(" SET ") + list(k.kids);
@@ -220,6 +237,11 @@ QString TreePrinter::statement(const Node& n) const {
         default:
             return list(n.kids, 0, QStringLiteral(";\n"));
     }
+}
+
+QString TreePrinter::target(const Node& table) const {
+    if (!sqlite_ || table.text.isEmpty()) return print(table);
+    return list(table.kids, 0, QStringLiteral(".")) + QStringLiteral(" AS ") + name(table.text);
 }
 
 QString TreePrinter::block(const Node& n) const {

@@ -5,10 +5,15 @@
 namespace engine {
 
 // Writes a syntax tree out as SQL: names in SQLite's quoting where they need it,
-// keywords upper case, one space between the parts. What the tree holds of T-SQL
-// (TOP, its functions) it writes as it stands; the passes before it rewrite that.
+// keywords upper case, one space between the parts. As T-SQL it writes the tree as
+// it stands; as SQLite it writes TOP as LIMIT, N'' strings as plain ones and the
+// aliases of UPDATE and DELETE with AS, the passes before it having rewritten the
+// rest.
 class TreePrinter {
   public:
+    enum Dialect { Tsql, Sqlite };
+    explicit TreePrinter(Dialect dialect = Tsql) : sqlite_(dialect == Sqlite) {}
+
     QString print(const Node& n) const;
 
     // A name bare when it can stand so, else in double quotes.
@@ -23,6 +28,9 @@ class TreePrinter {
     QString select(const Node& n) const;
     QString statement(const Node& n) const;
     QString block(const Node& n) const;
+    QString target(const Node& table) const;
+
+    bool sqlite_;
 };
 
 }  // namespace engine

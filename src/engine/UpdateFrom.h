@@ -1,13 +1,13 @@
 #pragma once
 
-#include "engine/Pieces.h"
+#include "engine/SyntaxTree.h"
 
 namespace engine {
 
-// T-SQL's UPDATE target SET ... FROM <table refs and inner joins> WHERE ... in
-// SQLite's form: UPDATE table AS alias SET ... [FROM the other refs] WHERE the
-// join conditions AND the original condition. Returns the target's table name.
-// Outer joins are refused: SQLite cannot keep the target's unmatched rows.
-QString rewriteUpdateFrom(Pieces& s, int set, int from);
+// UPDATE t SET ... FROM a JOIN b ON ... WHERE ...: T-SQL updates the table of FROM
+// that t names (alias or table name); SQLite's UPDATE ... FROM may not name the
+// target again. The target moves out of FROM (keeping its alias) and the join
+// conditions join the WHERE. Returns the updated table's name.
+QString updateFrom(Node& update);
 
 }  // namespace engine

@@ -50,6 +50,10 @@ TEST_F(Comparisons, EveryShapeComparesByTypePrecedenceAndCollation) {
         {"SELECT CASE WHEN CAST('2026-12-08' AS datetime) = '2026-12-08 00:00' THEN 1 ELSE 0 "
          "END",
          "1"},
+        // a decimal written as text is a text: its places count
+        {"SELECT CASE WHEN CAST(CAST(1000.5 AS numeric(10,2)) AS varchar(12)) = '1000.50' AND "
+         "CAST(CAST(1000.5 AS numeric(10,2)) AS varchar(12)) <> '1000.5' THEN 1 ELSE 0 END",
+         "1"},
         // CASE results
         {"SELECT CASE WHEN CASE WHEN 1 = 1 THEN 'abc' END = 'ABC' THEN 1 ELSE 0 END", "1"},
         {"SELECT CASE WHEN CASE WHEN 1 = 1 THEN '07' ELSE 'x' END = 7 THEN 1 ELSE 0 END", "1"},

@@ -44,6 +44,9 @@ TEST_F(Translator, UnconvertibleValuesFailAndChangeNothing) {
          "Conversion failed when converting the varchar value 'abc' to data type int."},
         {"INSERT INTO T (k, d) VALUES ('x', '')", "Error converting data type varchar to numeric."},
         {"INSERT INTO T (k, s) VALUES ('x', 'abcd')", "String or binary data would be truncated."},
+        // every part of a UNION stores as the columns take it
+        {"INSERT INTO T (k, s) SELECT 'x', 'ab' UNION ALL SELECT 'y', 'abcd'",
+         "String or binary data would be truncated."},
         {"UPDATE T SET n = '1.5' WHERE k = 'a'",
          "Conversion failed when converting the varchar value '1.5' to data type int."},
         {"INSERT INTO T (k, d) VALUES ('x', '123456789012')", "Arithmetic overflow error"},
