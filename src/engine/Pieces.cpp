@@ -34,10 +34,6 @@ QString joinPieces(const Pieces& s, int from, int to) {
     return out;
 }
 
-QString quoted(const QString& text) {
-    return u'\'' + QString(text).replace(u'\'', QStringLiteral("''")) + u'\'';
-}
-
 Piece synth(TokenKind kind, const QString& text, const QString& lead) {
     Piece p{kind, text, lead};
     p.synthetic = true;

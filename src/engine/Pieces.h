@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/Token.h"
+#include "engine/TreeNodes.h"
 
 namespace engine {
 
@@ -25,9 +26,6 @@ using Pieces = std::vector<Piece>;
 // become a blank so that SQLite never sees T-SQL's nested comments.
 Pieces toPieces(const Tokens& tokens);
 QString joinPieces(const Pieces& pieces, int from = 0, int to = -1);
-
-// A text as a T-SQL (and SQLite) string literal, quotes doubled.
-QString quoted(const QString& text);
 
 Piece synth(TokenKind kind, const QString& text, const QString& lead = QString());
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "engine/ExpressionPass.h"
-#include "engine/StatementParser.h"
 #include "engine/StatementPass.h"
 #include "engine/TableDefinition.h"
 #include "engine/Tokenizer.h"
@@ -44,17 +43,14 @@ void normalize(Pieces& s) {
 
 }  // namespace
 
-bool StatementTranslator::applyRules(Pieces& s, TranslatedStatement& out,
+bool StatementTranslator::applyRules(Node& tree, TranslatedStatement& out,
                                      std::vector<AfterStep>& afters) const {
-    bool normalized = false;
     for (const TranslationRule& rule : rules_) {
         if (std::find(rule.kinds.begin(), rule.kinds.end(), out.kind) == rule.kinds.end()) continue;
         auto blocked = [&](const QString& other) { return out.paths.contains(other); };
         if (std::any_of(rule.unless.begin(), rule.unless.end(), blocked)) continue;
-        if (!normalized) normalize(s);
-        normalized = true;
         AfterStep after;
-        if (!rule.before(s, schema_, &after)) continue;
+        if (!rule.apply(tree, schema_, &after)) continue;
         out.paths << rule.name;
         if (after) afters.push_back(std::move(after));
     }
@@ -72,24 +68,14 @@ TranslatedStatement StatementTranslator::translate(const Node& statement, Pieces
     }
     const bool fromWritten = s.size() > 1 && isKw(s[1], "FROM");
     std::vector<AfterStep> afters;
-    Node tree;
-    if (applyRules(s, out, afters)) {
-        // The rules rewrite the text; the passes read it again.
-        const QString rewritten = joinPieces(s);
-        tree = StatementParser(rewritten, tokenize(rewritten)).batch().kids.at(0);
-    } else {
-        tree = statement;
-    }
+    Node tree = statement;
+    applyRules(tree, out, afters);
     const StatementPass shapes(schema_);
     shapes.shape(tree, fromWritten);
     ExpressionPass(schema_, tree).run();
     StatementPass::finish(tree);
+    for (const AfterStep& after : afters) after(tree);
     out.sql = TreePrinter(TreePrinter::Sqlite).print(tree);
-    if (!afters.empty()) {
-        Pieces t = toPieces(tokenize(out.sql));
-        for (const AfterStep& after : afters) after(t);
-        out.sql = joinPieces(t);
-    }
     return out;
 }
 

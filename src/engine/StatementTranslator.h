@@ -14,7 +14,7 @@ struct TranslatedStatement {
 };
 
 // Translates one parsed T-SQL statement into SQLite's dialect: the given rules on
-// the statement as written, then the passes over its tree (statement shapes,
+// its tree as parsed, then the passes over its tree (statement shapes,
 // expressions, comparisons) and the printer. Throws EngineError naming anything it
 // does not support.
 class StatementTranslator {
@@ -22,11 +22,11 @@ class StatementTranslator {
     StatementTranslator(const SchemaInfo& schema, const TranslationRules& rules)
         : schema_(schema), rules_(rules) {}
 
-    // s: the statement's pieces, which definitions and the rules read.
+    // s: the statement's pieces, which definitions read.
     TranslatedStatement translate(const Node& statement, Pieces s) const;
 
   private:
-    bool applyRules(Pieces& s, TranslatedStatement& out, std::vector<AfterStep>& afters) const;
+    bool applyRules(Node& tree, TranslatedStatement& out, std::vector<AfterStep>& afters) const;
 
     const SchemaInfo& schema_;
     const TranslationRules& rules_;

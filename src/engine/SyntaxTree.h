@@ -30,6 +30,7 @@ enum class NodeKind {
     Subquery,  // kids: a Query used as a value
     Paren,     // kids: the expression written in parentheses
     Collate,   // text: the collation; kids: the expression (written by the passes)
+    Verbatim,  // text: SQLite's SQL a rule writes after the passes, printed as it stands
 
     // Queries
     Query,         // kids: a Select or a SetOperation, then an OrderBy (if any)

@@ -5,15 +5,15 @@
 #include <functional>
 #include <vector>
 
-#include "engine/Pieces.h"
 #include "engine/SchemaInfo.h"
+#include "engine/SyntaxTree.h"
 
 namespace engine {
 
 enum class StatementKind { Select, Insert, Update, Delete, Definition };
 
-// A step run on a statement once its expressions are rewritten.
-using AfterStep = std::function<void(Pieces&)>;
+// A step run on a statement's tree once the passes have rewritten it.
+using AfterStep = std::function<void(Node&)>;
 
 // A rewrite of statement shapes that the plain translation would answer slowly,
 // given to the engine by whoever knows those shapes and their tables. Its name
@@ -23,10 +23,9 @@ struct TranslationRule {
     QString name;
     std::vector<StatementKind> kinds;  // the statements it looks at
     QStringList unless;                // rules that, once applied, keep this one out
-    // On the statement as written (names already in SQLite's quoting). Returns
-    // whether the rule applied; it may set *after to finish once the expressions
-    // are rewritten.
-    std::function<bool(Pieces& s, const SchemaInfo& schema, AfterStep* after)> before;
+    // On the statement's tree as parsed, rewritten in T-SQL. Returns whether the
+    // rule applied; it may set *after to finish once the passes have run.
+    std::function<bool(Node& statement, const SchemaInfo& schema, AfterStep* after)> apply;
 };
 
 // Applied in their order.

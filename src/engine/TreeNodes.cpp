@@ -4,6 +4,10 @@
 
 namespace engine {
 
+QString quoted(const QString& text) {
+    return u'\'' + QString(text).replace(u'\'', QStringLiteral("''")) + u'\'';
+}
+
 Node literal(const QString& text) { return Node{NodeKind::Literal, text, -1, -1, Synthetic}; }
 
 Node stringLiteral(const QString& value) { return literal(quoted(value)); }

@@ -8,6 +8,9 @@ namespace engine {
 
 // Nodes the tree passes write, and questions they ask of literals.
 
+// A text as a T-SQL (and SQLite) string literal, quotes doubled.
+QString quoted(const QString& text);
+
 Node literal(const QString& text);                     // as it is written: 'x', 12, NULL
 Node stringLiteral(const QString& value);              // the value quoted
 Node call(const QString& fn, std::vector<Node> args);  // marked Synthetic
@@ -34,6 +37,14 @@ template <class F>
 void visit(const Node& n, F&& f) {
     f(n);
     for (const Node& k : n.kids) visit(k, f);
+}
+
+// The same, leaving out the subtree at skip.
+template <class F>
+void visitExcept(const Node& n, const Node* skip, F&& f) {
+    if (&n == skip) return;
+    f(n);
+    for (const Node& k : n.kids) visitExcept(k, skip, f);
 }
 
 }  // namespace engine

@@ -54,6 +54,8 @@ QString TreePrinter::print(const Node& n) const {
 
 QString TreePrinter::expression(const Node& n) const {
     switch (n.kind) {
+        case NodeKind::Verbatim:
+            return n.text;
         case NodeKind::Literal:
             return sqlite_ && (n.text.startsWith(u'N') || n.text.startsWith(u'n')) &&
                            n.text.size() > 1 && n.text[1] == u'\''

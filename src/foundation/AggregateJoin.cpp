@@ -2,8 +2,8 @@
 
 #include <QStringList>
 
-#include "engine/Clauses.h"
-#include "engine/JoinPieces.h"
+#include "engine/TreeNodes.h"
+#include "engine/TreeShapes.h"
 
 namespace mes {
 
@@ -11,176 +11,152 @@ using namespace engine;
 
 namespace {
 
-int size(const Pieces& s) { return static_cast<int>(s.size()); }
-
 struct Item {
-    int from = 0;  // the expression, without its alias
-    int to = 0;
+    const Node* expression = nullptr;  // without its alias
     QString name;
     int key = -1;  // the GROUP BY term it shows, or -1 for an aggregate
 };
 
-QString chainText(const Pieces& s, int from, int to) {
-    QString out;
-    for (int j = from; j <= to; ++j) out += pieceName(s[j]).toUpper();
-    return out;
-}
-
-bool isAggregateCall(const Pieces& s, int from, int to) {
-    static const char* const kNames[] = {"MAX", "MIN", "SUM", "COUNT", "AVG"};
-    if (from + 1 > to || !isPunct(s[from + 1], '(') || closeParen(s, from + 1) != to) return false;
-    for (const char* name : kNames) {
-        if (isKw(s[from], name)) return true;
-    }
+bool isAggregateCall(const Node& n) {
+    if (n.kind != NodeKind::Call) return false;
+    for (const char* name : {"MAX", "MIN", "SUM", "COUNT", "AVG"})
+        if (n.text == QLatin1String(name)) return true;
     return false;
 }
 
-// Candidates: LEFT [OUTER] JOIN ( SELECT at depth 0.
-int nextCandidate(const Pieces& s, int from) {
-    int depth = 0;
-    for (int j = 0; j < size(s); ++j) {
-        if (isPunct(s[j], '(')) ++depth;
-        if (isPunct(s[j], ')')) --depth;
-        if (depth != 0 || j < from || !isKw(s[j], "LEFT")) continue;
-        int k = j + 1;
-        if (k < size(s) && isKw(s[k], "OUTER")) ++k;
-        if (k + 2 < size(s) && isKw(s[k], "JOIN") && isPunct(s[k + 1], '(') &&
-            isKw(s[k + 2], "SELECT"))
-            return j;
-    }
-    return -1;
+// The top-level SELECT of the statement, nullptr when there is a set operation.
+Node* topSelect(Node& statement) {
+    Node* query = statement.kind == NodeKind::Insert ? statement.find(NodeKind::Query) : &statement;
+    if (!query || query->kind != NodeKind::Query || query->kids[0].kind != NodeKind::Select)
+        return nullptr;
+    return &query->kids[0];
 }
 
-bool hasCompound(const Pieces& s) { return findSetOperator(s, 0) >= 0; }
+// The LEFT JOINs of a derived table in the FROM sources, outside parentheses.
+void candidates(Node& n, std::vector<Node*>& out) {
+    if (n.kind != NodeKind::Join) return;
+    candidates(n.kids[0], out);
+    if (n.text == QLatin1String("LEFT JOIN") && n.kids[1].kind == NodeKind::Derived)
+        out.push_back(&n);
+}
 
 }  // namespace
 
-bool AggregateJoin::rewrite(Pieces& s) {
-    if (hasCompound(s)) return false;
+bool AggregateJoin::rewrite(Node& statement) {
     bool any = false;
-    int from = 0;
-    for (int left = nextCandidate(s, from); left >= 0; left = nextCandidate(s, from)) {
-        const bool done = rewriteAt(s, left);
-        any = any || done;
-        from = done ? 0 : left + 1;
+    for (bool again = true; again;) {
+        again = false;
+        Node* select = topSelect(statement);
+        Node* from = select ? select->find(NodeKind::From) : nullptr;
+        if (!from) return any;
+        std::vector<Node*> joins;
+        for (Node& source : from->kids) candidates(source, joins);
+        for (Node* join : joins) {
+            if (!rewriteAt(statement, *join)) continue;
+            any = again = true;
+            break;
+        }
     }
     return any;
 }
 
-bool AggregateJoin::rewriteAt(Pieces& s, int left) {
-    const int open = left + (isKw(s[left + 1], "OUTER") ? 3 : 2);
-    const int close = closeParen(s, open);
-    const int select = open + 1;
-    if (isKw(s[select + 1], "DISTINCT") || isKw(s[select + 1], "TOP")) return false;
-    const auto [first, last] = selectList(s, select);
-    const int fromAt = last + 1;
-    if (fromAt >= close || !isKw(s[fromAt], "FROM")) return false;
-    const int group = findTop(s, fromAt + 1, {"GROUP"});
-    if (group < 0 || !isKw(s[group + 1], "BY") || findTopOrSet(s, group, {"HAVING", "ORDER"}) >= 0)
-        return false;
-    const int where = findTop(s, fromAt + 1, {"WHERE"});
-    if (where > group) return false;
-    const auto keys = splitTopLevel(s, group + 2, close - 1);
+bool AggregateJoin::rewriteAt(Node& statement, Node& join) {
+    Node& derived = join.kids[1];
+    const Node* select = plainSelect(derived.kids[0]);
+    if (!select || select->find(NodeKind::Having)) return false;
+    const Node* from = select->find(NodeKind::From);
+    const Node* group = select->find(NodeKind::GroupBy);
+    if (!from || !group) return false;
+    const Node* where = select->find(NodeKind::Where);
     QStringList keyTexts;
-    for (auto [a, b] : keys) {
-        if (!isColumnChain(s, a, b)) return false;
-        keyTexts << chainText(s, a, b);
+    for (const Node& key : group->kids) {
+        if (key.kind != NodeKind::Column || key.kids.back().kind == NodeKind::Star) return false;
+        keyTexts << chainText(key);
     }
 
     std::vector<Item> items;
-    for (auto [a, b] : splitTopLevel(s, first, last)) {
-        Item item;
-        const int alias = aliasStart(s, a, b);
-        item.from = a;
-        item.to = alias >= 0 ? alias - 1 : b;
-        if (alias < 0 && !isColumnChain(s, a, b)) return false;
-        item.name = pieceName(s[b]);
-        if (isColumnChain(s, item.from, item.to))
-            item.key = static_cast<int>(keyTexts.indexOf(chainText(s, item.from, item.to)));
-        if (item.key < 0 && !isAggregateCall(s, item.from, item.to)) return false;
+    for (const Node& i : select->find(NodeKind::SelectList)->kids) {
+        Item item{&i.kids[0], itemName(i)};
+        const bool column = i.kids[0].kind == NodeKind::Column;
+        if (item.name.isEmpty() || i.kids[0].kind == NodeKind::Star) return false;
+        if (column) item.key = static_cast<int>(keyTexts.indexOf(chainText(i.kids[0])));
+        if (item.key < 0 && !isAggregateCall(i.kids[0])) return false;
         items.push_back(item);
     }
 
-    // ) [AS] X ON X.k = Y.c AND ...
-    int at = close + 1;
-    if (at < size(s) && isKw(s[at], "AS")) ++at;
-    if (at + 1 >= size(s) || !isIdentifier(s[at]) || !isKw(s[at + 1], "ON")) return false;
-    const QString alias = pieceName(s[at]);
-    const int on = at + 1;
-    const int onEnd = onConditionEnd(s, on);
-    auto itemNamed = [&](const Piece& p) {
-        for (size_t k = 0; k < items.size(); ++k) {
-            if (sameName(p, items[k].name)) return static_cast<int>(k);
-        }
+    // ON X.k = Y.c AND ...
+    const QString alias = derived.text;
+    auto itemNamed = [&](const QString& name) {
+        for (size_t k = 0; k < items.size(); ++k)
+            if (sameName(name, items[k].name)) return static_cast<int>(k);
         return -1;
     };
-    std::vector<std::pair<int, int>> outer(keys.size(), {-1, -1});  // Y.c per key
-    for (auto [a, b] : conjuncts(s, on + 1, onEnd)) {
-        if (b - a != 6 || !isOp(s[a + 3], "=") || !isQualifiedColumn(s, a, a + 2) ||
-            !isQualifiedColumn(s, a + 4, b))
+    std::vector<const Node*> outer(keyTexts.size(), nullptr);  // Y.c per key
+    for (const Node* term : conjuncts(join.kids[2])) {
+        const Node *l = nullptr, *r = nullptr;
+        QString lq, lc, rq, rc;
+        if (!isEquality(*term, &l, &r) || !isQualified(*l, &lq, &lc) || !isQualified(*r, &rq, &rc))
             return false;
-        const bool derivedLeft = sameName(s[a], alias);
-        const int mine = derivedLeft ? a : a + 4;
-        const int other = derivedLeft ? a + 4 : a;
-        if (!sameName(s[mine], alias) || sameName(s[other], alias)) return false;
+        const bool derivedLeft = sameName(lq, alias);
+        const QString& otherQualifier = derivedLeft ? rq : lq;
+        if (derivedLeft == sameName(rq, alias)) return false;
         // Y must not name anything inside the derived table, or the subquery would capture it.
-        if (namesIdentifier(s, open, close, pieceName(s[other]))) return false;
-        const int k = itemNamed(s[mine + 2]);
+        if (namesAnywhere(derived.kids[0], otherQualifier)) return false;
+        const int k = itemNamed(derivedLeft ? lc : rc);
         if (k < 0 || items[k].key < 0) return false;
-        outer[items[k].key] = {other, other + 2};
+        outer[items[k].key] = derivedLeft ? r : l;
     }
-    for (const auto& o : outer) {
-        if (o.first < 0) return false;
-    }
+    for (const Node* o : outer)
+        if (!o) return false;
 
     // Every use of X elsewhere must be X.column; a bare column name could be X's.
-    std::vector<PieceEdit> edits{{left, onEnd, {}}};
-    for (int j = 0; j < size(s); ++j) {
-        if (j == left)
-            j = onEnd;
-        else if (j > 0 && isOp(s[j - 1], "."))
-            continue;
-        else if (sameName(s[j], alias) && j + 1 < size(s) && isOp(s[j + 1], ".")) {
-            const int k = j + 2 < size(s) ? itemNamed(s[j + 2]) : -1;
+    bool refused = false;
+    auto check = [&](const Node& n) {
+        QString name;
+        if (isBareColumn(n, &name) && itemNamed(name) >= 0) refused = true;
+        if (n.kind == NodeKind::SelectItem && n.kids[0].kind == NodeKind::Star) refused = true;
+        if (n.kind == NodeKind::Column && n.kids.size() >= 2 && sameName(n.kids[0].text, alias)) {
+            const int k = n.kids.size() == 2 ? itemNamed(n.kids[1].text) : -1;
             // A key shows one of the spellings of its group, which one is the server's
             // choice: left to SQLite's own grouping.
-            if (k < 0 || items[k].key >= 0) return false;
-            const Item& item = items[k];
-            Pieces sub = tsqlPieces(QStringLiteral("(SELECT"));
-            for (const Piece& p : copyPieces(s, item.from, item.to)) sub.push_back(p);
-            const int whereEnd = group - 1;
-            for (const Piece& p : copyPieces(s, fromAt, where >= 0 ? where - 1 : whereEnd))
-                sub.push_back(p);
-            sub.push_back(tsqlPieces(QStringLiteral("WHERE")).front());
-            if (where >= 0) {
-                for (const Piece& p : tsqlPieces(QStringLiteral("("))) sub.push_back(p);
-                for (const Piece& p : copyPieces(s, where + 1, whereEnd)) sub.push_back(p);
-                for (const Piece& p : tsqlPieces(QStringLiteral(") AND"))) sub.push_back(p);
-            }
-            for (size_t key = 0; key < keys.size(); ++key) {
-                if (key > 0) sub.push_back(tsqlPieces(QStringLiteral("AND")).front());
-                for (const Piece& p : copyPieces(s, keys[key].first, keys[key].second))
-                    sub.push_back(p);
-                sub.push_back(tsqlPieces(QStringLiteral("=")).front());
-                for (const Piece& p : copyPieces(s, outer[key].first, outer[key].second))
-                    sub.push_back(p);
-            }
-            // Every key is pinned to the outer row, so there is one group or none; the
-            // grouping is only needed where an empty group must give NULL, not 0.
-            if (isKw(s[item.from], "COUNT"))
-                for (const Piece& p : copyPieces(s, group, close - 1)) sub.push_back(p);
-            sub.push_back(tsqlPieces(QStringLiteral(")")).front());
-            edits.push_back({j, j + 2, sub});
-            j += 2;
-        } else if (itemNamed(s[j]) >= 0 && !(j > 0 && isKw(s[j - 1], "AS")) &&
-                   !(j + 1 < size(s) && isOp(s[j + 1], "."))) {
-            return false;
-        } else if (isOp(s[j], "*") && j > 0 &&
-                   (isKw(s[j - 1], "SELECT") || isPunct(s[j - 1], ','))) {
-            return false;
+            if (k < 0 || items[k].key >= 0) refused = true;
         }
-    }
-    applyEdits(s, std::move(edits));
+    };
+    visitExcept(statement, &join, check);
+    visit(join.kids[0], check);
+    if (refused) return false;
+
+    auto readOf = [&](const Item& item) {
+        // Every key is pinned to the outer row, so there is one group or none; the
+        // grouping is only needed where an empty group must give NULL, not 0.
+        std::vector<Node> terms;
+        if (where) terms.push_back(parenthesised(where->kids[0]));
+        for (size_t key = 0; key < outer.size(); ++key)
+            terms.push_back(binaryNode(QStringLiteral("="), group->kids[key], *outer[key]));
+        Node list = node(NodeKind::SelectList, -1);
+        Node selected = node(NodeKind::SelectItem, -1);
+        selected.kids.push_back(*item.expression);
+        list.kids.push_back(std::move(selected));
+        Node condition = node(NodeKind::Where, -1);
+        condition.kids.push_back(allOf(std::move(terms)));
+        Node read = node(NodeKind::Select, -1);
+        read.kids.push_back(std::move(list));
+        read.kids.push_back(*from);
+        read.kids.push_back(std::move(condition));
+        if (item.expression->text == QLatin1String("COUNT")) read.kids.push_back(*group);
+        return subqueryOf(std::move(read));
+    };
+    auto replace = [&](auto& self, Node& n) -> void {
+        if (&n == &join) return self(self, n.kids[0]);
+        if (n.kind == NodeKind::Column && n.kids.size() == 2 && sameName(n.kids[0].text, alias)) {
+            n = readOf(items[itemNamed(n.kids[1].text)]);
+            return;
+        }
+        for (Node& k : n.kids) self(self, k);
+    };
+    replace(replace, statement);
+    Node left = std::move(join.kids[0]);
+    join = std::move(left);
     return true;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/Pieces.h"
+#include "engine/SyntaxTree.h"
 
 namespace mes {
 
@@ -9,16 +9,15 @@ namespace mes {
 // aggregate to look up a few rows. Each X.column is read instead by a correlated
 // subquery (SELECT MAX(x) FROM t WHERE (w) AND key = Y.col), which an index on the
 // key answers. A COUNT keeps the GROUP BY, so that a key without rows gives NULL,
-// as the outer join does. Shapes the
-// rewrite cannot prove equal (other conditions, unqualified names, *, the key column
-// read outside) are left alone.
+// as the outer join does. Shapes the rewrite cannot prove equal (other conditions,
+// unqualified names, *, the key column read outside) are left alone.
 class AggregateJoin {
   public:
     // Whether any join was rewritten.
-    static bool rewrite(engine::Pieces& s);
+    static bool rewrite(engine::Node& statement);
 
   private:
-    static bool rewriteAt(engine::Pieces& s, int left);
+    static bool rewriteAt(engine::Node& statement, engine::Node& join);
 };
 
 }  // namespace mes

@@ -2,8 +2,7 @@
 
 #include <QHash>
 
-#include "engine/Clauses.h"
-#include "engine/JoinPieces.h"
+#include "engine/TreeShapes.h"
 
 namespace mes {
 
@@ -11,158 +10,115 @@ using namespace engine;
 
 namespace {
 
-int size(const Pieces& s) { return static_cast<int>(s.size()); }
-
-bool isLiteral(const Piece& p) {
-    return p.kind == TokenKind::String || p.kind == TokenKind::NString ||
-           p.kind == TokenKind::Number;
+bool isValueLiteral(const Node& n) {
+    return n.kind == NodeKind::Literal &&
+           n.text.compare(QLatin1String("NULL"), Qt::CaseInsensitive);
 }
 
-QString columnKey(const Pieces& s, int i) {
-    return pieceName(s[i]).toUpper() + u'.' + pieceName(s[i + 2]).toUpper();
+QString columnKey(const Node& column) {
+    return column.kids[0].text.toUpper() + u'.' + column.kids[1].text.toUpper();
 }
 
-QString chainText(const Pieces& s, int from, int to) {
-    QString out;
-    for (int j = from; j <= to; ++j) out += pieceName(s[j]).toUpper();
-    return out;
-}
-
-// alias.column = literal (either way round) for each top-level AND term of s[from..to].
-QHash<QString, int> pinnedColumns(const Pieces& s, int from, int to) {
-    QHash<QString, int> out;
-    for (auto [a, b] : conjuncts(s, from, to)) {
-        if (b - a != 4 || !isOp(s[a + 1 + (isLiteral(s[a]) ? 0 : 2)], "=")) continue;
-        if (isLiteral(s[a]) && isQualifiedColumn(s, a + 2, b))
-            out.insert(columnKey(s, a + 2), a);
-        else if (isLiteral(s[b]) && isQualifiedColumn(s, a, a + 2))
-            out.insert(columnKey(s, a), b);
+// alias.column = literal (either way round) for each AND term of the condition.
+QHash<QString, const Node*> pinnedColumns(const Node& condition) {
+    QHash<QString, const Node*> out;
+    for (const Node* term : conjuncts(condition)) {
+        const Node *a = nullptr, *b = nullptr;
+        if (!isEquality(*term, &a, &b)) continue;
+        if (isValueLiteral(*a) && isQualified(*b)) out.insert(columnKey(*b), a);
+        if (isValueLiteral(*b) && isQualified(*a)) out.insert(columnKey(*a), b);
     }
     return out;
 }
-
-bool hasCompound(const Pieces& s, int from) { return findSetOperator(s, from) >= 0; }
 
 struct Derived {
-    int open = 0, close = 0;
-    QString alias;
-    int on = -1, onEnd = -1;
+    Node* table;
+    const Node* on;  // the condition of the join it is the right side of, or nullptr
 };
 
-// ( SELECT at depth 0 after FROM or JOIN, with its alias and ON.
-std::vector<Derived> derivedTables(const Pieces& s, int to) {
-    std::vector<Derived> out;
-    for (int j = 0, depth = 0; j + 2 < to; ++j) {
-        if (isPunct(s[j], '(')) ++depth;
-        if (isPunct(s[j], ')')) --depth;
-        if (depth != 0 || !(isKw(s[j], "FROM") || isKw(s[j], "JOIN")) || !isPunct(s[j + 1], '(') ||
-            !isKw(s[j + 2], "SELECT"))
-            continue;
-        Derived d;
-        d.open = j + 1;
-        d.close = closeParen(s, d.open);
-        int at = d.close + 1;
-        if (at < size(s) && isKw(s[at], "AS")) ++at;
-        if (at >= size(s) || !isIdentifier(s[at])) continue;
-        d.alias = pieceName(s[at]).toUpper();
-        if (at + 1 < size(s) && isKw(s[at + 1], "ON")) {
-            d.on = at + 1;
-            d.onEnd = onConditionEnd(s, d.on);
-        }
-        out.push_back(d);
-    }
-    return out;
+// The derived tables of the FROM sources, outside parentheses.
+void derivedTables(Node& n, const Node* on, std::vector<Derived>& out) {
+    if (n.kind == NodeKind::Derived) out.push_back({&n, on});
+    if (n.kind != NodeKind::Join) return;
+    derivedTables(n.kids[0], nullptr, out);
+    derivedTables(n.kids[1], n.kids.size() > 2 ? &n.kids[2] : nullptr, out);
 }
 
 // The inner terms for one derived table, or none.
-Pieces innerTerms(const Pieces& s, const Derived& d, const QHash<QString, int>& pinned) {
-    const int select = d.open + 1;
-    if (isKw(s[select + 1], "DISTINCT") || isKw(s[select + 1], "TOP") || hasCompound(s, select + 1))
-        return {};
-    const int group = findTop(s, select + 1, {"GROUP"});
-    if (group < 0 || !isKw(s[group + 1], "BY")) return {};
-    const int groupEnd = [&] {
-        const int h = findTop(s, group, {"HAVING", "ORDER"});
-        return (h >= 0 ? h : d.close) - 1;
-    }();
-    QHash<QString, std::pair<int, int>> keys;
-    for (auto [a, b] : splitTopLevel(s, group + 2, groupEnd)) {
-        if (!isColumnChain(s, a, b)) return {};  // a COLLATE or an expression
-        keys.insert(chainText(s, a, b), {a, b});
+std::vector<Node> innerTerms(const Derived& d, const QHash<QString, const Node*>& pinned) {
+    const Node* select = plainSelect(d.table->kids[0]);
+    const Node* group = select ? select->find(NodeKind::GroupBy) : nullptr;
+    if (!group) return {};
+    QHash<QString, const Node*> keys;
+    for (const Node& key : group->kids) {
+        if (key.kind != NodeKind::Column || key.kids.back().kind == NodeKind::Star) return {};
+        keys.insert(chainText(key), &key);
     }
     // The outer column each key is pinned through: A.k itself, or Y.c when A's ON
     // holds A.k = Y.c.
-    QHash<QString, int> literalOf;
-    for (auto [name, at] : pinned.asKeyValueRange()) {
-        if (name.section(u'.', 0, 0) == d.alias) literalOf.insert(name.section(u'.', 1), at);
+    const QString alias = d.table->text.toUpper();
+    QHash<QString, const Node*> literalOf;
+    for (auto [name, literal] : pinned.asKeyValueRange()) {
+        if (name.section(u'.', 0, 0) == alias) literalOf.insert(name.section(u'.', 1), literal);
     }
-    if (d.on >= 0) {
-        for (auto [a, b] : conjuncts(s, d.on + 1, d.onEnd)) {
-            if (b - a != 6 || !isOp(s[a + 3], "=") || !isQualifiedColumn(s, a, a + 2) ||
-                !isQualifiedColumn(s, a + 4, b))
-                continue;
-            const bool mineLeft = pieceName(s[a]).toUpper() == d.alias;
-            const int mine = mineLeft ? a : a + 4, other = mineLeft ? a + 4 : a;
-            if (pieceName(s[mine]).toUpper() != d.alias) continue;
-            const auto p = pinned.constFind(columnKey(s, other));
-            if (p != pinned.cend()) literalOf.insert(pieceName(s[mine + 2]).toUpper(), *p);
+    if (d.on) {
+        for (const Node* term : conjuncts(*d.on)) {
+            const Node *a = nullptr, *b = nullptr;
+            if (!isEquality(*term, &a, &b) || !isQualified(*a) || !isQualified(*b)) continue;
+            const bool mineLeft = a->kids[0].text.toUpper() == alias;
+            const Node* mine = mineLeft ? a : b;
+            const Node* other = mineLeft ? b : a;
+            if (mine->kids[0].text.toUpper() != alias) continue;
+            const auto p = pinned.constFind(columnKey(*other));
+            if (p != pinned.cend()) literalOf.insert(mine->kids[1].text.toUpper(), *p);
         }
     }
-    Pieces terms;
-    const auto [first, last] = selectList(s, select);
-    for (auto [a, b] : splitTopLevel(s, first, last)) {
-        const int alias = aliasStart(s, a, b);
-        const int to = alias >= 0 ? alias - 1 : b;
-        if (!isColumnChain(s, a, to)) continue;
-        const auto key = keys.constFind(chainText(s, a, to));
-        const auto literal = literalOf.constFind(pieceName(s[b]).toUpper());
+    std::vector<Node> terms;
+    for (const Node& item : select->find(NodeKind::SelectList)->kids) {
+        const Node& e = item.kids[0];
+        if (e.kind != NodeKind::Column || e.kids.back().kind == NodeKind::Star) continue;
+        const auto key = keys.constFind(chainText(e));
+        const auto literal = literalOf.constFind(itemName(item).toUpper());
         if (key == keys.cend() || literal == literalOf.cend()) continue;
-        if (!terms.empty()) terms.push_back(tsqlPieces(QStringLiteral("AND")).front());
-        for (const Piece& p : copyPieces(s, key->first, key->second)) terms.push_back(p);
-        terms.push_back(tsqlPieces(QStringLiteral("=")).front());
-        for (const Piece& p : copyPieces(s, *literal, *literal)) terms.push_back(p);
+        terms.push_back(binaryNode(QStringLiteral("="), **key, **literal));
     }
     return terms;
 }
 
 }  // namespace
 
-bool GroupKeyFilter::rewrite(Pieces& s) {
-    if (hasCompound(s, 1)) return false;
-    int levelEnd = size(s);
-    const int where = findTop(s, 1, {"WHERE"}, &levelEnd);
-    if (where < 0) return false;
-    const int whereEnd = [&] {
-        const int next = findTop(s, where + 1, {"GROUP", "HAVING", "ORDER"});
-        return (next >= 0 ? next : levelEnd) - 1;
-    }();
-    const QHash<QString, int> pinned = pinnedColumns(s, where + 1, whereEnd);
+bool GroupKeyFilter::rewrite(Node& statement) {
+    if (statement.kind != NodeKind::Query || statement.kids[0].kind != NodeKind::Select)
+        return false;
+    Node& select = statement.kids[0];
+    const Node* where = select.find(NodeKind::Where);
+    Node* from = select.find(NodeKind::From);
+    if (!where || !from) return false;
+    const QHash<QString, const Node*> pinned = pinnedColumns(where->kids[0]);
     if (pinned.isEmpty()) return false;
-    std::vector<PieceEdit> edits;
-    for (const Derived& d : derivedTables(s, where)) {
-        Pieces terms = innerTerms(s, d, pinned);
+    std::vector<Derived> tables;
+    // As the statement is written: after FROM or a JOIN, not after a comma.
+    derivedTables(from->kids[0], nullptr, tables);
+    bool any = false;
+    for (const Derived& d : tables) {
+        std::vector<Node> terms = innerTerms(d, pinned);
         if (terms.empty()) continue;
-        const int group = findTop(s, d.open + 2, {"GROUP"});
-        const int inner = findTop(s, d.open + 2, {"WHERE"});
-        Pieces with;
-        if (inner >= 0 && inner < group) {
-            // WHERE ( w ) AND terms GROUP
-            with = tsqlPieces(QStringLiteral("("));
-            for (const Piece& p : copyPieces(s, inner + 1, group - 1)) with.push_back(p);
-            for (const Piece& p : tsqlPieces(QStringLiteral(") AND"))) with.push_back(p);
-            for (const Piece& p : terms) with.push_back(p);
-            with.push_back(s[group]);
-            edits.push_back({inner + 1, group, with});
+        Node& inner = d.table->kids[0].kids[0];
+        if (Node* w = inner.find(NodeKind::Where)) {
+            // WHERE ( w ) AND terms
+            terms.insert(terms.begin(), parenthesised(std::move(w->kids[0])));
+            w->kids[0] = allOf(std::move(terms));
         } else {
-            with = tsqlPieces(QStringLiteral("WHERE"));
-            for (const Piece& p : terms) with.push_back(p);
-            with.push_back(s[group]);
-            edits.push_back({group, group, with});
+            Node w2 = node(NodeKind::Where, -1);
+            w2.kids.push_back(allOf(std::move(terms)));
+            // WHERE stands after FROM, before GROUP BY.
+            auto at = inner.kids.begin();
+            while (at != inner.kids.end() && at->kind != NodeKind::GroupBy) ++at;
+            inner.kids.insert(at, std::move(w2));
         }
+        any = true;
     }
-    if (edits.empty()) return false;
-    applyEdits(s, std::move(edits));
-    return true;
+    return any;
 }
 
 }  // namespace mes

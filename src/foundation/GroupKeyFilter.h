@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/Pieces.h"
+#include "engine/SyntaxTree.h"
 
 namespace mes {
 
@@ -17,7 +17,7 @@ namespace mes {
 class GroupKeyFilter {
   public:
     // Whether any derived table was given a term.
-    static bool rewrite(engine::Pieces& s);
+    static bool rewrite(engine::Node& statement);
 };
 
 }  // namespace mes

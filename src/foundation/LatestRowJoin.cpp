@@ -2,8 +2,8 @@
 
 #include <QStringList>
 
-#include "engine/Clauses.h"
-#include "engine/JoinPieces.h"
+#include "engine/TreeNodes.h"
+#include "engine/TreeShapes.h"
 
 namespace mes {
 
@@ -11,234 +11,196 @@ using namespace engine;
 
 namespace {
 
-int size(const Pieces& s) { return static_cast<int>(s.size()); }
-
 // One grouped derived table: ( SELECT items FROM table [WHERE w] GROUP BY keys ) alias
 struct Grouped {
-    int open = -1;
-    int close = -1;
+    const Node* select = nullptr;
     QString table;
-    int whereFrom = -1;  // the condition, or -1
-    int whereTo = -1;
-    QStringList keys;   // GROUP BY names
-    QStringList plain;  // plain columns of the list
-    QString maxOf;      // MAX(maxOf) AS maxAs, the last item
+    const Node* where = nullptr;  // the condition, or nullptr
+    QStringList keys;             // GROUP BY names, upper case
+    QStringList plain;            // plain columns of the list, upper case
+    QString maxOf;                // MAX(maxOf) AS maxAs, the last item
     QString maxAs;
     QString alias;
-    int end = -1;  // the alias piece
 };
 
-bool single(const Pieces& s, int a, int b, QString* name) {
-    if (a != b || !isIdentifier(s[a])) return false;
-    *name = pieceName(s[a]);
-    return true;
-}
-
-bool readGrouped(const Pieces& s, int open, Grouped* g) {
-    if (open + 1 >= size(s) || !isPunct(s[open], '(') || !isKw(s[open + 1], "SELECT")) return false;
-    g->open = open;
-    g->close = closeParen(s, open);
-    const auto [first, last] = selectList(s, open + 1);
-    if (isKw(s[open + 2], "DISTINCT") || isKw(s[open + 2], "TOP")) return false;
-    const int from = last + 1;
-    const int group = findTop(s, from, {"GROUP"});
-    const int where = findTop(s, from, {"WHERE"});
-    if (!isKw(s[from], "FROM") || group < 0 || !isKw(s[group + 1], "BY") ||
-        findTop(s, group, {"HAVING", "ORDER"}) >= 0 || where > group)
+bool readGrouped(Node& derived, Grouped* g) {
+    if (derived.kind != NodeKind::Derived) return false;
+    const Node* select = plainSelect(derived.kids[0]);
+    if (!select || select->find(NodeKind::Having)) return false;
+    const Node* from = select->find(NodeKind::From);
+    const Node* group = select->find(NodeKind::GroupBy);
+    if (!from || !group || from->kids.size() != 1) return false;
+    const Node& table = from->kids[0];
+    if (table.kind != NodeKind::Table || table.kids.size() != 1 || !table.text.isEmpty())
         return false;
-    if (!single(s, from + 1, (where >= 0 ? where : group) - 1, &g->table)) return false;
-    if (where >= 0) {
-        g->whereFrom = where + 1;
-        g->whereTo = group - 1;
+    g->select = select;
+    g->table = table.kids[0].text;
+    if (const Node* where = select->find(NodeKind::Where)) g->where = &where->kids[0];
+    for (const Node& key : group->kids) {
+        QString name;
+        if (!isBareColumn(key, &name)) return false;
+        g->keys << name.toUpper();
     }
-    for (auto [a, b] : splitTopLevel(s, group + 2, g->close - 1)) {
-        QString key;
-        if (!single(s, a, b, &key)) return false;
-        g->keys << key.toUpper();
-    }
-    const auto items = splitTopLevel(s, first, last);
+    const std::vector<Node>& items = select->find(NodeKind::SelectList)->kids;
     for (size_t k = 0; k + 1 < items.size(); ++k) {
         QString column;
-        if (!single(s, items[k].first, items[k].second, &column)) return false;
+        if (!items[k].text.isEmpty() || !isBareColumn(items[k].kids[0], &column)) return false;
         g->plain << column.toUpper();
     }
     // MAX ( x ) AS name
-    const auto [a, b] = items.back();
-    if (b - a != 5 || !isKw(s[a], "MAX") || !isPunct(s[a + 1], '(') || !isPunct(s[a + 3], ')') ||
-        !isKw(s[a + 4], "AS") || !single(s, a + 2, a + 2, &g->maxOf) || !single(s, b, b, &g->maxAs))
+    const Node& last = items.back();
+    const Node& max = last.kids[0];
+    if (last.text.isEmpty() || max.kind != NodeKind::Call || max.text != QLatin1String("MAX") ||
+        max.has(Distinct) || max.kids.size() != 1 || !isBareColumn(max.kids[0], &g->maxOf))
         return false;
-    int at = g->close + 1;
-    if (at < size(s) && isKw(s[at], "AS")) ++at;
-    if (at >= size(s) || !isIdentifier(s[at])) return false;
-    g->alias = pieceName(s[at]);
-    g->end = at;
+    g->maxAs = last.text;
+    g->alias = derived.text;
     return true;
 }
 
-// x.a = y.b, either way round: the pieces of the side qualified by alias, else -1.
-int sideOf(const Pieces& s, std::pair<int, int> term, const QString& alias, const QString& column,
-           int* other) {
-    const auto [a, b] = term;
-    if (b - a != 6 || !isOp(s[a + 3], "=") || !isQualifiedColumn(s, a, a + 2) ||
-        !isQualifiedColumn(s, a + 4, b))
-        return -1;
-    for (int mine : {a, a + 4}) {
-        if (sameName(s[mine], alias) && sameName(s[mine + 2], column)) {
-            *other = mine == a ? a + 4 : a;
-            return mine;
-        }
+// x.a = y.b, either way round, with the side qualified.column: the other side.
+const Node* otherSide(const Node& term, const QString& qualifier, const QString& column) {
+    const Node *a = nullptr, *b = nullptr;
+    if (!isEquality(term, &a, &b) || !isQualified(*a) || !isQualified(*b)) return nullptr;
+    for (auto [mine, other] : {std::pair{a, b}, std::pair{b, a}}) {
+        QString q, c;
+        isQualified(*mine, &q, &c);
+        if (sameName(q, qualifier) && sameName(c, column)) return other;
     }
-    return -1;
+    return nullptr;
 }
 
-// JOIN after at (INNER, RIGHT [OUTER] as asked): the piece after JOIN, or -1.
-int joinAfter(const Pieces& s, int at, bool right) {
-    int k = at + 1;
-    if (right) {
-        if (k >= size(s) || !isKw(s[k], "RIGHT")) return -1;
-        ++k;
-        if (k < size(s) && isKw(s[k], "OUTER")) ++k;
-    } else if (k < size(s) && isKw(s[k], "INNER")) {
-        ++k;
-    }
-    return k < size(s) && isKw(s[k], "JOIN") ? k + 1 : -1;
+bool isColumnOf(const Node* n, const QString& qualifier, const QString& column) {
+    QString q, c;
+    return n && isQualified(*n, &q, &c) && sameName(q, qualifier) &&
+           (column.isEmpty() || sameName(c, column));
 }
 
-// table [AS] alias ON: the ON piece, the alias into *alias.
-int tableRef(const Pieces& s, int at, QString* alias) {
-    if (at >= size(s) || !isIdentifier(s[at])) return -1;
-    int k = at + 1;
-    if (k < size(s) && isKw(s[k], "AS")) ++k;
-    if (k < size(s) && isIdentifier(s[k])) {
-        *alias = pieceName(s[k]);
-        ++k;
-    } else {
-        *alias = pieceName(s[at]);
-    }
-    return k < size(s) && isKw(s[k], "ON") ? k : -1;
-}
-
-Pieces whereTerms(const Pieces& s, const Grouped& g) {
-    if (g.whereFrom < 0) return {};
-    Pieces out = tsqlPieces(QStringLiteral("("));
-    for (const Piece& p : copyPieces(s, g.whereFrom, g.whereTo)) out.push_back(p);
-    for (const Piece& p : tsqlPieces(QStringLiteral(") AND"))) out.push_back(p);
-    return out;
+// table [AS] alias: its alias, the table's name when none.
+bool tableAlias(const Node& n, QString* alias) {
+    if (n.kind != NodeKind::Table) return false;
+    *alias = n.text.isEmpty() ? n.kids.back().text : n.text;
+    return true;
 }
 
 // B's condition adds nothing when it is A's and compares only the date with a literal:
 // the rows on A's latest date meet it already. Left out, it no longer keeps SQLite
 // from seeking (key, date).
-bool impliedByLatestDate(const Pieces& s, const Grouped& a, const Grouped& b) {
-    if (b.whereFrom < 0) return true;
-    if (a.whereFrom < 0 || b.whereTo - b.whereFrom != 2 || a.whereTo - a.whereFrom != 2)
+bool impliedByLatestDate(const Grouped& a, const Grouped& b) {
+    if (!b.where) return true;
+    if (!a.where) return false;
+    const Node &wa = *a.where, &wb = *b.where;
+    static const QStringList ops{"<", "<=", ">", ">=", "="};
+    QString column, other;
+    if (wb.kind != NodeKind::Binary || !ops.contains(wb.text) ||
+        !isBareColumn(wb.kids[0], &column) || !sameName(column, a.maxOf) ||
+        wb.kids[1].kind != NodeKind::Literal || isNullLiteral(wb.kids[1]))
         return false;
-    const int at = b.whereFrom;
-    const bool literal = s[at + 2].kind == TokenKind::String || s[at + 2].kind == TokenKind::Number;
-    bool comparison = false;
-    for (const char* op : {"<", "<=", ">", ">=", "="})
-        comparison = comparison || isOp(s[at + 1], op);
-    if (!sameName(s[at], a.maxOf) || !comparison || !literal) return false;
-    for (int k = 0; k < 3; ++k) {
-        if (s[at + k].kind != s[a.whereFrom + k].kind ||
-            s[at + k].text.compare(s[a.whereFrom + k].text, Qt::CaseInsensitive) != 0)
-            return false;
-    }
-    return true;
+    return wa.kind == NodeKind::Binary && wa.text == wb.text && isBareColumn(wa.kids[0], &other) &&
+           sameName(other, column) && wa.kids[1].kind == NodeKind::Literal &&
+           sameName(wa.kids[1].text, wb.kids[1].text);
+}
+
+// (SELECT MAX(of) FROM table WHERE [(w) AND] key = outer [AND more])
+Node latest(const Grouped& g, const QString& key, const Node& outer, Node* more, bool withWhere) {
+    std::vector<Node> terms;
+    if (withWhere && g.where) terms.push_back(parenthesised(*g.where));
+    terms.push_back(binaryNode(QStringLiteral("="), columnNode({key}), outer));
+    if (more) terms.push_back(std::move(*more));
+    Node max = node(NodeKind::Call, -1, QStringLiteral("MAX"));
+    max.kids.push_back(columnNode({g.maxOf}));
+    Node item = node(NodeKind::SelectItem, -1);
+    item.kids.push_back(std::move(max));
+    Node list = node(NodeKind::SelectList, -1);
+    list.kids.push_back(std::move(item));
+    Node where = node(NodeKind::Where, -1);
+    where.kids.push_back(allOf(std::move(terms)));
+    Node select = node(NodeKind::Select, -1);
+    select.kids.push_back(std::move(list));
+    select.kids.push_back(*g.select->find(NodeKind::From));
+    select.kids.push_back(std::move(where));
+    return subqueryOf(std::move(select));
 }
 
 }  // namespace
 
-bool LatestRowJoin::rewrite(Pieces& s) {
-    int depth = 0;
-    for (int j = 0; j + 2 < size(s); ++j) {
-        if (isPunct(s[j], '(')) ++depth;
-        if (isPunct(s[j], ')')) --depth;
-        if (depth == 0 && isKw(s[j], "FROM") && isPunct(s[j + 1], '(') && rewriteAt(s, j + 1))
-            return true;
-    }
+bool LatestRowJoin::rewrite(Node& statement) {
+    Node* query = statement.kind == NodeKind::Insert ? statement.find(NodeKind::Query) : &statement;
+    if (!query || query->kind != NodeKind::Query || query->kids[0].kind != NodeKind::Select)
+        return false;
+    Node* from = query->kids[0].find(NodeKind::From);
+    if (!from) return false;
+    // Down the left side of the FROM's first source, where A stands last.
+    for (Node* n = &from->kids[0]; n->kind == NodeKind::Join; n = &n->kids[0])
+        if (rewriteAt(statement, *n)) return true;
     return false;
 }
 
-bool LatestRowJoin::rewriteAt(Pieces& s, int from) {
+bool LatestRowJoin::rewriteAt(Node& statement, Node& right) {
+    // RIGHT JOIN m M ON A.k = M.k over JOIN c C ON B.i = C.i over A JOIN B ON ...
+    if (right.text != QLatin1String("RIGHT JOIN")) return false;
+    Node& cJoin = right.kids[0];
+    if (cJoin.kind != NodeKind::Join || cJoin.text != QLatin1String("JOIN")) return false;
+    Node& bJoin = cJoin.kids[0];
+    if (bJoin.kind != NodeKind::Join || bJoin.text != QLatin1String("JOIN")) return false;
     Grouped a, b;
-    if (!readGrouped(s, from, &a) || a.keys.size() != 1 || a.plain != a.keys) return false;
+    if (!readGrouped(bJoin.kids[0], &a) || a.keys.size() != 1 || a.plain != a.keys) return false;
     const QString key = a.keys.first();
-    const int bOpen = joinAfter(s, a.end, false);
-    if (bOpen < 0 || !readGrouped(s, bOpen, &b) || b.table.compare(a.table, Qt::CaseInsensitive) ||
+    if (!readGrouped(bJoin.kids[1], &b) || !sameName(b.table, a.table) ||
         b.plain != QStringList{key, a.maxOf.toUpper()} ||
         (b.keys != b.plain && b.keys != QStringList{b.plain[1], b.plain[0]}))
         return false;
-    if (a.alias.compare(b.alias, Qt::CaseInsensitive) == 0) return false;
+    if (sameName(a.alias, b.alias)) return false;
 
     // ON A.k = B.k AND A.d = B.d
-    const int bOn = b.end + 1;
-    if (bOn >= size(s) || !isKw(s[bOn], "ON")) return false;
-    const int bOnEnd = onConditionEnd(s, bOn);
-    const auto bTerms = conjuncts(s, bOn + 1, bOnEnd);
+    const auto bTerms = conjuncts(bJoin.kids[2]);
     if (bTerms.size() != 2) return false;
-    int other = -1;
     bool keyMet = false, dateMet = false;
-    for (const auto& term : bTerms) {
-        if (sideOf(s, term, a.alias, key, &other) >= 0)
-            keyMet = sameName(s[other], b.alias) && sameName(s[other + 2], key);
-        else if (sideOf(s, term, a.alias, a.maxAs, &other) >= 0)
-            dateMet = sameName(s[other], b.alias) && sameName(s[other + 2], a.maxOf);
+    for (const Node* term : bTerms) {
+        if (const Node* other = otherSide(*term, a.alias, key))
+            keyMet = isColumnOf(other, b.alias, key);
+        else if (const Node* date = otherSide(*term, a.alias, a.maxAs))
+            dateMet = isColumnOf(date, b.alias, a.maxOf);
     }
     if (!keyMet || !dateMet) return false;
 
     // JOIN c C ON B.i = C.i
-    const int cAt = joinAfter(s, bOnEnd, false);
-    QString cAlias;
-    const int cOn = cAt < 0 ? -1 : tableRef(s, cAt, &cAlias);
-    if (cOn < 0) return false;
-    const int cOnEnd = onConditionEnd(s, cOn);
-    const auto cTerms = conjuncts(s, cOn + 1, cOnEnd);
-    int cColumn = -1;
-    if (cTerms.size() != 1 || sideOf(s, cTerms[0], b.alias, b.maxAs, &cColumn) < 0 ||
-        !sameName(s[cColumn], cAlias))
-        return false;
+    QString cAlias, mAlias;
+    if (!tableAlias(cJoin.kids[1], &cAlias)) return false;
+    const auto cTerms = conjuncts(cJoin.kids[2]);
+    const Node* cColumn = cTerms.size() == 1 ? otherSide(*cTerms[0], b.alias, b.maxAs) : nullptr;
+    if (!isColumnOf(cColumn, cAlias, QString())) return false;
 
     // RIGHT JOIN m M ON A.k = M.k
-    const int mAt = joinAfter(s, cOnEnd, true);
-    QString mAlias;
-    const int mOn = mAt < 0 ? -1 : tableRef(s, mAt, &mAlias);
-    if (mOn < 0) return false;
-    const int mOnEnd = onConditionEnd(s, mOn);
-    const auto mTerms = conjuncts(s, mOn + 1, mOnEnd);
-    int mColumn = -1;
-    if (mTerms.size() != 1 || sideOf(s, mTerms[0], a.alias, key, &mColumn) < 0 ||
-        !sameName(s[mColumn], mAlias) || namesIdentifier(s, a.open, b.close, mAlias))
+    if (!tableAlias(right.kids[1], &mAlias)) return false;
+    const auto mTerms = conjuncts(right.kids[2]);
+    const Node* mColumn = mTerms.size() == 1 ? otherSide(*mTerms[0], a.alias, key) : nullptr;
+    if (!isColumnOf(mColumn, mAlias, QString()) || namesAnywhere(bJoin.kids[0], mAlias) ||
+        namesAnywhere(bJoin.kids[1], mAlias))
         return false;
 
     // A and B must not be read anywhere else; no bare * may take their columns.
-    for (int j = 0; j < size(s); ++j) {
-        if (j == from)
-            j = mOnEnd;
-        else if ((sameName(s[j], a.alias) || sameName(s[j], b.alias)) && j + 1 < size(s) &&
-                 isOp(s[j + 1], ".") && !(j > 0 && isOp(s[j - 1], ".")))
-            return false;
-        else if (isOp(s[j], "*") && j > 0 && (isKw(s[j - 1], "SELECT") || isPunct(s[j - 1], ',')))
-            return false;
-    }
+    bool elsewhere = false;
+    visitExcept(statement, &right, [&](const Node& n) {
+        const bool qualified = n.kind == NodeKind::Column && n.kids.size() >= 2;
+        elsewhere =
+            elsewhere ||
+            (qualified && (sameName(n.kids[0].text, a.alias) || sameName(n.kids[0].text, b.alias)));
+        elsewhere =
+            elsewhere || (n.kind == NodeKind::SelectItem && n.kids[0].kind == NodeKind::Star);
+    });
+    if (elsewhere) return false;
 
-    const Pieces mKey = copyPieces(s, mColumn, mColumn + 2);
-    Pieces with = copyPieces(s, mAt, mOn - 1);
-    auto add = [&with](const Pieces& more) { with.insert(with.end(), more.begin(), more.end()); };
-    add(tsqlPieces(QStringLiteral("LEFT JOIN")));
-    add(copyPieces(s, cAt, cOn - 1));
-    add(tsqlPieces(QStringLiteral("ON")));
-    add(copyPieces(s, cColumn, cColumn + 2));
-    add(tsqlPieces(QStringLiteral("= (SELECT MAX(%1) FROM %2 WHERE").arg(b.maxOf, b.table)));
-    if (!impliedByLatestDate(s, a, b)) add(whereTerms(s, b));
-    add(tsqlPieces(key + QStringLiteral(" =")));
-    add(mKey);
-    add(tsqlPieces(QStringLiteral("AND %1 = (SELECT MAX(%1) FROM %2 WHERE").arg(a.maxOf, a.table)));
-    add(whereTerms(s, a));
-    add(tsqlPieces(key + QStringLiteral(" =")));
-    add(mKey);
-    add(tsqlPieces(QStringLiteral("))")));
-    applyEdits(s, {{from, mOnEnd, with}});
+    const Node mKey = *mColumn;
+    Node dateTerm =
+        binaryNode(QStringLiteral("="), columnNode({a.maxOf}), latest(a, key, mKey, nullptr, true));
+    Node condition = binaryNode(QStringLiteral("="), *cColumn,
+                                latest(b, key, mKey, &dateTerm, !impliedByLatestDate(a, b)));
+    Node join = node(NodeKind::Join, right.pos, QStringLiteral("LEFT JOIN"));
+    join.kids.push_back(std::move(right.kids[1]));
+    join.kids.push_back(std::move(cJoin.kids[1]));
+    join.kids.push_back(std::move(condition));
+    right = std::move(join);
     return true;
 }
 

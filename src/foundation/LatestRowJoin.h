@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/Pieces.h"
+#include "engine/SyntaxTree.h"
 
 namespace mes {
 
@@ -18,10 +18,10 @@ namespace mes {
 class LatestRowJoin {
   public:
     // Whether the join was rewritten.
-    static bool rewrite(engine::Pieces& s);
+    static bool rewrite(engine::Node& statement);
 
   private:
-    static bool rewriteAt(engine::Pieces& s, int from);
+    static bool rewriteAt(engine::Node& statement, engine::Node& join);
 };
 
 }  // namespace mes

@@ -1,8 +1,8 @@
 #include "foundation/LotTotals.h"
 
-#include "engine/Clauses.h"
-#include "engine/JoinPieces.h"
-#include "engine/SchemaInfo.h"
+#include "engine/TreeNodes.h"
+#include "engine/TreePrinter.h"
+#include "engine/TreeShapes.h"
 
 namespace mes {
 
@@ -13,190 +13,193 @@ namespace {
 const char kLedger[] = "S_PRODUCT_STORE";
 const char kTotals[] = "S_PRODUCT_STORE_LOT";
 
-int size(const Pieces& s) { return static_cast<int>(s.size()); }
-
-bool isLedgerFrom(const Pieces& s, int j) {
-    return isKw(s[j], "FROM") && j + 1 < size(s) &&
-           sameName(s[j + 1], QString::fromLatin1(kLedger)) &&
-           !(j + 2 < size(s) && isOp(s[j + 2], "."));
+// The ledger as the first source of a SELECT's FROM: FROM S_PRODUCT_STORE.
+const Node* ledgerSource(const Node& select) {
+    const Node* from = select.kind == NodeKind::Select ? select.find(NodeKind::From) : nullptr;
+    if (!from) return nullptr;
+    const Node* first = &from->kids[0];
+    while (first->kind == NodeKind::Join) first = &first->kids[0];
+    const bool ledger = first->kind == NodeKind::Table && first->kids.size() == 1 &&
+                        sameName(first->kids[0].text, QString::fromLatin1(kLedger));
+    return ledger ? first : nullptr;
 }
 
-// The ledger column named by s[a..b] (alias.column or a bare column), lower case;
-// empty for anything else.
-QString columnOf(const Pieces& s, int a, int b, const QString& alias,
-                 const QStringList& ledgerColumns) {
-    QString name;
-    if (b == a + 2 && isQualifiedColumn(s, a, b) && sameName(s[a], alias))
-        name = pieceName(s[b]);
-    else if (a == b && isIdentifier(s[a]))
-        name = pieceName(s[a]);
+template <class N, class F>
+void forEachSelect(N& body, const Node* order, F&& f) {
+    if (body.kind == NodeKind::SetOperation) {
+        forEachSelect(body.kids[0], order, f);
+        forEachSelect(body.kids[1], order, f);
+    } else if (body.kind == NodeKind::Select && ledgerSource(body)) {
+        f(body, order);
+    }
+}
+
+// The ledger's reads, each with the ORDER BY of its query (or nullptr), in one
+// order for find and apply.
+template <class N, class F>
+void forEachRead(N& statement, F&& f) {
+    visit(statement, [&](N& n) {
+        if (n.kind == NodeKind::Query) forEachSelect(n.kids[0], n.find(NodeKind::OrderBy), f);
+    });
+}
+
+const QStringList& ledgerColumns() {
+    static const QStringList columns{"idx",          "product_code", "lot_no",     "reg_date",
+                                     "ipgo_no",      "ipgo_no_sub",  "ipgo_su",    "culgo_no",
+                                     "culgo_no_sub", "culgo_su",     "culgo_type", "jego_su",
+                                     "last_date",    "last_time",    "user_id"};
+    return columns;
+}
+
+// The ledger column n names (alias.column or a bare column), lower case; empty for
+// anything else.
+QString columnOf(const Node& n, const QString& alias) {
+    QString qualifier, name;
+    if (!(isQualified(n, &qualifier, &name) && sameName(qualifier, alias)) &&
+        !isBareColumn(n, &name))
+        return {};
     name = name.toLower();
-    return ledgerColumns.contains(name) ? name : QString();
+    return ledgerColumns().contains(name) ? name : QString();
 }
 
-// FN ( column ) at j, with column one of allowed: the column, else empty.
-QString aggregateAt(const Pieces& s, int j, const char* fn, const QString& alias,
-                    const QStringList& ledgerColumns) {
-    if (!isKw(s[j], fn) && !sameName(s[j], QString::fromLatin1(fn))) return {};
-    if (j + 2 >= size(s) || !isPunct(s[j + 1], '(')) return {};
-    const int close = closeParen(s, j + 1);
-    return close > j + 2 ? columnOf(s, j + 2, close - 1, alias, ledgerColumns) : QString();
+// FN ( column ): the column, else empty.
+QString aggregateOf(const Node& n, const char* fn, const QString& alias) {
+    if (n.kind != NodeKind::Call || n.text != QLatin1String(fn) || n.kids.size() != 1 ||
+        n.has(Distinct))
+        return {};
+    return columnOf(n.kids[0], alias);
 }
 
-// Every ledger column of s[from..to] is the lot, the product, or inside the one
-// aggregate that a lot's totals answer; no nested query, no *, no other aggregate.
-bool onlyTotalsRead(const Pieces& s, int from, int to, const QString& alias,
-                    const QStringList& ledgerColumns) {
+// Every ledger column of n is the lot, the product, or inside the one aggregate
+// that a lot's totals answer; no nested query, no *, no other aggregate, no other
+// table's column.
+bool onlyTotalsRead(const Node& n, const QString& alias) {
     const struct {
         const char* fn;
         QStringList columns;
     } aggregates[] = {{"SUM", {"ipgo_su", "culgo_su"}},
                       {"MIN", {"reg_date", "idx", "lot_no", "product_code"}},
                       {"MAX", {"lot_no", "product_code"}}};
-    for (int j = from; j <= to; ++j) {
-        const Piece& p = s[j];
-        if (isKw(p, "SELECT") || isOp(p, "*")) return false;
-        for (const char* other : {"COUNT", "COUNT_BIG", "AVG", "STDEV", "STDEVP", "VAR", "VARP",
-                                  "GROUPING", "CHECKSUM_AGG", "STRING_AGG"})
-            if (isKw(p, other) || sameName(p, QString::fromLatin1(other))) return false;
-        bool aggregate = false;
-        for (const auto& a : aggregates) {
-            if (!isKw(p, a.fn) && !sameName(p, QString::fromLatin1(a.fn))) continue;
-            if (!a.columns.contains(aggregateAt(s, j, a.fn, alias, ledgerColumns))) return false;
-            j = closeParen(s, j + 1);
-            aggregate = true;
-            break;
-        }
-        if (aggregate || !isIdentifier(p)) continue;
-        if (j > from && isKw(s[j - 1], "AS")) continue;       // a result name
-        if (j + 1 <= to && isPunct(s[j + 1], '(')) continue;  // a function
-        int last = j;
-        if (j + 2 <= to && isOp(s[j + 1], ".")) last = j + 2;
-        const QString column = columnOf(s, j, last, alias, ledgerColumns);
-        if (last > j && !sameName(s[j], alias)) return false;  // another table's column
-        if (!column.isEmpty() && column != QLatin1String("lot_no") &&
-            column != QLatin1String("product_code"))
+    switch (n.kind) {
+        case NodeKind::Query:
+        case NodeKind::Star:
             return false;
-        j = last;
+        case NodeKind::Column: {
+            if (n.kids.back().kind == NodeKind::Star) return false;
+            if (n.kids.size() > 1 && !sameName(n.kids[n.kids.size() - 2].text, alias)) return false;
+            const QString column = columnOf(n, alias);
+            return column.isEmpty() || column == QLatin1String("lot_no") ||
+                   column == QLatin1String("product_code");
+        }
+        case NodeKind::Call:
+            for (const char* other : {"COUNT", "COUNT_BIG", "AVG", "STDEV", "STDEVP", "VAR", "VARP",
+                                      "GROUPING", "CHECKSUM_AGG", "STRING_AGG"})
+                if (n.text == QLatin1String(other)) return false;
+            for (const auto& a : aggregates) {
+                if (n.text == QLatin1String(a.fn))
+                    return a.columns.contains(aggregateOf(n, a.fn, alias));
+            }
+            break;
+        default:
+            break;
     }
+    for (const Node& k : n.kids)
+        if (!onlyTotalsRead(k, alias)) return false;
     return true;
 }
 
-// HAVING IsNull(Sum(ipgo_su), 0) - IsNull(Sum(culgo_su), 0) > 0, to the piece.
-bool isStockHaving(const Pieces& s, int from, int to, const QString& alias,
-                   const QStringList& ledgerColumns) {
-    int j = from;
-    auto isNullSum = [&](const char* column) {
-        if (j + 1 > to || !sameName(s[j], QStringLiteral("IsNull")) || !isPunct(s[j + 1], '('))
-            return false;
-        const int close = closeParen(s, j + 1);
-        if (close > to || aggregateAt(s, j + 2, "SUM", alias, ledgerColumns) != column)
-            return false;
-        const int sumClose = closeParen(s, j + 3);
-        if (sumClose + 3 != close || !isPunct(s[sumClose + 1], ',') ||
-            s[sumClose + 2].kind != TokenKind::Number || s[sumClose + 2].text != QLatin1String("0"))
-            return false;
-        j = close + 1;
-        return true;
+// IsNull(Sum(ipgo_su), 0) - IsNull(Sum(culgo_su), 0) > 0
+bool isStockHaving(const Node& n, const QString& alias) {
+    auto isNullSum = [&](const Node& e, const char* column) {
+        return e.kind == NodeKind::Call && e.text == QLatin1String("ISNULL") &&
+               e.kids.size() == 2 &&
+               aggregateOf(e.kids[0], "SUM", alias) == QLatin1String(column) &&
+               e.kids[1].kind == NodeKind::Literal && e.kids[1].text == QLatin1String("0");
     };
-    if (!isNullSum("ipgo_su") || j > to || !isOp(s[j], "-")) return false;
-    ++j;
-    if (!isNullSum("culgo_su")) return false;
-    return j + 1 == to && isOp(s[j], ">") && s[to].kind == TokenKind::Number &&
-           s[to].text == QLatin1String("0");
+    if (n.kind != NodeKind::Binary || n.text != QLatin1String(">") ||
+        n.kids[1].kind != NodeKind::Literal || n.kids[1].text != QLatin1String("0"))
+        return false;
+    const Node& difference = n.kids[0];
+    return difference.kind == NodeKind::Binary && difference.text == QLatin1String("-") &&
+           isNullSum(difference.kids[0], "ipgo_su") && isNullSum(difference.kids[1], "culgo_su");
 }
+
+// A string literal in SQLite's writing: N'x' as 'x'.
+QString sqliteString(const Node& literal) { return quoted(literalValue(literal)); }
 
 }  // namespace
 
-std::vector<LotTotals::Read> LotTotals::find(const Pieces& s, const SchemaInfo& schema) {
+std::vector<LotTotals::Read> LotTotals::find(const Node& statement, const SchemaInfo& schema) {
     std::vector<Read> reads;
     const QStringList totals = schema.columns(QString::fromLatin1(kTotals));
     for (const char* c :
          {"product_code", "lot_no", "reg_date", "idx", "ipgo_su", "culgo_su", "balance"})
         if (!totals.contains(QString::fromLatin1(c), Qt::CaseInsensitive)) return reads;
     int ordinal = 0;
-    for (int j = 0; j + 1 < size(s); ++j) {
-        if (!isLedgerFrom(s, j)) continue;
+    forEachRead(statement, [&](const Node& select, const Node* order) {
         Read read;
         read.ordinal = ordinal++;
-        if (readAt(s, j, &read)) reads.push_back(read);
-    }
+        if (readAt(select, order, &read)) reads.push_back(read);
+    });
     return reads;
 }
 
-bool LotTotals::readAt(const Pieces& s, int from, Read* read) {
-    // The SELECT of this level.
-    int select = -1;
-    for (int j = from - 1, depth = 0; j >= 0 && select < 0; --j) {
-        if (isPunct(s[j], ')')) ++depth;
-        if (isPunct(s[j], '(') && --depth < 0) return false;
-        if (depth == 0 && isKw(s[j], "SELECT")) select = j;
-    }
-    if (select < 0) return false;
-    int end = size(s);
-    const int compound = findSetOperator(s, from + 1, &end);
-    if (compound >= 0) end = compound;
-
-    int at = from + 2;
-    if (at < end && isKw(s[at], "AS")) ++at;
-    if (at >= end || !isIdentifier(s[at])) return false;
-    const QString alias = pieceName(s[at]);
-    const int where = at + 1;
-    if (where >= end || !isKw(s[where], "WHERE")) return false;
-    const int group = findTop(s, where + 1, {"GROUP"});
-    const int having = group < 0 ? -1 : findTop(s, group + 1, {"HAVING"});
-    if (group < 0 || having < 0 || group >= end || having >= end || !isKw(s[group + 1], "BY"))
+bool LotTotals::readAt(const Node& select, const Node* order, Read* read) {
+    // FROM S_PRODUCT_STORE alias WHERE ... GROUP BY lot_no HAVING stock > 0, nothing else.
+    const Node& from = *select.find(NodeKind::From);
+    const Node& table = from.kids[0];
+    const Node* where = select.find(NodeKind::Where);
+    const Node* group = select.find(NodeKind::GroupBy);
+    const Node* having = select.find(NodeKind::Having);
+    if (from.kids.size() != 1 || table.kind != NodeKind::Table || table.text.isEmpty() || !where ||
+        !group || !having || group->kids.size() != 1)
         return false;
-    const int order = findTop(s, having + 1, {"ORDER"});
-    const int havingEnd = (order >= 0 && order < end ? order : end) - 1;
-
-    QStringList ledgerColumns;
-    for (const char* c : {"idx", "product_code", "lot_no", "reg_date", "ipgo_no", "ipgo_no_sub",
-                          "ipgo_su", "culgo_no", "culgo_no_sub", "culgo_su", "culgo_type",
-                          "jego_su", "last_date", "last_time", "user_id"})
-        ledgerColumns << QString::fromLatin1(c);
+    const QString alias = table.text;
 
     // WHERE product_code = 'p' AND reg_date <= 'd', in either order.
-    const auto terms = conjuncts(s, where + 1, group - 1);
+    const auto terms = conjuncts(where->kids[0]);
     if (terms.size() != 2) return false;
     bool product = false, date = false;
-    for (const auto& [a, b] : terms) {
-        if (b < a + 2 || s[b].kind != TokenKind::String) return false;
-        const QString column = columnOf(s, a, b - 2, alias, ledgerColumns);
-        if (column == QLatin1String("product_code") && isOp(s[b - 1], "=")) {
-            read->product = s[b].text;
+    for (const Node* term : terms) {
+        if (term->kind != NodeKind::Binary || !isStringLiteral(term->kids[1])) return false;
+        const QString column = columnOf(term->kids[0], alias);
+        const QString& op = term->text;
+        if (column == QLatin1String("product_code") && op == QLatin1String("=")) {
+            read->product = sqliteString(term->kids[1]);
             product = true;
         } else if (column == QLatin1String("reg_date") &&
-                   (isOp(s[b - 1], "<=") || isOp(s[b - 1], "<"))) {
-            read->date = s[b].text;
-            read->orEqual = isOp(s[b - 1], "<=");
+                   (op == QLatin1String("<=") || op == QLatin1String("<"))) {
+            read->date = sqliteString(term->kids[1]);
+            read->orEqual = op == QLatin1String("<=");
             date = true;
         } else {
             return false;
         }
     }
     if (!product || !date) return false;
-    if (columnOf(s, group + 2, having - 1, alias, ledgerColumns) != QLatin1String("lot_no"))
-        return false;
-    if (!isStockHaving(s, having + 1, havingEnd, alias, ledgerColumns)) return false;
-    return onlyTotalsRead(s, select + 1, from - 1, alias, ledgerColumns) &&
-           onlyTotalsRead(s, havingEnd + 1, end - 1, alias, ledgerColumns);
+    if (columnOf(group->kids[0], alias) != QLatin1String("lot_no")) return false;
+    if (!isStockHaving(having->kids[0], alias)) return false;
+    return onlyTotalsRead(*select.find(NodeKind::SelectList), alias) &&
+           (!order || onlyTotalsRead(*order, alias));
 }
 
-void LotTotals::apply(Pieces& s, const std::vector<Read>& reads) {
+void LotTotals::apply(Node& statement, const std::vector<Read>& reads) {
     if (reads.empty()) return;
-    std::vector<int> tables;
-    for (int j = 0; j + 1 < size(s); ++j)
-        if (isLedgerFrom(s, j)) tables.push_back(j + 1);
-    for (auto it = reads.rbegin(); it != reads.rend(); ++it) {
-        if (it->ordinal >= static_cast<int>(tables.size())) continue;
-        const QString p = it->product;
-        const QString later = it->orEqual ? QStringLiteral(">") : QStringLiteral(">=");
+    std::vector<Node*> tables;
+    forEachRead(statement, [&](Node& select, const Node*) {
+        Node* n = &select.find(NodeKind::From)->kids[0];
+        while (n->kind == NodeKind::Join) n = &n->kids[0];
+        tables.push_back(n);
+    });
+    for (const Read& read : reads) {
+        if (read.ordinal >= static_cast<int>(tables.size())) continue;
+        const QString p = read.product;
+        const QString later = read.orEqual ? QStringLiteral(">") : QStringLiteral(">=");
         const QString late =
             QStringLiteral(
                 "SELECT lot_no FROM %1 WHERE product_code = %2 AND reg_date %3 %4 UNION ALL "
                 "SELECT lot_no FROM %1 WHERE product_code = %2 AND reg_date IS NULL")
-                .arg(QString::fromLatin1(kLedger), p, later, it->date);
+                .arg(QString::fromLatin1(kLedger), p, later, read.date);
         // LIMIT -1 keeps SQLite from pushing the statement's own date condition into
         // the branches, where it would walk the date index over the whole history. A
         // lot's later movements are sought by date (+ keeps the lot index out): there
@@ -213,9 +216,9 @@ void LotTotals::apply(Pieces& s, const std::vector<Read>& reads) {
                 "LIMIT -1)")
                 .arg(QString::fromLatin1(kLedger), QString::fromLatin1(kTotals),
                      QStringLiteral("product_code, lot_no, reg_date, idx, ipgo_su, culgo_su"), p,
-                     late, later, it->date);
-        Piece& table = s[tables[it->ordinal]];
-        table = synth(TokenKind::Word, sql, table.lead);
+                     late, later, read.date);
+        Node& table = *tables[read.ordinal];
+        table = Node{NodeKind::Verbatim, sql + u' ' + TreePrinter::name(table.text), table.pos};
     }
 }
 

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "engine/Pieces.h"
 #include "engine/SchemaInfo.h"
+#include "engine/SyntaxTree.h"
 
 namespace mes {
 
@@ -21,19 +21,19 @@ namespace mes {
 class LotTotals {
   public:
     struct Read {
-        int ordinal = 0;  // which "FROM S_PRODUCT_STORE" of the statement
-        QString product;  // the literals as written
+        int ordinal = 0;  // which read of the ledger in the statement
+        QString product;  // the literals, in SQLite's writing
         QString date;
         bool orEqual = true;  // <= rather than <
     };
 
-    // Before the expressions are rewritten: the reads the statement's levels make.
-    static std::vector<Read> find(const engine::Pieces& s, const engine::SchemaInfo& schema);
+    // Before the passes: the reads the statement's levels make.
+    static std::vector<Read> find(const engine::Node& statement, const engine::SchemaInfo& schema);
     // After: each read's table replaced by the rows that stand in for it.
-    static void apply(engine::Pieces& s, const std::vector<Read>& reads);
+    static void apply(engine::Node& statement, const std::vector<Read>& reads);
 
   private:
-    static bool readAt(const engine::Pieces& s, int from, Read* read);
+    static bool readAt(const engine::Node& select, const engine::Node* order, Read* read);
 };
 
 }  // namespace mes

@@ -9,7 +9,7 @@
 namespace mes {
 
 using engine::AfterStep;
-using engine::Pieces;
+using engine::Node;
 using engine::SchemaInfo;
 using engine::StatementKind;
 
@@ -19,21 +19,21 @@ engine::TranslationRules plantTranslationRules() {
         QStringLiteral("latest row"),
         {StatementKind::Select, StatementKind::Insert},
         {},
-        [](Pieces& s, const SchemaInfo&, AfterStep*) { return LatestRowJoin::rewrite(s); }};
+        [](Node& s, const SchemaInfo&, AfterStep*) { return LatestRowJoin::rewrite(s); }};
     engine::TranslationRule grouped{
         QStringLiteral("grouped join"),
         {StatementKind::Select, StatementKind::Insert},
         {},
-        [](Pieces& s, const SchemaInfo&, AfterStep*) { return AggregateJoin::rewrite(s); }};
-    // Found before the expressions change, put in after, so that the rewritten
-    // expressions still see the ledger's own column types.
+        [](Node& s, const SchemaInfo&, AfterStep*) { return AggregateJoin::rewrite(s); }};
+    // Found before the passes, put in after, so that the rewritten expressions
+    // still see the ledger's own column types.
     engine::TranslationRule lots{QStringLiteral("lot totals"),
                                  {StatementKind::Select},
                                  {},
-                                 [](Pieces& s, const SchemaInfo& schema, AfterStep* after) {
+                                 [](Node& s, const SchemaInfo& schema, AfterStep* after) {
                                      auto reads = LotTotals::find(s, schema);
                                      if (reads.empty()) return false;
-                                     *after = [reads](Pieces& t) { LotTotals::apply(t, reads); };
+                                     *after = [reads](Node& t) { LotTotals::apply(t, reads); };
                                      return true;
                                  }};
     // Lot reads have their own path; any other grouping filtered outside on its key
@@ -42,7 +42,7 @@ engine::TranslationRules plantTranslationRules() {
         QStringLiteral("group key filter"),
         {StatementKind::Select},
         {QStringLiteral("lot totals")},
-        [](Pieces& s, const SchemaInfo&, AfterStep*) { return GroupKeyFilter::rewrite(s); }};
+        [](Node& s, const SchemaInfo&, AfterStep*) { return GroupKeyFilter::rewrite(s); }};
     return {latest, grouped, lots, groupKey};
 }
 
