@@ -1,7 +1,5 @@
 #include "engine/Batch.h"
 
-#include <algorithm>
-
 #include "engine/StatementParser.h"
 #include "engine/SubsetCheck.h"
 #include "engine/Tokenizer.h"
@@ -10,11 +8,11 @@ namespace engine {
 
 namespace {
 
-// Translates the statements of a parsed batch, each from its own pieces.
+// Translates the statements of a parsed batch, an IF as its condition and blocks.
 class BatchTranslator {
   public:
-    BatchTranslator(Pieces pieces, const SchemaInfo& schema, const TranslationRules& rules)
-        : s_(std::move(pieces)), translator_(schema, rules) {}
+    BatchTranslator(const SchemaInfo& schema, const TranslationRules& rules)
+        : translator_(schema, rules) {}
 
     std::vector<BatchStep> steps(const std::vector<Node>& statements) const {
         std::vector<BatchStep> out;
@@ -26,25 +24,12 @@ class BatchTranslator {
     BatchStep step(const Node& n) const {
         BatchStep step;
         if (n.kind != NodeKind::If) {
-            step.statement = translator_.translate(n, slice(n.pos, n.end));
+            step.statement = translator_.translate(n);
             return step;
         }
         // The condition runs as a SELECT of 1 or 0.
-        const Node& condition = n.kids[0];
-        Pieces cond{synth(TokenKind::Word, QStringLiteral("SELECT")),
-                    synth(TokenKind::Word, QStringLiteral("CASE"), QStringLiteral(" ")),
-                    synth(TokenKind::Word, QStringLiteral("WHEN"), QStringLiteral(" "))};
-        const Pieces body = slice(condition.pos, condition.end);
-        cond.insert(cond.end(), body.begin(), body.end());
-        cond[3].lead = QStringLiteral(" ");
-        const Pieces tail{synth(TokenKind::Word, QStringLiteral("THEN"), QStringLiteral(" ")),
-                          synth(TokenKind::Number, QStringLiteral("1"), QStringLiteral(" ")),
-                          synth(TokenKind::Word, QStringLiteral("ELSE"), QStringLiteral(" ")),
-                          synth(TokenKind::Number, QStringLiteral("0"), QStringLiteral(" ")),
-                          synth(TokenKind::Word, QStringLiteral("END"), QStringLiteral(" "))};
-        cond.insert(cond.end(), tail.begin(), tail.end());
+        step.statement = translator_.translate(conditionQuery(n.kids[0]));
         step.isIf = true;
-        step.statement = translator_.translate(conditionQuery(condition), cond);
         step.thenSteps = steps(n.kids[1].kids);
         if (n.kids.size() > 2) step.elseSteps = steps(n.kids[2].kids);
         return step;
@@ -68,16 +53,6 @@ class BatchTranslator {
         return query;
     }
 
-    // The pieces that begin in [from, to) of the batch text.
-    Pieces slice(int from, int to) const {
-        auto first = std::lower_bound(s_.begin(), s_.end(), from,
-                                      [](const Piece& p, int at) { return p.pos < at; });
-        auto last = std::lower_bound(first, s_.end(), to,
-                                     [](const Piece& p, int at) { return p.pos < at; });
-        return Pieces(first, last);
-    }
-
-    Pieces s_;
     StatementTranslator translator_;
 };
 
@@ -91,7 +66,7 @@ TranslatedBatch translateBatch(const QString& sql, const SchemaInfo& schema,
     const Node tree = StatementParser(sql, tokens).batch();
     SubsetCheck().check(tree);
     TranslatedBatch batch;
-    batch.steps = BatchTranslator(toPieces(tokens), schema, rules).steps(tree.kids);
+    batch.steps = BatchTranslator(schema, rules).steps(tree.kids);
     return batch;
 }
 

@@ -1,7 +1,6 @@
 #include "engine/ComparisonPass.h"
 
 #include "engine/EngineError.h"
-#include "engine/Pieces.h"
 #include "engine/TreeNodes.h"
 
 namespace engine {

@@ -19,4 +19,9 @@ class EngineError : public std::runtime_error {
     QString message_;
 };
 
+// A construct outside the T-SQL subset: "not supported by the embedded engine: what".
+[[noreturn]] void unsupported(const QString& what);
+// The same, naming where in the batch text the construct stands.
+[[noreturn]] void unsupportedAt(const QString& what, int pos);
+
 }  // namespace engine

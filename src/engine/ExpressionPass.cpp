@@ -3,8 +3,8 @@
 #include "engine/ComparisonPass.h"
 #include "engine/DateTimeText.h"
 #include "engine/Dialect.h"
+#include "engine/EngineError.h"
 #include "engine/NumericTypes.h"
-#include "engine/Pieces.h"
 #include "engine/TreeNodes.h"
 
 namespace engine {

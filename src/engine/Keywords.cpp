@@ -1,5 +1,8 @@
 #include "engine/Keywords.h"
 
+#include <array>
+#include <vector>
+
 namespace engine {
 
 namespace {
@@ -55,7 +58,21 @@ bool contains(const QLatin1String (&set)[N], const QString& word) {
 
 }  // namespace
 
-bool isReservedWord(const QString& word) { return contains(kReserved, word); }
+bool isReservedWord(const QString& word) {
+    // Asked of every name the parser and the printer meet: the words by length.
+    static const auto byLength = [] {
+        std::array<std::vector<QLatin1String>, 10> out;
+        for (const QLatin1String& k : kReserved) out[k.size()].push_back(k);
+        return out;
+    }();
+    if (word.isEmpty() || word.size() >= qsizetype(byLength.size())) return false;
+    const char16_t first = word[0].unicode() & ~char16_t(0x20);
+    for (const QLatin1String& k : byLength[word.size()]) {
+        if (first == char16_t(k[0].unicode()) && word.compare(k, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
 
 bool isStatementStart(const QString& word) { return contains(kStatementStarts, word); }
 

@@ -1,7 +1,7 @@
 #include "engine/StatementParser.h"
 
+#include "engine/EngineError.h"
 #include "engine/Keywords.h"
-#include "engine/Pieces.h"
 #include "engine/Tokenizer.h"
 
 namespace engine {
@@ -345,7 +345,7 @@ Node StatementParser::update() {
 Node StatementParser::remove() {
     Node n = node(NodeKind::Delete, c_.take().pos);
     if (c_.atKeyword("TOP")) c_.unsupportedHere(QStringLiteral("DELETE TOP"));
-    c_.skipKeyword("FROM");
+    if (c_.skipKeyword("FROM")) n.text = QStringLiteral("FROM");
     n.kids.push_back(table());
     if (c_.atKeyword("FROM")) n.kids.push_back(from());
     if (c_.atKeyword("WHERE")) n.kids.push_back(clause(NodeKind::Where));

@@ -1,6 +1,6 @@
 #include "engine/StatementPass.h"
 
-#include "engine/Pieces.h"
+#include "engine/EngineError.h"
 #include "engine/TreeNodes.h"
 #include "engine/TreePrinter.h"
 #include "engine/UpdateFrom.h"
@@ -32,7 +32,7 @@ bool isStar(const Node& n) {
 
 }  // namespace
 
-void StatementPass::shape(Node& n, bool fromWritten) const {
+void StatementPass::shape(Node& n) const {
     switch (n.kind) {
         case NodeKind::Insert:
             insert(n);
@@ -41,7 +41,7 @@ void StatementPass::shape(Node& n, bool fromWritten) const {
             update(n);
             break;
         case NodeKind::Delete:
-            remove(n, fromWritten);
+            remove(n);
             break;
         case NodeKind::Query:
             nameResultColumns(n);
@@ -105,11 +105,11 @@ void StatementPass::update(Node& n) const {
     convertValues(values, table, columns);
 }
 
-void StatementPass::remove(const Node& n, bool fromWritten) {
+void StatementPass::remove(const Node& n) {
     const Node* from = n.find(NodeKind::From);
     if (!from) return;
-    unsupportedAt(fromWritten ? QStringLiteral("DELETE ... FROM ... FROM")
-                              : QStringLiteral("DELETE alias FROM table"),
+    unsupportedAt(n.text == QLatin1String("FROM") ? QStringLiteral("DELETE ... FROM ... FROM")
+                                                  : QStringLiteral("DELETE alias FROM table"),
                   from->pos);
 }
 

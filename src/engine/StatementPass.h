@@ -12,15 +12,15 @@ class StatementPass {
   public:
     explicit StatementPass(const SchemaInfo& schema) : schema_(schema) {}
 
-    // Before the expressions are rewritten. fromWritten: a DELETE reads DELETE FROM.
-    void shape(Node& statement, bool fromWritten) const;
+    // Before the expressions are rewritten.
+    void shape(Node& statement) const;
     // After.
     static void finish(Node& statement);
 
   private:
     void insert(Node& n) const;
     void update(Node& n) const;
-    static void remove(const Node& n, bool fromWritten);
+    static void remove(const Node& n);
     static void nameResultColumns(Node& query);
     void convertValues(const std::vector<Node*>& values, const QString& table,
                        const QStringList& columns) const;

@@ -5,7 +5,6 @@
 #include "engine/ExpressionPass.h"
 #include "engine/StatementPass.h"
 #include "engine/TableDefinition.h"
-#include "engine/Tokenizer.h"
 #include "engine/TreePrinter.h"
 
 namespace engine {
@@ -27,20 +26,6 @@ StatementKind kindOf(const Node& n) {
     }
 }
 
-// Names in SQLite's quoting, N'' strings as plain ones: what the rules read.
-void normalize(Pieces& s) {
-    for (Piece& p : s) {
-        if (p.kind == TokenKind::NString) {
-            p.kind = TokenKind::String;
-            p.text = p.text.mid(1);
-        } else if (p.kind == TokenKind::TempName || p.kind == TokenKind::Bracketed) {
-            const QString name = identifierName(Token{p.kind, p.text, 0});
-            p.text = u'"' + QString(name).replace(u'"', QStringLiteral("\"\"")) + u'"';
-            p.kind = TokenKind::Quoted;
-        }
-    }
-}
-
 }  // namespace
 
 bool StatementTranslator::applyRules(Node& tree, TranslatedStatement& out,
@@ -57,21 +42,18 @@ bool StatementTranslator::applyRules(Node& tree, TranslatedStatement& out,
     return !out.paths.isEmpty();
 }
 
-TranslatedStatement StatementTranslator::translate(const Node& statement, Pieces s) const {
+TranslatedStatement StatementTranslator::translate(const Node& statement) const {
     TranslatedStatement out;
     out.kind = kindOf(statement);
     if (out.kind == StatementKind::Definition) {
-        normalize(s);
-        collateTextColumns(s);
-        out.sql = joinPieces(s);
+        out.sql = definitionSql(statement.text);
         return out;
     }
-    const bool fromWritten = s.size() > 1 && isKw(s[1], "FROM");
     std::vector<AfterStep> afters;
     Node tree = statement;
     applyRules(tree, out, afters);
     const StatementPass shapes(schema_);
-    shapes.shape(tree, fromWritten);
+    shapes.shape(tree);
     ExpressionPass(schema_, tree).run();
     StatementPass::finish(tree);
     for (const AfterStep& after : afters) after(tree);

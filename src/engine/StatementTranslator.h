@@ -1,6 +1,5 @@
 #pragma once
 
-#include "engine/Pieces.h"
 #include "engine/SchemaInfo.h"
 #include "engine/SyntaxTree.h"
 #include "engine/TranslationRule.h"
@@ -22,8 +21,7 @@ class StatementTranslator {
     StatementTranslator(const SchemaInfo& schema, const TranslationRules& rules)
         : schema_(schema), rules_(rules) {}
 
-    // s: the statement's pieces, which definitions read.
-    TranslatedStatement translate(const Node& statement, Pieces s) const;
+    TranslatedStatement translate(const Node& statement) const;
 
   private:
     bool applyRules(Node& tree, TranslatedStatement& out, std::vector<AfterStep>& afters) const;

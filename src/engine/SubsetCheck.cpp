@@ -1,7 +1,7 @@
 #include "engine/SubsetCheck.h"
 
 #include "engine/Dialect.h"
-#include "engine/Pieces.h"
+#include "engine/EngineError.h"
 #include "engine/Tokenizer.h"
 #include "engine/Value.h"
 

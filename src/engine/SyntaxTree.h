@@ -59,7 +59,8 @@ enum class NodeKind {
     Update,      // kids: Table, SetList, From, Where, the last two if written
     SetList,     // kids: Assignment...
     Assignment,  // kids: the Column, the value
-    Delete,      // kids: Table, From, Where, the last two if written
+    Delete,      // kids: Table, From, Where, the last two if written; text: FROM when
+                 // written before the table
     Definition,  // text: a CREATE, DROP or ALTER statement as written, kept whole
     If,          // kids: the condition, Block, Block for ELSE (if written)
     Block,       // kids: the statements

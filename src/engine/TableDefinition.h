@@ -1,11 +1,13 @@
 #pragma once
 
-#include "engine/Pieces.h"
+#include <QString>
 
 namespace engine {
 
-// CREATE TABLE: text columns declared without a collation get CI_AS, the
-// database's default, as on SQL Server (temporary tables included).
-void collateTextColumns(Pieces& s);
+// A CREATE, DROP or ALTER statement as SQLite reads it: names in its quoting, N''
+// strings as plain ones, comments as a blank; in CREATE TABLE, text columns declared
+// without a collation get CI_AS, the database's default, as on SQL Server
+// (temporary tables included).
+QString definitionSql(const QString& text);
 
 }  // namespace engine

@@ -3,7 +3,6 @@
 #include <sqlite3.h>
 
 #include "engine/EngineError.h"
-#include "engine/Pieces.h"
 #include "engine/Tokenizer.h"
 
 namespace engine {

@@ -1,13 +1,28 @@
 #include "engine/TreePrinter.h"
 
 #include <sqlite3.h>
-#include <QRegularExpression>
+#include <QStringList>
 
 #include "engine/Keywords.h"
 
 namespace engine {
 
 namespace {
+
+// A letter or _ first, then letters, digits and _.
+bool canStandBare(const QString& text) {
+    if (text.isEmpty()) return false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        const bool ascii = c < 0x80;
+        const bool letter = ascii
+                                ? (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || c == u'_'
+                                : text[i].isLetter();
+        const bool digit = ascii ? c >= u'0' && c <= u'9' : text[i].isLetterOrNumber();
+        if (!letter && (i == 0 || !digit)) return false;
+    }
+    return true;
+}
 
 QString negated(const Node& n, const char* keyword) {
     return n.has(Not) ? QStringLiteral(" NOT %1 ").arg(QLatin1String(keyword))
@@ -17,12 +32,10 @@ QString negated(const Node& n, const char* keyword) {
 }  // namespace
 
 QString TreePrinter::name(const QString& text) {
-    static const QRegularExpression bare(QStringLiteral(R"(^[A-Za-z_\p{L}][\w\p{L}]*$)"),
-                                         QRegularExpression::UseUnicodePropertiesOption);
-    const QByteArray utf8 = text.toUtf8();
-    if (bare.match(text).hasMatch() && !isReservedWord(text) &&
-        !sqlite3_keyword_check(utf8.constData(), static_cast<int>(utf8.size())))
-        return text;
+    if (canStandBare(text) && !isReservedWord(text)) {
+        const QByteArray utf8 = text.toUtf8();
+        if (!sqlite3_keyword_check(utf8.constData(), static_cast<int>(utf8.size()))) return text;
+    }
     return u'"' + QString(text).replace(u'"', QStringLiteral("\"\"")) + u'"';
 }
 

@@ -1,6 +1,6 @@
 #include "engine/UpdateFrom.h"
 
-#include "engine/Pieces.h"
+#include "engine/EngineError.h"
 
 namespace engine {
 
