@@ -1,7 +1,6 @@
 #include "engine/TreePrinter.h"
 
 #include <sqlite3.h>
-#include <QStringList>
 
 #include "engine/Keywords.h"
 
@@ -24,11 +23,6 @@ bool canStandBare(const QString& text) {
     return true;
 }
 
-QString negated(const Node& n, const char* keyword) {
-    return n.has(Not) ? QStringLiteral(" NOT %1 ").arg(QLatin1String(keyword))
-                      : QStringLiteral(" %1 ").arg(QLatin1String(keyword));
-}
-
 }  // namespace
 
 QString TreePrinter::name(const QString& text) {
@@ -39,19 +33,27 @@ QString TreePrinter::name(const QString& text) {
     return u'"' + QString(text).replace(u'"', QStringLiteral("\"\"")) + u'"';
 }
 
-QString TreePrinter::list(const std::vector<Node>& nodes, int from,
-                          const QString& separator) const {
-    QStringList parts;
-    for (int i = from; i < static_cast<int>(nodes.size()); ++i) parts << print(nodes[i]);
-    return parts.join(separator);
+QString TreePrinter::print(const Node& n) const {
+    QString out;
+    out.reserve(256);
+    write(n, out);
+    return out;
 }
 
-QString TreePrinter::print(const Node& n) const {
+void TreePrinter::list(const std::vector<Node>& nodes, QString& out, size_t from,
+                       QLatin1String separator) const {
+    for (size_t i = from; i < nodes.size(); ++i) {
+        if (i > from) out += separator;
+        write(nodes[i], out);
+    }
+}
+
+void TreePrinter::write(const Node& n, QString& out) const {
     switch (n.kind) {
         case NodeKind::Query:
         case NodeKind::SetOperation:
         case NodeKind::Select:
-            return query(n);
+            return query(n, out);
         case NodeKind::Insert:
         case NodeKind::Update:
         case NodeKind::Delete:
@@ -59,209 +61,316 @@ QString TreePrinter::print(const Node& n) const {
         case NodeKind::If:
         case NodeKind::Block:
         case NodeKind::Batch:
-            return statement(n);
+            return statement(n, out);
         default:
-            return expression(n);
+            return expression(n, out);
     }
 }
 
-QString TreePrinter::expression(const Node& n) const {
+void TreePrinter::expression(const Node& n, QString& out) const {
     switch (n.kind) {
         case NodeKind::Verbatim:
-            return n.text;
-        case NodeKind::Literal:
-            return sqlite_ && (n.text.startsWith(u'N') || n.text.startsWith(u'n')) &&
-                           n.text.size() > 1 && n.text[1] == u'\''
-                       ? n.text.mid(1)
-                       : n.text;
         case NodeKind::Variable:
         case NodeKind::Type:
-            return n.text;
-        case NodeKind::Name:
-            return name(n.text);
-        case NodeKind::Star:
-            return QStringLiteral("*");
-        case NodeKind::Column:
-            return list(n.kids, 0, QStringLiteral("."));
-        case NodeKind::Table:
-            return list(n.kids, 0, QStringLiteral(".")) +
-                   (n.text.isEmpty() ? QString() : u' ' + name(n.text));
-        case NodeKind::Call:
-            return n.text + u'(' + (n.has(Distinct) ? QStringLiteral("DISTINCT ") : QString()) +
-                   list(n.kids) + u')';
-        case NodeKind::Cast:
-            return QStringLiteral("CAST(%1 AS %2)").arg(print(n.kids[0]), print(n.kids[1]));
-        case NodeKind::Case: {
-            QString out = QStringLiteral("CASE");
-            for (const Node& k : n.kids) {
-                if (k.kind == NodeKind::When)
-                    out +=
-                        QStringLiteral(" WHEN %1 THEN %2").arg(print(k.kids[0]), print(k.kids[1]));
-                else if (k.kind == NodeKind::Else)
-                    out += QStringLiteral(" ELSE ") + print(k.kids[0]);
-                else
-                    out += u' ' + print(k);
-            }
-            return out + QStringLiteral(" END");
+            out += n.text;
+            return;
+        case NodeKind::Literal: {
+            const bool national = (n.text.startsWith(u'N') || n.text.startsWith(u'n')) &&
+                                  n.text.size() > 1 && n.text[1] == u'\'';
+            out += sqlite_ && national ? QStringView(n.text).mid(1) : QStringView(n.text);
+            return;
         }
+        case NodeKind::Name:
+            out += name(n.text);
+            return;
+        case NodeKind::Star:
+            out += u'*';
+            return;
+        case NodeKind::Column:
+            return list(n.kids, out, 0, QLatin1String("."));
+        case NodeKind::Table:
+            list(n.kids, out, 0, QLatin1String("."));
+            if (!n.text.isEmpty()) out += u' ' + name(n.text);
+            return;
+        case NodeKind::Call:
+            out += n.text + u'(';
+            if (n.has(Distinct)) out += QLatin1String("DISTINCT ");
+            list(n.kids, out);
+            out += u')';
+            return;
+        case NodeKind::Cast:
+            out += QLatin1String("CAST(");
+            write(n.kids[0], out);
+            out += QLatin1String(" AS ");
+            write(n.kids[1], out);
+            out += u')';
+            return;
+        case NodeKind::Case:
+            out += QLatin1String("CASE");
+            for (const Node& k : n.kids) {
+                if (k.kind == NodeKind::When) {
+                    out += QLatin1String(" WHEN ");
+                    write(k.kids[0], out);
+                    out += QLatin1String(" THEN ");
+                    write(k.kids[1], out);
+                } else if (k.kind == NodeKind::Else) {
+                    out += QLatin1String(" ELSE ");
+                    write(k.kids[0], out);
+                } else {
+                    out += u' ';
+                    write(k, out);
+                }
+            }
+            out += QLatin1String(" END");
+            return;
         case NodeKind::Unary: {
-            if (n.text == QLatin1String("NOT")) return QStringLiteral("NOT ") + print(n.kids[0]);
-            const QString operand = print(n.kids[0]);
+            if (n.text == QLatin1String("NOT")) {
+                out += QLatin1String("NOT ");
+                return write(n.kids[0], out);
+            }
+            out += n.text;
+            const qsizetype at = out.size();
+            write(n.kids[0], out);
             // "- -1" must not become a comment.
-            return n.text + (operand.startsWith(u'-') ? QStringLiteral(" ") : QString()) + operand;
+            if (out.size() > at && out[at] == u'-') out.insert(at, u' ');
+            return;
         }
         case NodeKind::Binary:
-            return print(n.kids[0]) + u' ' + n.text + u' ' + print(n.kids[1]);
+            write(n.kids[0], out);
+            out += u' ' + n.text + u' ';
+            return write(n.kids[1], out);
         case NodeKind::Paren:
-            return u'(' + print(n.kids[0]) + u')';
-        case NodeKind::Collate:
-            return u'(' + print(n.kids[0]) + QStringLiteral(" COLLATE ") + n.text + u')';
         case NodeKind::Subquery:
-            return u'(' + print(n.kids[0]) + u')';
+            out += u'(';
+            write(n.kids[0], out);
+            out += u')';
+            return;
+        case NodeKind::Collate:
+            out += u'(';
+            write(n.kids[0], out);
+            out += QLatin1String(" COLLATE ") + n.text + u')';
+            return;
         case NodeKind::Exists:
-            return QStringLiteral("EXISTS (") + print(n.kids[0]) + u')';
+            out += QLatin1String("EXISTS (");
+            write(n.kids[0], out);
+            out += u')';
+            return;
         default:
-            return predicate(n);
+            return predicate(n, out);
     }
 }
 
-QString TreePrinter::predicate(const Node& n) const {
+void TreePrinter::predicate(const Node& n, QString& out) const {
+    auto keyword = [&](const char* k) {
+        out += n.has(Not) ? QLatin1String(" NOT ") : QLatin1String(" ");
+        out += QLatin1String(k) + u' ';
+    };
     switch (n.kind) {
         case NodeKind::Between:
-            return print(n.kids[0]) + negated(n, "BETWEEN") + print(n.kids[1]) +
-                   QStringLiteral(" AND ") + print(n.kids[2]);
+            write(n.kids[0], out);
+            keyword("BETWEEN");
+            write(n.kids[1], out);
+            out += QLatin1String(" AND ");
+            return write(n.kids[2], out);
         case NodeKind::In:
-            return print(n.kids[0]) + negated(n, "IN") + u'(' + list(n.kids, 1) + u')';
+            write(n.kids[0], out);
+            keyword("IN");
+            out += u'(';
+            list(n.kids, out, 1);
+            out += u')';
+            return;
         case NodeKind::Like:
-            return print(n.kids[0]) + negated(n, "LIKE") + print(n.kids[1]) +
-                   (n.kids.size() > 2 ? QStringLiteral(" ESCAPE ") + print(n.kids[2]) : QString());
+            write(n.kids[0], out);
+            keyword("LIKE");
+            write(n.kids[1], out);
+            if (n.kids.size() > 2) {
+                out += QLatin1String(" ESCAPE ");
+                write(n.kids[2], out);
+            }
+            return;
         case NodeKind::IsNull:
-            return print(n.kids[0]) +
-                   (n.has(Not) ? QStringLiteral(" IS NOT NULL") : QStringLiteral(" IS NULL"));
+            write(n.kids[0], out);
+            out += n.has(Not) ? QLatin1String(" IS NOT NULL") : QLatin1String(" IS NULL");
+            return;
         case NodeKind::SelectItem:
-            if (n.has(EmptyAlias)) return print(n.kids[0]) + QStringLiteral(" AS \"\"");
-            return print(n.kids[0]) +
-                   (n.text.isEmpty() ? QString() : QStringLiteral(" AS ") + name(n.text));
+            write(n.kids[0], out);
+            if (n.has(EmptyAlias))
+                out += QLatin1String(" AS \"\"");
+            else if (!n.text.isEmpty())
+                out += QLatin1String(" AS ") + name(n.text);
+            return;
         case NodeKind::OrderItem:
-            return print(n.kids[0]) + (n.has(Descending) ? QStringLiteral(" DESC") : QString());
+            write(n.kids[0], out);
+            if (n.has(Descending)) out += QLatin1String(" DESC");
+            return;
         case NodeKind::Derived:
-            return u'(' + print(n.kids[0]) + QStringLiteral(") ") + name(n.text);
+            out += u'(';
+            write(n.kids[0], out);
+            out += QLatin1String(") ") + name(n.text);
+            return;
         case NodeKind::Join:
-            return print(n.kids[0]) + u' ' + n.text + u' ' + print(n.kids[1]) +
-                   (n.kids.size() > 2 ? QStringLiteral(" ON ") + print(n.kids[2]) : QString());
+            write(n.kids[0], out);
+            out += u' ' + n.text + u' ';
+            write(n.kids[1], out);
+            if (n.kids.size() > 2) {
+                out += QLatin1String(" ON ");
+                write(n.kids[2], out);
+            }
+            return;
         case NodeKind::OrderBy:
-            return QStringLiteral("ORDER BY ") + list(n.kids);
+            out += QLatin1String("ORDER BY ");
+            return list(n.kids, out);
         case NodeKind::Row:
-            return u'(' + list(n.kids) + u')';
+            out += u'(';
+            list(n.kids, out);
+            out += u')';
+            return;
         case NodeKind::Assignment:
-            return print(n.kids[0]) + QStringLiteral(" = ") + print(n.kids[1]);
-        case NodeKind::When:
-        case NodeKind::Else:
+            write(n.kids[0], out);
+            out += QLatin1String(" = ");
+            return write(n.kids[1], out);
         default:
-            return QString();
+            return;
     }
 }
 
-QString TreePrinter::query(const Node& n) const {
-    if (n.kind == NodeKind::Select) return select(n);
+void TreePrinter::query(const Node& n, QString& out) const {
+    if (n.kind == NodeKind::Select) return select(n, out);
     if (n.kind == NodeKind::Query) {
-        QString out = print(n.kids[0]) + (n.kids.size() > 1 ? u' ' + print(n.kids[1]) : QString());
+        write(n.kids[0], out);
+        if (n.kids.size() > 1) {
+            out += u' ';
+            write(n.kids[1], out);
+        }
         // LIMIT stands after the ORDER BY of the SELECT's level.
         const Node* top =
             n.kids[0].kind == NodeKind::Select ? n.kids[0].find(NodeKind::Top) : nullptr;
-        if (sqlite_ && top) out += QStringLiteral(" LIMIT ") + print(top->kids[0]);
-        return out;
+        if (sqlite_ && top) {
+            out += QLatin1String(" LIMIT ");
+            write(top->kids[0], out);
+        }
+        return;
     }
     // SQLite reads set operations left to right, with no parentheses around a part.
+    write(n.kids[0], out);
+    out += u' ' + n.text + u' ';
     const Node& right = n.kids[1];
-    const QString rightText =
-        right.kind == NodeKind::SetOperation
-            ? QStringLiteral("SELECT * FROM (%1) intersected").arg(print(right))
-            : print(right);
-    return print(n.kids[0]) + u' ' + n.text + u' ' + rightText;
+    if (right.kind != NodeKind::SetOperation) return write(right, out);
+    out += QLatin1String("SELECT * FROM (");
+    write(right, out);
+    out += QLatin1String(") intersected");
 }
 
-QString TreePrinter::select(const Node& n) const {
-    QStringList parts{QStringLiteral("SELECT")};
-    if (n.has(Distinct)) parts << QStringLiteral("DISTINCT");
+void TreePrinter::select(const Node& n, QString& out) const {
+    out += QLatin1String("SELECT");
+    if (n.has(Distinct)) out += QLatin1String(" DISTINCT");
     for (const Node& k : n.kids) {
         switch (k.kind) {
             case NodeKind::Top:
-                if (!sqlite_) parts << QStringLiteral("TOP (%1)").arg(print(k.kids[0]));
+                if (sqlite_) break;
+                out += QLatin1String(" TOP (");
+                write(k.kids[0], out);
+                out += u')';
                 break;
             case NodeKind::SelectList:
-                parts << list(k.kids);
+                out += u' ';
+                list(k.kids, out);
                 break;
             case NodeKind::From:
-                parts << QStringLiteral("FROM ") + list(k.kids);
+                out += QLatin1String(" FROM ");
+                list(k.kids, out);
                 break;
             case NodeKind::Where:
-                parts << QStringLiteral("WHERE ") + print(k.kids[0]);
+                out += QLatin1String(" WHERE ");
+                write(k.kids[0], out);
                 break;
             case NodeKind::GroupBy:
-                parts << QStringLiteral("GROUP BY ") + list(k.kids);
+                out += QLatin1String(" GROUP BY ");
+                list(k.kids, out);
                 break;
             case NodeKind::Having:
-                parts << QStringLiteral("HAVING ") + print(k.kids[0]);
+                out += QLatin1String(" HAVING ");
+                write(k.kids[0], out);
                 break;
             case NodeKind::OrderBy:
-                parts << QStringLiteral("ORDER BY ") + list(k.kids);
+                out += u' ';
+                write(k, out);
                 break;
             default:
                 break;
         }
     }
-    return parts.join(u' ');
 }
 
-QString TreePrinter::statement(const Node& n) const {
+void TreePrinter::statement(const Node& n, QString& out) const {
     switch (n.kind) {
         case NodeKind::Definition:
-            return n.text;
-        case NodeKind::Insert: {
-            QString out = QStringLiteral("INSERT INTO ") + print(n.kids[0]);
+            out += n.text;
+            return;
+        case NodeKind::Insert:
+            out += QLatin1String("INSERT INTO ");
+            write(n.kids[0], out);
             for (size_t i = 1; i < n.kids.size(); ++i) {
                 const Node& k = n.kids[i];
-                if (k.kind == NodeKind::ColumnList)
-                    out += QStringLiteral(" (") + list(k.kids) + u')';
-                if (k.kind == NodeKind::Values) out += QStringLiteral(" VALUES ") + list(k.kids);
-                if (k.kind == NodeKind::Query) out += u' ' + print(k);
+                if (k.kind == NodeKind::ColumnList) {
+                    out += QLatin1String(" (");
+                    list(k.kids, out);
+                    out += u')';
+                } else if (k.kind == NodeKind::Values) {
+                    out += QLatin1String(" VALUES ");
+                    list(k.kids, out);
+                } else if (k.kind == NodeKind::Query) {
+                    out += u' ';
+                    write(k, out);
+                }
             }
-            return out;
-        }
+            return;
         case NodeKind::Update:
-        case NodeKind::Delete: {
-            QString out = n.kind == NodeKind::Update
-                              ? QStringLiteral("UPDATE ") + target(n.kids[0])
-                              : QStringLiteral("DELETE FROM ") + target(n.kids[0]);
+        case NodeKind::Delete:
+            out += n.kind == NodeKind::Update ? QLatin1String("UPDATE ")
+                                              : QLatin1String("DELETE FROM ");
+            target(n.kids[0], out);
             for (size_t i = 1; i < n.kids.size(); ++i) {
                 const Node& k = n.kids[i];
-                if (k.kind == NodeKind::SetList) out += QStringLiteral(" SET ") + list(k.kids);
-                if (k.kind == NodeKind::From) out += QStringLiteral(" FROM ") + list(k.kids);
-                if (k.kind == NodeKind::Where) out += QStringLiteral(" WHERE ") + print(k.kids[0]);
+                if (k.kind == NodeKind::SetList) {
+                    out += QLatin1String(" SET ");
+                    list(k.kids, out);
+                } else if (k.kind == NodeKind::From) {
+                    out += QLatin1String(" FROM ");
+                    list(k.kids, out);
+                } else if (k.kind == NodeKind::Where) {
+                    out += QLatin1String(" WHERE ");
+                    write(k.kids[0], out);
+                }
             }
-            return out;
-        }
-        case NodeKind::If: {
-            QString out = QStringLiteral("IF ") + print(n.kids[0]) + u' ' + block(n.kids[1]);
-            if (n.kids.size() > 2) out += QStringLiteral(" ELSE ") + block(n.kids[2]);
-            return out;
-        }
+            return;
+        case NodeKind::If:
+            out += QLatin1String("IF ");
+            write(n.kids[0], out);
+            out += u' ';
+            block(n.kids[1], out);
+            if (n.kids.size() > 2) {
+                out += QLatin1String(" ELSE ");
+                block(n.kids[2], out);
+            }
+            return;
         case NodeKind::Block:
-            return block(n);
+            return block(n, out);
         default:
-            return list(n.kids, 0, QStringLiteral(";\n"));
+            return list(n.kids, out, 0, QLatin1String(";\n"));
     }
 }
 
-QString TreePrinter::target(const Node& table) const {
-    if (!sqlite_ || table.text.isEmpty()) return print(table);
-    return list(table.kids, 0, QStringLiteral(".")) + QStringLiteral(" AS ") + name(table.text);
+void TreePrinter::target(const Node& table, QString& out) const {
+    if (!sqlite_ || table.text.isEmpty()) return write(table, out);
+    list(table.kids, out, 0, QLatin1String("."));
+    out += QLatin1String(" AS ") + name(table.text);
 }
 
-QString TreePrinter::block(const Node& n) const {
-    return QStringLiteral("BEGIN ") + list(n.kids, 0, QStringLiteral("; ")) +
-           QStringLiteral(" END");
+void TreePrinter::block(const Node& n, QString& out) const {
+    out += QLatin1String("BEGIN ");
+    list(n.kids, out, 0, QLatin1String("; "));
+    out += QLatin1String(" END");
 }
 
 }  // namespace engine

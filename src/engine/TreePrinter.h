@@ -20,15 +20,16 @@ class TreePrinter {
     static QString name(const QString& text);
 
   private:
-    QString list(const std::vector<Node>& nodes, int from = 0,
-                 const QString& separator = QStringLiteral(", ")) const;
-    QString expression(const Node& n) const;
-    QString predicate(const Node& n) const;
-    QString query(const Node& n) const;
-    QString select(const Node& n) const;
-    QString statement(const Node& n) const;
-    QString block(const Node& n) const;
-    QString target(const Node& table) const;
+    void write(const Node& n, QString& out) const;
+    void list(const std::vector<Node>& nodes, QString& out, size_t from = 0,
+              QLatin1String separator = QLatin1String(", ")) const;
+    void expression(const Node& n, QString& out) const;
+    void predicate(const Node& n, QString& out) const;
+    void query(const Node& n, QString& out) const;
+    void select(const Node& n, QString& out) const;
+    void statement(const Node& n, QString& out) const;
+    void block(const Node& n, QString& out) const;
+    void target(const Node& table, QString& out) const;
 
     bool sqlite_;
 };
