@@ -171,6 +171,17 @@ TEST_F(Translator, DoubleQuotesNameAColumnNeverAText) {
     EXPECT_EQ(scalar(QStringLiteral("SELECT \"n\" FROM T WHERE k = 'a'")), QVariant(qlonglong(1)));
 }
 
+TEST_F(Translator, BracketedNamesThatAreSqliteWordsStayNames) {
+    db_.execute(
+        QStringLiteral("CREATE TABLE [K] ([offset] INT, [glob] NVARCHAR(10), [order] INT)"));
+    exec(QStringLiteral(
+        "INSERT INTO K ([offset], [glob], [order]) VALUES (100000, N'한 ''상자''', 2)"));
+    EXPECT_EQ(
+        scalar(QStringLiteral(
+            "SELECT [glob] FROM K WHERE [offset] = 100000 AND [order] IN (2) ORDER BY [order]")),
+        QVariant(QStringLiteral("한 '상자'")));
+}
+
 struct Refusal {
     const char* sql;
     const char* construct;
