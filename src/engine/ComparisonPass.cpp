@@ -1,6 +1,7 @@
 #include "engine/ComparisonPass.h"
 
 #include "engine/EngineError.h"
+#include "engine/Keywords.h"
 #include "engine/TreeNodes.h"
 
 namespace engine {
@@ -17,11 +18,7 @@ Kind kindOf(const TypeSpec& t) {
 }
 
 bool isComparison(const Node& n) {
-    if (n.kind != NodeKind::Binary) return false;
-    for (const char* op : {"=", "<>", "!=", "<", ">", "<=", ">=", "!<", "!>"}) {
-        if (n.text == QLatin1String(op)) return true;
-    }
-    return false;
+    return n.kind == NodeKind::Binary && isComparisonOperator(n.text);
 }
 
 bool isColumn(const Node& n) {

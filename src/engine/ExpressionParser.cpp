@@ -16,11 +16,7 @@ Node binary(const QString& op, Node left, Node right) {
 }
 
 bool isComparison(const Token& t) {
-    if (t.kind != TokenKind::Operator) return false;
-    for (const char* op : {"=", "<", ">", "<=", ">=", "<>", "!=", "!<", "!>"}) {
-        if (t.text == QLatin1String(op)) return true;
-    }
-    return false;
+    return t.kind == TokenKind::Operator && isComparisonOperator(t.text);
 }
 
 }  // namespace

@@ -40,8 +40,6 @@ const QLatin1String kRefusedClauses[] = {
     QLatin1String("OUTPUT"), QLatin1String("WITH"),    QLatin1String("FOR"),
     QLatin1String("MERGE"),  QLatin1String("GOTO")};
 
-const QLatin1String kSetOperators[] = {QLatin1String("UNION"), QLatin1String("EXCEPT"),
-                                       QLatin1String("INTERSECT")};
 
 template <size_t N>
 bool contains(const QLatin1String (&set)[N], const QString& word) {
@@ -78,6 +76,11 @@ bool isStatementStart(const QString& word) { return contains(kStatementStarts, w
 
 bool isRefusedClauseWord(const QString& word) { return contains(kRefusedClauses, word); }
 
-bool isSetOperatorWord(const QString& word) { return contains(kSetOperators, word); }
+bool isComparisonOperator(const QString& op) {
+    for (const char* c : {"=", "<", ">", "<=", ">=", "<>", "!=", "!<", "!>"}) {
+        if (op == QLatin1String(c)) return true;
+    }
+    return false;
+}
 
 }  // namespace engine

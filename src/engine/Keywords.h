@@ -15,7 +15,7 @@ bool isStatementStart(const QString& word);
 // Clauses the engine refuses wherever they stand: LIMIT, OVER, WITH, ...
 bool isRefusedClauseWord(const QString& word);
 
-// UNION, EXCEPT or INTERSECT: the operators joining a compound SELECT's parts.
-bool isSetOperatorWord(const QString& word);
+// = <> != < <= > >= !< !>
+bool isComparisonOperator(const QString& op);
 
 }  // namespace engine
