@@ -112,12 +112,4 @@ QString chainText(const Node& column) {
     return out;
 }
 
-bool hasBareStar(const Node& n) {
-    bool found = false;
-    visit(n, [&](const Node& k) {
-        found = found || (k.kind == NodeKind::SelectItem && k.kids[0].kind == NodeKind::Star);
-    });
-    return found;
-}
-
 }  // namespace engine

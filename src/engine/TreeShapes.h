@@ -34,7 +34,5 @@ Node* plainSelect(Node& query);
 QString itemName(const Node& item);
 // Upper-case parts of a column, joined: the text a key is compared by.
 QString chainText(const Node& column);
-// A bare * of a select list anywhere in the subtree.
-bool hasBareStar(const Node& n);
 
 }  // namespace engine

@@ -1,6 +1,7 @@
 #include "engine/UpdateFrom.h"
 
 #include "engine/EngineError.h"
+#include "engine/TreeShapes.h"
 
 namespace engine {
 
@@ -18,12 +19,6 @@ void flatten(Node& n, std::vector<Node>& refs, std::vector<Node>& conditions) {
     flatten(n.kids[0], refs, conditions);
     flatten(n.kids[1], refs, conditions);
     conditions.push_back(std::move(n.kids[2]));
-}
-
-Node parenthesised(Node n) {
-    Node p = node(NodeKind::Paren, n.pos);
-    p.kids.push_back(std::move(n));
-    return p;
 }
 
 }  // namespace
@@ -80,14 +75,9 @@ QString updateFrom(Node& update) {
     }
     if (!conditions.empty()) {
         Node w = node(NodeKind::Where, update.pos);
-        Node all = parenthesised(std::move(conditions[0]));
-        for (size_t k = 1; k < conditions.size(); ++k) {
-            Node both = node(NodeKind::Binary, all.pos, QStringLiteral("AND"));
-            both.kids.push_back(std::move(all));
-            both.kids.push_back(parenthesised(std::move(conditions[k])));
-            all = std::move(both);
-        }
-        w.kids.push_back(std::move(all));
+        std::vector<Node> terms;
+        for (Node& c : conditions) terms.push_back(parenthesised(std::move(c)));
+        w.kids.push_back(allOf(std::move(terms)));
         kids.push_back(std::move(w));
     }
     update.kids = std::move(kids);
