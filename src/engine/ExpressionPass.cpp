@@ -79,7 +79,6 @@ void ExpressionPass::function(Node& n) const {
             const QString canonical = unit.kind == NodeKind::Column && unit.kids.size() == 1
                                           ? datediffUnit(unit.kids[0].text)
                                           : QString();
-            if (canonical.isEmpty()) unsupportedAt(QStringLiteral("DATEDIFF unit"), unit.pos);
             n.text = QLatin1String(f->target);
             n.kids[0] = stringLiteral(canonical);
             return;
@@ -105,8 +104,6 @@ void ExpressionPass::function(Node& n) const {
 void ExpressionPass::cast(Node& n) const {
     const QString type = n.kids[1].text;
     const TypeSpec target = parseTypeSpec(type);
-    if (target.base == TypeSpec::Base::Unknown)
-        unsupportedAt(QStringLiteral("CAST to %1").arg(type), n.kids[1].pos);
     // A decimal written as text shows its type's places: 2.00, not 2.
     const QString from = target.isText() ? decimalTypeText(types_.of(n.kids[0])) : QString();
     Node value = std::move(n.kids[0]);
@@ -119,8 +116,6 @@ void ExpressionPass::cast(Node& n) const {
 void ExpressionPass::convert(Node& n) const {
     const QString type = n.kids[0].text;
     const TypeSpec target = parseTypeSpec(type);
-    if (target.base == TypeSpec::Base::Unknown)
-        unsupportedAt(QStringLiteral("CONVERT to %1").arg(type), n.kids[0].pos);
     const TypeSpec from = types_.of(n.kids[1]);
     const bool fromDatetime =
         from.base == TypeSpec::Base::Datetime || from.base == TypeSpec::Base::Date;
